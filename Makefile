@@ -1,0 +1,23 @@
+# The two entry points: `make run` and `make test`. Both install what is missing first.
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: run test deps build configure clean
+
+run: build
+	$(BUILD_DIR)/marovel
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+deps:
+	sh scripts/install-deps
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD_DIR)

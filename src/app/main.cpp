@@ -1,0 +1,17 @@
+#include <QApplication>
+#include <QLabel>
+
+#include "model/mvFonts.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Marovel"));
+    mv::RegisterWindowsFonts();
+
+    QLabel window(QStringLiteral("Marovel 1.0 final"));
+    window.setWindowTitle(QStringLiteral("Marovel"));
+    window.resize(480, 320);
+    window.setAlignment(Qt::AlignCenter);
+    window.show();
+    return app.exec();
+}
