@@ -6,7 +6,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marovel"));
-    mv::RegisterWindowsFonts();
+    RegisterWindowsFonts();
 
     QLabel window(QStringLiteral("Marovel 1.0 final"));
     window.setWindowTitle(QStringLiteral("Marovel"));

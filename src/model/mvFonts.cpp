@@ -4,8 +4,6 @@
 #include <QFontDatabase>
 #include <QString>
 
-namespace mv {
-
 namespace {
 struct WindowsFont {
     const char* family;
@@ -25,13 +23,9 @@ int RegisterWindowsFonts(const char* fontDir) {
     const QDir dir(QString::fromUtf8(fontDir));
     int added = 0;
     for (const WindowsFont& font : kFonts) {
-        if (families.contains(QString::fromLatin1(font.family), Qt::CaseInsensitive))
-            continue;
+        if (families.contains(QString::fromLatin1(font.family), Qt::CaseInsensitive)) continue;
         const QString path = dir.filePath(QString::fromLatin1(font.file));
-        if (QFile::exists(path) && QFontDatabase::addApplicationFont(path) >= 0)
-            ++added;
+        if (QFile::exists(path) && QFontDatabase::addApplicationFont(path) >= 0) ++added;
     }
     return added;
 }
-
-} // namespace mv

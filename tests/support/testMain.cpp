@@ -10,7 +10,7 @@
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     QApplication app(argc, argv);
-    mv::RegisterWindowsFonts();
+    RegisterWindowsFonts();
     QTemporaryDir configDir;
     qputenv("MAROVEL_CONFIG_DIR", configDir.path().toUtf8());
     ::testing::InitGoogleTest(&argc, argv);

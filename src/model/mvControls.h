@@ -1,0 +1,321 @@
+#pragma once
+// The designed controls: plain objects that the document owns and the surface paints.
+// Geometry is in surface pixels; the table and the browser see the logical rectangle.
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <vector>
+
+class TmvControlHost;
+class DialogDocument;
+
+enum TmvControlType : int {
+    ctButton = 0,
+    ctEdit = 1,
+    ctCombo = 2,
+    ctText = 3,
+    ctBox = 4,
+    ctList = 5,
+    ctCheck = 6,
+    ctRadio = 7,
+    ctLink = 8,
+    ctIcon = 9,
+    ctTab = 10,
+    ctScroll = 11,
+};
+constexpr int kControlTypeCount = 12;
+
+// Table keyword of each type, indexed by type code.
+extern const std::array<const char*, kControlTypeCount> ControlKeywords;
+QString ControlKeyword(int type);
+
+// Text-drawing flag (DT_NOPREFIX): "&" is drawn as itself, not as an accelerator mark.
+constexpr unsigned kDrawNoPrefix = 2048;
+
+class TmvControl {
+public:
+    virtual ~TmvControl();
+    TmvControl(const TmvControl&) = delete;
+    TmvControl& operator=(const TmvControl&) = delete;
+
+    // Events owned by the main window and the surface.
+    std::function<void(TmvControl*)> OnSelectControl;
+    std::function<void(TmvControl*)> OnStartResize;
+    std::function<void(TmvControl*)> OnStartMove;
+
+    // Fields, in declared order.
+    bool Hot = false;
+    const int ControlType;
+    int Kind = 0;
+    int Alignment = 0;
+    bool Disabled = false;
+    bool Hidden = false;
+    bool Result = false;
+    bool Group = false;
+    int TabIndex = -500;
+    bool Locked = false;
+    bool DesignHidden = false;
+    int ID = 0;            // own field; the tab control redirects through GetID()
+    bool StaticID = false; // own field; the tab control redirects through GetStaticID()
+    bool NoQuotes = false;
+    QString Text;
+    bool Updating = false;
+
+    // Geometry in surface pixels, visibility, font, component name.
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    bool Visible = false;
+    QFont Font;
+    QString Name;
+
+    // Non-owning: who repaints, and the dialog the control belongs to (either may be null).
+    TmvControlHost* Host = nullptr;
+    DialogDocument* Dialog = nullptr;
+
+    QRect BoundsRect() const { return QRect(Left, Top, Width, Height); }
+    QRect ClientRect() const { return QRect(0, 0, Width, Height); }
+    bool UsesDbu() const;
+
+    // Setters: store only a changed value, then repaint.
+    void SetBounds(int left, int top, int width, int height);
+    void SetLeft(int v) { SetBounds(v, Top, Width, Height); }
+    void SetTop(int v) { SetBounds(Left, v, Width, Height); }
+    void SetWidth(int v) { SetBounds(Left, Top, v, Height); }
+    void SetHeight(int v) { SetBounds(Left, Top, Width, v); }
+    void SetVisible(bool v);
+    void SetHot(bool v);
+    void SetKind(int v);
+    void SetAlignment(int v);
+    void SetDisabled(bool v);
+    void SetHidden(bool v);
+    void SetResult(bool v);
+    void SetGroup(bool v);
+    void SetLocked(bool v);
+    void SetNoQuotes(bool v);
+    void SetFont(const QFont& font);
+    virtual void SetText(const QString& text);
+
+    // ID and "Lock ID" as the browser sees them (the tab control answers for its active page).
+    virtual int GetID() const { return ID; }
+    virtual void SetID(int id);
+    virtual bool GetStaticID() const { return StaticID; }
+    virtual void SetStaticID(bool v);
+
+    // Logical rectangle (what the table and the browser show) and its inverse.
+    virtual QRect LogicalRect() const { return BoundsRect(); }
+    virtual void SetLogicalRect(const QRect& r) { SetBounds(r.x(), r.y(), r.width(), r.height()); }
+    // The same deflation applied to any rectangle (in right/bottom terms).
+    virtual QRect DeflateRect(const QRect& r) const { return r; }
+
+    // The packed type-specific flags ("Styles").
+    int PackStyles() const;
+    virtual void UnpackStyles(int mask);
+
+    // The control's table line, without leading blanks or line end.
+    virtual QString BuildLine() const;
+
+    void Repaint();
+    void NotifyLayoutChanged();
+    bool HasText() const;
+
+protected:
+    TmvControl(int type, const QFont& font);
+    // Pointers to this type's style flags in bit order (bit 0 first); null for unused bits.
+    virtual std::vector<bool*> StyleFlags() { return {}; }
+    std::vector<bool*> StyleFlagsConst() const {
+        return const_cast<TmvControl*>(this)->StyleFlags();
+    }
+
+    // Pieces of a table line.
+    QString QuotedText() const;
+    QString TableRect() const; // "x y w h" of the logical rectangle in table units
+    QString HeadLine() const;  // default head: keyword "text", id, rect
+    QString TextlessHead() const;
+    QString CommonWords() const;
+    // Own words plus value words, each followed by a blank.
+    virtual QString OwnWords() const { return QString(); }
+    virtual QString Head() const { return HeadLine(); }
+};
+
+class TmvButton : public TmvControl {
+public:
+    explicit TmvButton(const QFont& font);
+    bool DefaultButton = false;
+    bool MultiLine = false;
+    bool Flat = false;
+
+protected:
+    std::vector<bool*> StyleFlags() override { return {&DefaultButton, &Flat, &MultiLine}; }
+    QString OwnWords() const override;
+};
+
+class TmvScrollingControl : public TmvControl {
+public:
+    bool VScrollBar = false;
+    bool HScrollBar = false;
+
+protected:
+    using TmvControl::TmvControl;
+    QString ScrollBarWords() const;
+};
+
+class TmvEdit : public TmvScrollingControl {
+public:
+    explicit TmvEdit(const QFont& font);
+    bool ReadOnly = false;
+    bool Password = false;
+    bool MultiLine = false;
+    bool WantReturn = false;
+    bool AutoHScroll = false;
+    bool AutoVScroll = false;
+    int Limit = 0;
+
+protected:
+    std::vector<bool*> StyleFlags() override {
+        return {&ReadOnly,    &Password,    &MultiLine,  &WantReturn,
+                &AutoHScroll, &AutoVScroll, &HScrollBar, &VScrollBar};
+    }
+    QString OwnWords() const override;
+};
+
+class TmvCombo : public TmvScrollingControl {
+public:
+    explicit TmvCombo(const QFont& font);
+    int Limit = 0;
+    bool Sorted = false;
+    bool ForceSize = true;
+    bool Editable = false;
+
+protected:
+    std::vector<bool*> StyleFlags() override {
+        return {&Sorted, &Editable, &ForceSize, &HScrollBar, &VScrollBar};
+    }
+    QString OwnWords() const override;
+    QString Head() const override { return TextlessHead(); }
+};
+
+class TmvLabel : public TmvControl {
+public:
+    unsigned DrawFlags = 0;
+    bool AutoSize = false;
+    void SetText(const QString& text) override;
+    void SetAutoSize(bool v);
+    // The width the caption needs (see the text setter).
+    int AutoWidth() const;
+
+protected:
+    TmvLabel(int type, const QFont& font, const QString& text, unsigned drawFlags);
+};
+
+class TmvText : public TmvLabel {
+public:
+    explicit TmvText(const QFont& font);
+    bool NoWrap = false;
+
+protected:
+    std::vector<bool*> StyleFlags() override { return {&AutoSize, &NoWrap}; }
+    QString OwnWords() const override;
+};
+
+class TmvBox : public TmvControl {
+public:
+    explicit TmvBox(const QFont& font);
+};
+
+class TmvList : public TmvScrollingControl {
+public:
+    explicit TmvList(const QFont& font);
+    bool Sorted = false;
+    bool ExtSel = false;
+    bool ForceSize = true;
+
+protected:
+    std::vector<bool*> StyleFlags() override {
+        return {&Sorted, &ExtSel, &ForceSize, &HScrollBar, &VScrollBar};
+    }
+    QString OwnWords() const override;
+    QString Head() const override { return TextlessHead(); }
+};
+
+class TmvCheckClass : public TmvControl {
+public:
+    bool Flat = false;
+
+protected:
+    using TmvControl::TmvControl;
+    QString CheckWords() const; // alignment word, then kind word
+};
+
+class TmvCheck : public TmvCheckClass {
+public:
+    explicit TmvCheck(const QFont& font);
+    bool ThreeState = false;
+
+protected:
+    std::vector<bool*> StyleFlags() override { return {&ThreeState, &Flat}; }
+    QString OwnWords() const override;
+};
+
+class TmvRadio : public TmvCheckClass {
+public:
+    explicit TmvRadio(const QFont& font);
+
+protected:
+    std::vector<bool*> StyleFlags() override { return {nullptr, &Flat}; }
+    QString OwnWords() const override;
+};
+
+class TmvLink : public TmvLabel {
+public:
+    explicit TmvLink(const QFont& font);
+
+protected:
+    std::vector<bool*> StyleFlags() override { return {&AutoSize}; }
+};
+
+class TmvIcon : public TmvControl {
+public:
+    explicit TmvIcon(const QFont& font);
+    bool Border = true;
+    int IconIndex = 0;
+    QString FileName;
+
+    // Toggling the border grows or shrinks the surface rectangle so the logical one stays.
+    void SetBorder(bool v);
+    void SetIconIndex(int v);
+    void SetFileName(const QString& v);
+    void UnpackStyles(int mask) override;
+    QRect LogicalRect() const override;
+    void SetLogicalRect(const QRect& r) override;
+    QRect DeflateRect(const QRect& r) const override;
+
+protected:
+    std::vector<bool*> StyleFlags() override { return {&Border}; }
+    QString OwnWords() const override;
+    QString Head() const override;
+};
+
+class TmvScroll : public TmvControl {
+public:
+    explicit TmvScroll(const QFont& font);
+    int RangeMin = 0;
+    int RangeMax = 0;
+    void SetRange(int rangeMin, int rangeMax);
+
+protected:
+    QString OwnWords() const override;
+};
+
+// Display names of Kind and Alignment values as the properties browser lists them; an empty
+// list when the type has no such field.
+const QStringList& KindNames(int type);
+const QStringList& AlignmentNames(int type);
+
+// Table words written for Kind and Alignment values ("" writes nothing).
+const QStringList& KindWords(int type);
+const QStringList& AlignmentWords(int type);
