@@ -1,0 +1,12 @@
+#include "io/mvInteraction.h"
+
+#include <QElapsedTimer>
+
+quint32 SystemClock::TickCount() {
+    static QElapsedTimer timer = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return quint32(timer.elapsed());
+}
