@@ -5,6 +5,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    Q_INIT_RESOURCE(marovel);
     QApplication::setApplicationName(QStringLiteral("Marovel"));
     RegisterWindowsFonts();
 

@@ -10,6 +10,7 @@
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     QApplication app(argc, argv);
+    Q_INIT_RESOURCE(marovel);
     RegisterWindowsFonts();
     QTemporaryDir configDir;
     qputenv("MAROVEL_CONFIG_DIR", configDir.path().toUtf8());
