@@ -1,0 +1,23 @@
+#include "app/mvWindowUtils.h"
+
+#include <QWidget>
+#include <cmath>
+
+namespace {
+int fontScaleHeight = 13;
+}
+
+void CenterOnMainForm(QWidget* window, const QWidget* mainWindow) {
+    if (!window || !mainWindow) return;
+    const QRect main = mainWindow->frameGeometry();
+    window->move(main.left() + (main.width() - window->width()) / 2,
+                 main.top() + (main.height() - window->height()) / 2);
+}
+
+void SetFontScaleHeight(int zeroHeight) {
+    fontScaleHeight = zeroHeight > 0 ? zeroHeight : 13;
+}
+
+int ScaleByFont(int v) {
+    return int(std::nearbyint(double(v) * fontScaleHeight / 13.0));
+}
