@@ -37,14 +37,14 @@ TmvAnswer GuiPrompter::QuestionWithCancel(const QString& caption, const QString&
 }
 
 QString QtFileFilter(const QString& filter) {
-    // The description halves of the pairs; the pattern halves repeat what the description says.
+    // Qt reads the patterns from the parentheses, separated by blanks: rebuild each entry from
+    // its description and its pattern list.
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList filters;
-    for (int i = 0; i < parts.size(); i += 2) {
-        QString description = parts[i];
-        if (i + 1 < parts.size() && !description.contains(QLatin1Char('(')))
-            description += QStringLiteral(" (") + QString(parts[i + 1]).replace(';', ' ') + ')';
-        filters << description;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString description = parts[i].section(QStringLiteral(" ("), 0, 0).trimmed();
+        const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters << description + QStringLiteral(" (") + patterns + QLatin1Char(')');
     }
     filters << QStringLiteral("All files (*.*)");
     return filters.join(QStringLiteral(";;"));

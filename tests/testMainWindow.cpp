@@ -1,0 +1,177 @@
+// The main window's menus, captions, shortcuts, toolbar and recent list; the status window.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFrame>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/mvGuiInteraction.h"
+#include "app/mvMain.h"
+#include "app/mvStatusWindow.h"
+#include "support/testHelpers.h"
+
+namespace {
+QStringList Captions(const QMenu* menu) {
+    QStringList captions;
+    for (const QAction* action : menu->actions())
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return captions;
+}
+
+TEST(MainWindow, MenusCarryTheirCaptionsInOrder) {
+    TMain main;
+    QStringList titles;
+    for (const QAction* action : main.menuBar()->actions())
+        titles << action->text();
+    EXPECT_EQ(titles, (QStringList{"&Dosya", "&Düzenle", "&Extra", "&Görüntü", "Yardım"}));
+    EXPECT_EQ(Captions(main.mmFile),
+              (QStringList{"&Yeni", "&Aç...", "&Kaydet...", "Farklı &Kaydet...", "-",
+                           "&Değiştir...", "&Export Dosya...", "-", "&Devam Et", "-", "Ç&ık"}));
+    EXPECT_EQ(Captions(main.mmImport), (QStringList{"Dosyaya Aktar...", "Clipboard`a Aktar..."}));
+    EXPECT_EQ(Captions(main.mmEdit),
+              (QStringList{"Ke&s", "&Kopyala", "&Yapıştır", "&Sil", "-", "&Hepsini Seç",
+                           "Hepsini &Sil", "-", "&Ayarlar..."}));
+    EXPECT_EQ(Captions(main.mmTools), (QStringList{"Tekrar &Kaydet...", "&Koda Ön İzleme Yap",
+                                                   "&Kodu Kopyala", "Ö&n İzleme"}));
+    EXPECT_EQ(Captions(main.mmView),
+              (QStringList{"&Yan Toolbar", "T&ool Kutusu", "&Menu Düzenliyici", "-", "Arka Plan"}));
+    EXPECT_EQ(Captions(main.mmHelp),
+              (QStringList{"Yardım Dosyası", "-", "&Web Sitesi", "-", "Hakkında"}));
+}
+
+TEST(MainWindow, ShortcutsAndHints) {
+    TMain main;
+    struct Case {
+        QAction* action;
+        QKeySequence key;
+        const char* hint;
+    };
+    const Case cases[] = {
+        {main.actFileNew, QKeySequence(QStringLiteral("Ctrl+N")), "Yeni Dosya"},
+        {main.actFileOpen, QKeySequence(QStringLiteral("Ctrl+O")), "Dosya Aç..."},
+        {main.actFileSave, QKeySequence(QStringLiteral("Ctrl+S")), "Dosya Kaydet"},
+        {main.mmSaveAs, QKeySequence(QStringLiteral("F12")), ""},
+        {main.expFile, QKeySequence(QStringLiteral("Alt+E")), "Export Dosya..."},
+        {main.mmSelectAll, QKeySequence(QStringLiteral("Alt+S")), ""},
+        {main.mmDeleteAll, QKeySequence(QStringLiteral("Alt+Del")), ""},
+        {main.mmReorder, QKeySequence(QStringLiteral("Alt+I")), ""},
+        {main.codeView, QKeySequence(QStringLiteral("Alt+V")), "Koda Ön İzleme Yap"},
+        {main.codeCopy, QKeySequence(QStringLiteral("Alt+C")), "Kodu Kopyala"},
+        {main.actPreview, QKeySequence(QStringLiteral("Alt+R")), "Ön İzleme"},
+        {main.actObjPalette, QKeySequence(QStringLiteral("Alt+O")), "Üst Toolbar"},
+        {main.actMenuEd, QKeySequence(QStringLiteral("Alt+M")), "Menu Düzenliyici"},
+        {main.ccpdCut, QKeySequence(), "Kes (Ctrl+X)"},
+        {main.ccpdCopy, QKeySequence(), "Kopyala (Ctrl+C)"},
+        {main.ccpdPaste, QKeySequence(), "Yapıştır (Ctrl+V)"},
+        {main.ccpdDelete, QKeySequence(), "Sil (Del)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.action->objectName().toStdString());
+        EXPECT_EQ(c.action->shortcut(), c.key);
+        EXPECT_EQ(c.action->statusTip(), QString::fromUtf8(c.hint));
+    }
+    const QAction* browserItem = main.mmView->actions().first();
+    EXPECT_EQ(browserItem->shortcut(), QKeySequence(QStringLiteral("Alt+B")));
+    EXPECT_EQ(browserItem->statusTip(), QStringLiteral("Yan Toolbar"));
+    EXPECT_EQ(main.actObjBrowser->text(), QStringLiteral("Obje &Ara"));
+}
+
+TEST(MainWindow, EditCommandsStartDisabled) {
+    TMain main;
+    for (QAction* action : {main.ccpdCut, main.ccpdCopy, main.ccpdPaste, main.ccpdDelete})
+        EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
+}
+
+TEST(MainWindow, ToolbarOrderAndCheckButtons) {
+    TMain main;
+    QStringList order;
+    for (QAction* action : main.tb->actions()) {
+        if (action->isSeparator())
+            order << QStringLiteral("-");
+        else if (main.tb->widgetForAction(action) == main.importButton)
+            order << QStringLiteral("import");
+        else
+            order << action->objectName();
+    }
+    EXPECT_EQ(order, (QStringList{"actFileNew", "actFileOpen", "actFileSave", "-", "import",
+                                  "expFile", "-", "ccpdCut", "ccpdPaste", "ccpdCopy", "ccpdDelete",
+                                  "-", "codeView", "codeCopy", "actPreview", "-", "actObjBrowser",
+                                  "actObjPalette", "actMenuEd"}));
+    EXPECT_EQ(main.importButton->defaultAction(), main.impFile);
+    EXPECT_EQ(main.importButton->menu(), main.ImportMenu);
+    for (QAction* toggle : {main.actObjBrowser, main.actObjPalette, main.actMenuEd})
+        EXPECT_TRUE(toggle->isCheckable());
+    EXPECT_EQ(main.tb->widgetForAction(main.actObjBrowser)->toolTip(),
+              QStringLiteral("Kod Bilgisi"));
+    EXPECT_EQ(main.tb->widgetForAction(main.actObjPalette)->toolTip(),
+              QStringLiteral("Buton Kutusu"));
+}
+
+TEST(MainWindow, RecentMenuListsNewestFirstAndIsDisabledWhenEmpty) {
+    TMain main;
+    EXPECT_FALSE(main.mmRecent->isEnabled());
+    main.Recent = {"/p/a.mv", "/p/b.mv", "/p/c.mv"};
+    main.RebuildRecentMenu();
+    EXPECT_TRUE(main.mmRecent->isEnabled());
+    EXPECT_EQ(Captions(main.mmRecent), (QStringList{"1. /p/c.mv", "2. /p/b.mv", "3. /p/a.mv"}));
+    QString chosen;
+    QObject::connect(&main, &TMain::RecentChosen, [&](const QString& p) { chosen = p; });
+    main.mmRecent->actions().at(1)->trigger();
+    EXPECT_EQ(chosen, QStringLiteral("/p/b.mv"));
+    main.Recent.clear();
+    main.RebuildRecentMenu();
+    EXPECT_TRUE(main.mmRecent->actions().isEmpty());
+    EXPECT_FALSE(main.mmRecent->isEnabled());
+}
+
+TEST(MainWindow, TitleNamesTheFileOrNewProject) {
+    TMain main;
+    EXPECT_EQ(main.windowTitle(), QStringLiteral("Marovel  - New Project"));
+    main.UpdateTitle(QStringLiteral("/home/u/dialogs/away.mv"));
+    EXPECT_EQ(main.windowTitle(), QStringLiteral("Marovel  - away.mv"));
+}
+
+TEST(MainWindow, ImageStripsCutIntoMaskedPictures) {
+    const QList<QPixmap> toolbar = CutImageStrip(QStringLiteral(":/images/toolbar.png"), 20, 15);
+    const QList<QPixmap> palette = CutImageStrip(QStringLiteral(":/images/palette.png"), 25, 12);
+    ASSERT_EQ(toolbar.size(), 15);
+    ASSERT_EQ(palette.size(), 12);
+    for (const QPixmap& p : toolbar + palette) {
+        ASSERT_FALSE(p.isNull());
+        const QImage image = p.toImage();
+        EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0) << "the fuchsia corner is transparent";
+    }
+}
+
+TEST(StatusWindow, LinesAndProgressBar) {
+    TStatusWindow status;
+    status.resize(363, 177);
+    status.show();
+    status.AddStatusLine(QStringLiteral("Loading controls..."));
+    status.AddStatusLine(QString());
+    EXPECT_EQ(status.Lines(), (QStringList{"Loading controls...", ""}));
+    status.SetStatusProgress(0);
+    EXPECT_TRUE(status.ProgressRect().isEmpty());
+    status.SetStatusProgress(100);
+    const int panelWidth = status.panProgress->width();
+    EXPECT_EQ(status.ProgressRect().width(), panelWidth - 4);
+    EXPECT_EQ(status.ProgressRect().left(), 2);
+    status.SetStatusProgress(50);
+    EXPECT_EQ(status.ProgressRect().width(), qRound(panelWidth / 2.0 - 4));
+    status.ClearStatus();
+    EXPECT_TRUE(status.Lines().isEmpty());
+    EXPECT_TRUE(status.ProgressRect().isEmpty());
+}
+
+TEST(GuiInteraction, FiltersBecomeQtFiltersWithAllFiles) {
+    EXPECT_EQ(QtFileFilter(QStringLiteral("Marovel project files (*.mv)|*.mv")),
+              QStringLiteral("Marovel project files (*.mv);;All files (*.*)"));
+    EXPECT_EQ(
+        QtFileFilter(
+            QStringLiteral("mIRC script files (*.mrc;*.ini)|*.mrc;*.ini|Text files (*.txt)|*.txt")),
+        QStringLiteral("mIRC script files (*.mrc *.ini);;Text files (*.txt);;All files (*.*)"));
+}
+} // namespace
