@@ -278,8 +278,8 @@ TEST(Units, ModeDependentFormsAreIdentityInPixelMode) {
 }
 
 TEST(Units, GridSnapping) {
-    const int cases[][3] = {{14, 10, 10}, {15, 10, 20}, {20, 10, 20}, {0, 10, 0},
-                            {4, 8, 8},    {3, 8, 0},    {7, 0, 7}};
+    const int cases[][3] = {{14, 10, 10}, {15, 10, 20}, {20, 10, 20}, {0, 10, 0}, {4, 8, 8},
+                            {3, 8, 0},    {12, 8, 16},  {-12, 8, -8}, {7, 0, 7}};
     for (const auto& c : cases)
         EXPECT_EQ(SnapToGrid(c[0], c[1]), c[2]) << c[0] << " step " << c[1];
 }
