@@ -5,7 +5,9 @@
 #include "app/mvAppInfo.h"
 #include "app/mvMain.h"
 #include "app/mvScreenshot.h"
+#include "io/mvErrorHandler.h"
 #include "model/mvFonts.h"
+#include "model/mvVersion.h"
 
 namespace {
 const char* kUsage = "Usage: marovel [PROJECT.mv]\n"
@@ -24,7 +26,7 @@ int main(int argc, char* argv[]) {
         args << QString::fromLocal8Bit(argv[i]);
     if (args.value(0) == QLatin1String("--help")) return Usage(stdout, 0);
     if (args.value(0) == QLatin1String("--version")) {
-        std::printf("Marovel %s\n", qPrintable(VersionText()));
+        std::printf("%s\n", qPrintable(MarovelVersionText()));
         return 0;
     }
     const bool screenshot = args.value(0) == QLatin1String("--screenshot");
@@ -35,9 +37,10 @@ int main(int argc, char* argv[]) {
         return Usage(stderr, 2);
     }
 
-    QApplication app(argc, argv);
+    TmvApplication app(argc, argv);
     Q_INIT_RESOURCE(marovel);
     QApplication::setApplicationName(QStringLiteral("Marovel"));
+    InstallTerminateHandler();
     RegisterWindowsFonts();
 
     TMain window;

@@ -8,6 +8,7 @@
 
 #include "app/mvAppInfo.h"
 #include "app/mvWindowUtils.h"
+#include "model/mvVersion.h"
 
 namespace {
 QLabel* LinkLabel(const QString& target, const QString& text, QWidget* parent) {

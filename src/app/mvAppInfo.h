@@ -8,6 +8,3 @@ inline QString HomePageAddress() {
 inline QString SupportEmailAddress() {
     return QStringLiteral(MAROVEL_SUPPORT_EMAIL);
 }
-inline QString VersionText() {
-    return QStringLiteral("1.0 final");
-}
