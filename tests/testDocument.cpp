@@ -177,12 +177,6 @@ TEST(CreateControl, MinusOneKeepsTheTypesDefaultSize) {
     EXPECT_EQ(c->BoundsRect(), QRect(0, 0, 100, 33));
 }
 
-TEST(CreateControl, PixelModeKeepsGeometryAsGiven) {
-    DialogDocument doc;
-    EXPECT_EQ(doc.CreateControl(ctBox, true, 5, 13, 31, 17, -1)->BoundsRect(),
-              QRect(5, 13, 31, 17));
-}
-
 TEST(CreateControl, DbuModeQuantizesPositionAndSize) {
     DialogDocument doc;
     doc.UseDbu = true;

@@ -266,14 +266,3 @@ TEST(MenuEditing, DeleteAndMovesMarkTheProjectModified) {
     EXPECT_TRUE(doc.Menu.IsEmpty());
     EXPECT_EQ(doc.MenuBarHeight, 0);
 }
-
-TEST(MenuEditing, MenuIdsBlockControlIds) {
-    DialogDocument doc;
-    doc.Menu.AddMenuEntry("File", 1, 0, -1);
-    doc.Menu.AddMenuEntry("Open", 7, 0, 1);
-    TmvControl* button = doc.CreateControl(ctButton, true, 0, 0, -1, -1, -1);
-    button->ID = doc.NextFreeId();
-    EXPECT_EQ(button->ID, 2);
-    EXPECT_FALSE(doc.IsIdFree(7));
-    EXPECT_EQ(doc.DescribeIdOwner(7), "Open:menu");
-}

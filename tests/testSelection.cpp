@@ -53,12 +53,6 @@ TEST_F(SelectionTest, ClearSelectionDeselectsFromTheFirst) {
     EXPECT_EQ(view.CursorResets, (std::vector<TmvControl*>{b, a}));
 }
 
-TEST_F(SelectionTest, RefreshSelectionRepaintsTheSurface) {
-    doc.Select(a);
-    doc.RefreshSelection();
-    EXPECT_EQ(view.SurfaceRepaints, 1);
-}
-
 TEST_F(SelectionTest, SettingNoCurrentControlClearsTheSelection) {
     doc.Select(a);
     doc.SetCurrentControl(a);

@@ -35,15 +35,6 @@ TEST(ZOrder, SendToBackKeepsTheTabControlBelowABox) {
                                              "marovel_button1"}));
 }
 
-TEST(ZOrder, SendToBackWithoutTabControl) {
-    DialogDocument doc;
-    Place(doc, ctButton, 0, 0, -1, -1);
-    TmvControl* b = Place(doc, ctEdit, 0, 0, -1, -1);
-    doc.Select(b);
-    SendSelectionToBack(doc);
-    EXPECT_EQ(ZOrderNames(doc), QStringList({"marovel_edit1", "marovel_button1"}));
-}
-
 // --- Hiding ----------------------------------------------------------------------------------
 
 class Hiding : public ::testing::Test {
