@@ -176,6 +176,21 @@ TEST_F(Dde, HelperExitStatusSaysWhetherItConnected) {
     EXPECT_EQ(standIn_->Pokes(), QStringList{QStringLiteral("/return")});
 }
 
+// The stand-in itself must never keep a test waiting.
+TEST_F(Dde, StandInEndsOnQuit) {
+    EXPECT_TRUE(SendDdeCommand(kService, QStringLiteral("/quit")));
+    EXPECT_TRUE(standIn_->WaitForExit(20000));
+    EXPECT_EQ(standIn_->Pokes(), QStringList{QStringLiteral("/quit")});
+}
+
+TEST_F(Dde, StandInEndsAfterItsLifetime) {
+    TestDdeStandIn shortLived(*session_);
+    const QString error = shortLived.Start(QStringLiteral("MarovelShortLived"), 1);
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+    EXPECT_TRUE(shortLived.WaitForExit(20000));
+    EXPECT_FALSE(SendDdeCommand(QStringLiteral("MarovelShortLived"), QStringLiteral("/return")));
+}
+
 // Without a usable wine the answer is false at once, and nothing is created on the way.
 TEST(DdeWithoutWine, MissingWineCommandGivesFalse) {
     TestScopedEnvironment environment;

@@ -19,7 +19,7 @@ HDDEDATA CALLBACK IgnoreEverything(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_
 bool SendDdeCommandA(const char* service, const char* command) {
     // An empty name gives no string handle, and DDEML would then connect to whichever server
     // offers the topic: that is not the mIRC the settings name.
-    if (!service || !*service) return false;
+    if (!service || !*service || !command) return false;
     DWORD instance = 0;
     if (DdeInitializeA(&instance, IgnoreEverything, APPCLASS_STANDARD | APPCMD_CLIENTONLY, 0) !=
         DMLERR_NO_ERROR)

@@ -10,12 +10,10 @@
 namespace {
 
 constexpr int kStartTimeoutMs = 60000;
-// It ends by itself after this long even if a test forgets it.
-const QString kLifetimeSeconds = QStringLiteral("300");
 
 } // namespace
 
-QString TestDdeStandIn::Start(const QString& service) {
+QString TestDdeStandIn::Start(const QString& service, int lifetimeSeconds) {
     const QString program = TestWineSession::ToolPath(QStringLiteral("dde-standin.exe"));
     if (program.isEmpty())
         return QStringLiteral("dde-standin.exe was not built (it needs x86_64-w64-mingw32-g++, "
@@ -24,8 +22,8 @@ QString TestDdeStandIn::Start(const QString& service) {
     const QString base = session_.WorkPath() + QStringLiteral("/standin%1").arg(++serial);
     logPath_ = base + QStringLiteral(".log");
     const QString readyPath = base + QStringLiteral(".ready");
-    process_ = session_.StartProgram(
-        program, {service, ToMircPath(logPath_), ToMircPath(readyPath), kLifetimeSeconds});
+    process_ = session_.StartProgram(program, {service, ToMircPath(logPath_), ToMircPath(readyPath),
+                                               QString::number(lifetimeSeconds)});
     QElapsedTimer timer;
     timer.start();
     while (!QFileInfo::exists(readyPath)) {
@@ -46,6 +44,11 @@ void TestDdeStandIn::Stop() {
         process_->kill();
         process_->waitForFinished(5000);
     }
+}
+
+bool TestDdeStandIn::WaitForExit(int timeoutMs) {
+    return process_ &&
+           (process_->state() == QProcess::NotRunning || process_->waitForFinished(timeoutMs));
 }
 
 QStringList TestDdeStandIn::LogLines() const {

@@ -13,11 +13,13 @@ public:
     explicit TestDdeStandIn(TestWineSession& session) : session_(session) {}
     ~TestDdeStandIn() { Stop(); }
 
-    // Starts it under `service` and waits until the service is registered. Empty on success,
-    // otherwise why it failed.
-    QString Start(const QString& service);
+    // Starts it under `service` and waits until the service is registered. It ends by itself
+    // after `lifetimeSeconds`. Empty on success, otherwise why it failed.
+    QString Start(const QString& service, int lifetimeSeconds = 300);
     // Ends it at once.
     void Stop();
+    // Waits until it has ended by itself; false when it is still running after `timeoutMs`.
+    bool WaitForExit(int timeoutMs);
 
     // Waits until `count` pokes have been logged; false when they do not come in time.
     bool WaitForPokes(int count, int timeoutMs = 20000) const;
