@@ -2,7 +2,9 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#ifdef Q_OS_WIN
 #include <QToolTip>
+#endif
 
 #include "model/mvPaintHelpers.h"
 
