@@ -2,11 +2,13 @@
 // the grid, the drag outline, the hint and the grab handles.
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QPalette>
 #include <set>
 
 #include "model/mvCustomHint.h"
+#include "model/mvFrameControls.h"
 #include "model/mvMoveRect.h"
 #include "model/mvPaintHelpers.h"
 #include "model/mvPlatform.h"
@@ -120,6 +122,20 @@ TEST(TextLayout, WordWiderThanTheLineIsBrokenBetweenCharacters) {
         joined += line.Text;
     }
     EXPECT_EQ(joined, QStringLiteral("abcdefghij"));
+}
+
+TEST(TextLayout, LongTextsAreLaidOutInOnePass) {
+    const QFont font = DialogFont();
+    QElapsedTimer timer;
+    timer.start();
+    const auto word = LayoutText(font, 60, Qt::TextWordWrap, QString(50000, QLatin1Char('x')));
+    QString words;
+    for (int i = 0; i < 10000; ++i)
+        words += QStringLiteral("word ");
+    const auto paragraph = LayoutText(font, 60, Qt::TextWordWrap, words);
+    EXPECT_LT(timer.elapsed(), 3000);
+    EXPECT_GT(word.size(), 1000u);
+    EXPECT_GE(paragraph.size(), 5000u);
 }
 
 TEST(TextLayout, LineBreaksStartNewLinesUnlessSingleLine) {

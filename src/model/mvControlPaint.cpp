@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "model/mvControls.h"
+#include "model/mvFrameControls.h"
 #include "model/mvPaintContext.h"
 #include "model/mvPaintHelpers.h"
 #include "model/mvPlatform.h"

@@ -2,6 +2,7 @@
 // an overflowing strip, and the page body.
 #include <QPainter>
 
+#include "model/mvFrameControls.h"
 #include "model/mvPaintContext.h"
 #include "model/mvPaintHelpers.h"
 #include "model/mvTabControl.h"

@@ -29,12 +29,13 @@ int TabStep(const QFontMetrics& metrics) {
     return std::max(1, 8 * metrics.averageCharWidth());
 }
 
-// Width of a run without line breaks, tabs expanded when asked.
-int RunWidth(const QFontMetrics& metrics, int flags, const QString& run) {
+// The width of a line `lineWidth` wide once `run` (no line breaks) is appended: advances add
+// up, except that a tab goes to the next stop after where it starts.
+int Extended(const QFontMetrics& metrics, int flags, int lineWidth, const QString& run) {
     if (!(flags & Qt::TextExpandTabs) || !run.contains(QLatin1Char('\t')))
-        return metrics.horizontalAdvance(Shown(run, flags));
+        return lineWidth + metrics.horizontalAdvance(Shown(run, flags));
     const int step = TabStep(metrics);
-    int x = 0;
+    int x = lineWidth;
     const QStringList pieces = run.split(QLatin1Char('\t'));
     for (qsizetype i = 0; i < pieces.size(); ++i) {
         if (i > 0) x = (x / step + 1) * step;
@@ -43,29 +44,37 @@ int RunWidth(const QFontMetrics& metrics, int flags, const QString& run) {
     return x;
 }
 
-// Splits `word` (no blanks) into pieces that each fit `width`, at least one character each.
-void BreakWord(const QFontMetrics& metrics, int flags, int width, const QString& word,
-               std::vector<TmvTextLine>& lines) {
-    QString piece;
-    for (const QChar ch : word) {
-        const QString longer = piece + ch;
-        if (!piece.isEmpty() && RunWidth(metrics, flags, longer) > width) {
-            lines.push_back({piece, RunWidth(metrics, flags, piece)});
-            piece = ch;
-        } else {
-            piece = longer;
-        }
-    }
-    if (!piece.isEmpty()) lines.push_back({piece, RunWidth(metrics, flags, piece)});
+int RunWidth(const QFontMetrics& metrics, int flags, const QString& run) {
+    return Extended(metrics, flags, 0, run);
 }
 
+// Splits `word` (no blanks) into pieces that each fit `width`, at least one character each.
+// The last piece stays open in `line` for the words that follow.
+void BreakWord(const QFontMetrics& metrics, int flags, int width, const QString& word,
+               std::vector<TmvTextLine>& lines, QString& line, int& lineWidth) {
+    line.clear();
+    lineWidth = 0;
+    for (const QChar ch : word) {
+        const int longer = Extended(metrics, flags, lineWidth, QString(ch));
+        if (!line.isEmpty() && longer > width) {
+            lines.push_back({line, lineWidth});
+            line = ch;
+            lineWidth = Extended(metrics, flags, 0, line);
+        } else {
+            line += ch;
+            lineWidth = longer;
+        }
+    }
+}
+
+// Greedy breaking, each word measured once: the work grows with the text, not its square.
 void WrapParagraph(const QFontMetrics& metrics, int flags, int width, const QString& paragraph,
                    std::vector<TmvTextLine>& lines) {
     QString line;
     int lineWidth = 0;
     qsizetype i = 0;
     const qsizetype n = paragraph.size();
-    bool any = false;
+    bool broke = false;
     while (i < n) {
         // The next word with the blanks before it.
         qsizetype start = i;
@@ -76,30 +85,28 @@ void WrapParagraph(const QFontMetrics& metrics, int flags, int width, const QStr
         while (i < n && paragraph[i] != QLatin1Char(' '))
             ++i;
         const QString word = paragraph.mid(start, i - start);
-        const QString candidate = line + blanks + word;
-        const int candidateWidth = RunWidth(metrics, flags, candidate);
-        if (candidateWidth <= width || (line.isEmpty() && word.isEmpty())) {
-            line = candidate;
-            lineWidth = candidateWidth;
+        const int extended = Extended(metrics, flags, lineWidth, blanks + word);
+        if (extended <= width || (line.isEmpty() && word.isEmpty())) {
+            line += blanks;
+            line += word;
+            lineWidth = extended;
             continue;
         }
+        // Break here; the blanks at a break are not drawn.
         if (!line.isEmpty()) {
             lines.push_back({line, lineWidth});
-            any = true;
+            broke = true;
         }
-        // Blanks at a break are not drawn.
-        if (RunWidth(metrics, flags, word) > width) {
-            BreakWord(metrics, flags, width, word, lines);
-            any = true;
-            line = lines.back().Text;
-            lineWidth = lines.back().Width;
-            lines.pop_back();
+        const int wordWidth = RunWidth(metrics, flags, word);
+        if (wordWidth > width) {
+            BreakWord(metrics, flags, width, word, lines, line, lineWidth);
+            broke = true;
         } else {
             line = word;
-            lineWidth = RunWidth(metrics, flags, word);
+            lineWidth = wordWidth;
         }
     }
-    if (!line.isEmpty() || !any) lines.push_back({line, lineWidth});
+    if (!line.isEmpty() || !broke) lines.push_back({line, lineWidth});
 }
 } // namespace
 
@@ -130,6 +137,9 @@ std::vector<TmvTextLine> LayoutText(const QFont& font, int width, int flags, con
         else
             lines.push_back({paragraph, RunWidth(metrics, flags, paragraph)});
     }
+    // Measured whole, as they are drawn (pairs of letters may kern across the pieces).
+    for (TmvTextLine& line : lines)
+        line.Width = RunWidth(metrics, flags, line.Text);
     return lines;
 }
 
@@ -157,6 +167,7 @@ void DrawTextLines(QPainter& painter, const QRect& r, int flags, const QString& 
                           (Prefixed(flags) ? int(Qt::TextShowMnemonic) : 0);
     const int step = TabStep(metrics);
     for (const TmvTextLine& line : lines) {
+        if (y > r.bottom()) break; // the rest is clipped away
         int x = r.left();
         if (flags & Qt::AlignRight)
             x = r.left() + r.width() - line.Width;
