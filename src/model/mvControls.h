@@ -11,6 +11,8 @@
 
 class TmvControlHost;
 class DialogDocument;
+class QPainter;
+struct TmvPaintContext;
 
 enum TmvControlType : int {
     ctButton = 0,
@@ -123,8 +125,14 @@ public:
     void NotifyLayoutChanged();
     bool HasText() const;
 
+    // Paints the control in its own coordinates (origin at its top-left), clipped to it: the
+    // type's face, then the hover frame and the multi-selection marks (mvControlPaint.cpp).
+    void Paint(QPainter& painter, const TmvPaintContext& context) const;
+
 protected:
     TmvControl(int type, const QFont& font);
+    // The type's own drawing, before the common overlays.
+    virtual void PaintFace(QPainter&, const TmvPaintContext&) const {}
     // Pointers to this type's style flags in bit order (bit 0 first); null for unused bits.
     virtual std::vector<bool*> StyleFlags() { return {}; }
     std::vector<bool*> StyleFlagsConst() const {
@@ -152,6 +160,7 @@ public:
 protected:
     std::vector<bool*> StyleFlags() override { return {&DefaultButton, &Flat, &MultiLine}; }
     QString OwnWords() const override;
+    void PaintFace(QPainter& painter, const TmvPaintContext& context) const override;
 };
 
 class TmvScrollingControl : public TmvControl {
@@ -181,6 +190,7 @@ protected:
                 &AutoHScroll, &AutoVScroll, &HScrollBar, &VScrollBar};
     }
     QString OwnWords() const override;
+    void PaintFace(QPainter& painter, const TmvPaintContext& context) const override;
 };
 
 class TmvCombo : public TmvScrollingControl {
@@ -197,6 +207,7 @@ protected:
     }
     QString OwnWords() const override;
     QString Head() const override { return TextlessHead(); }
+    void PaintFace(QPainter& painter, const TmvPaintContext& context) const override;
 };
 
 class TmvLabel : public TmvControl {
@@ -220,11 +231,15 @@ public:
 protected:
     std::vector<bool*> StyleFlags() override { return {&AutoSize, &NoWrap}; }
     QString OwnWords() const override;
+    void PaintFace(QPainter& painter, const TmvPaintContext& context) const override;
 };
 
 class TmvBox : public TmvControl {
 public:
     explicit TmvBox(const QFont& font);
+
+protected:
+    void PaintFace(QPainter& painter, const TmvPaintContext& context) const override;
 };
 
 class TmvList : public TmvScrollingControl {
@@ -240,6 +255,7 @@ protected:
     }
     QString OwnWords() const override;
     QString Head() const override { return TextlessHead(); }
+    void PaintFace(QPainter& painter, const TmvPaintContext& context) const override;
 };
 
 class TmvCheckClass : public TmvControl {
@@ -249,6 +265,7 @@ public:
 protected:
     using TmvControl::TmvControl;
     QString CheckWords() const; // alignment word, then kind word
+    void PaintFace(QPainter& painter, const TmvPaintContext& context) const override;
 };
 
 class TmvCheck : public TmvCheckClass {
@@ -276,6 +293,7 @@ public:
 
 protected:
     std::vector<bool*> StyleFlags() override { return {&AutoSize}; }
+    void PaintFace(QPainter& painter, const TmvPaintContext& context) const override;
 };
 
 class TmvIcon : public TmvControl {
@@ -298,6 +316,7 @@ protected:
     std::vector<bool*> StyleFlags() override { return {&Border}; }
     QString OwnWords() const override;
     QString Head() const override;
+    void PaintFace(QPainter& painter, const TmvPaintContext& context) const override;
 };
 
 class TmvScroll : public TmvControl {
@@ -309,6 +328,7 @@ public:
 
 protected:
     QString OwnWords() const override;
+    void PaintFace(QPainter& painter, const TmvPaintContext& context) const override;
 };
 
 // Display names of Kind and Alignment values as the properties browser lists them; an empty

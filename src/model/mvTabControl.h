@@ -24,7 +24,7 @@ public:
     bool Refresh = false; // the next SetActivePage re-applies visibility even when unchanged
     std::vector<std::unique_ptr<TmvTabPage>> Pages;
     int FirstTab = 0;
-    bool TabsOverflow = false;
+    mutable bool TabsOverflow = false; // recomputed by every paint
     int ActivePage = -1;
 
     // The ID and "Lock ID" of the active page; the tab control's own when it has no pages.
@@ -62,4 +62,8 @@ public:
     // The page lines in order (no lines when there are no pages).
     QStringList BuildPageLines() const;
     QString BuildLine() const override { return BuildPageLines().join(QStringLiteral("\r\n")); }
+
+protected:
+    // The strip, its overflow arrows and the page body (mvTabPaint.cpp).
+    void PaintFace(QPainter& painter, const TmvPaintContext& context) const override;
 };

@@ -1,0 +1,42 @@
+#pragma once
+// The system colours the surface paints with, by their Windows role.
+#include <QColor>
+
+class QPalette;
+
+struct TmvSystemColors {
+    QColor Face;               // button face
+    QColor Highlight;          // button highlight (the lit edge of a 3-D frame)
+    QColor Shadow;             // button shadow
+    QColor DarkShadow;         // 3-D dark shadow
+    QColor Light;              // 3-D light
+    QColor Window;             // window background
+    QColor WindowText;         // window text
+    QColor GrayText;           // grey (disabled) text
+    QColor ButtonText;         // button text
+    QColor InfoBackground;     // tooltip background
+    QColor InfoText;           // tooltip text
+    QColor InactiveCaption;    // inactive window caption
+    QColor SelectionHighlight; // selected items
+    QColor ScrollBar;          // scroll-bar track
+
+    // The Windows Standard scheme of the classic look.
+    static TmvSystemColors Classic();
+    // The roles Qt's palette knows taken from it; the classic value for the rest (inactive
+    // caption and scroll bar, which a QPalette does not carry).
+    static TmvSystemColors FromPalette(const QPalette& palette);
+};
+
+// Fixed colours of the drawing rules.
+inline QColor LinkBlue() {
+    return QColor(0, 0, 255);
+}
+inline QColor White() {
+    return QColor(255, 255, 255);
+}
+
+// The colours of this machine. On Windows the application palette is the system's, so it is
+// used; on every other platform (Linux, the offscreen platform of the tests) the palette is a
+// desktop theme's or Qt's own, so the classic Windows values are used throughout and the
+// surface looks as the dialog will in mIRC.
+TmvSystemColors SystemColors();
