@@ -1,0 +1,67 @@
+// One ID space shared by the controls, the tab pages and the menu entries.
+#include "surface/mvIdServices.h"
+
+#include <QSet>
+
+#include "model/mvTabControl.h"
+#include "surface/mvControlNames.h"
+#include "surface/mvDialogDocument.h"
+
+QString IdInUseMessage(int id, const QString& owner) {
+    return QStringLiteral("The ID \"") + QString::number(id) +
+           QStringLiteral("\" is already in use by ") + owner +
+           QStringLiteral(".  Please choose a unique ID.");
+}
+
+bool DialogDocument::IsIdFree(int id) const {
+    if (PageIndexOfId(id) >= 0) return false;
+    // The tab control's own ID is 0 and blocks nothing; no other control blocks 0 either.
+    for (int i = 0; i < ControlCount(); ++i) {
+        const TmvControl* control = ControlAt(i);
+        if (control->ID != 0 && control->ID == id) return false;
+    }
+    return Menu.FindById(id) == nullptr;
+}
+
+int DialogDocument::NextFreeId() const {
+    // One pass collects the taken IDs, so finding a gap stays linear.
+    QSet<int> taken;
+    for (int i = 0; i < ControlCount(); ++i)
+        if (const int id = ControlAt(i)->ID; id != 0) taken.insert(id);
+    if (TabControl)
+        for (const auto& page : TabControl->Pages)
+            taken.insert(page->ID);
+    for (const TmvMenuNode* node : Menu.NodesDepthFirst())
+        taken.insert(node->Id());
+    int id = FirstIdToTry(Options);
+    while (taken.contains(id))
+        ++id;
+    return id;
+}
+
+TmvControl* DialogDocument::FindControlById(int id) const {
+    for (int i = 0; i < ControlCount(); ++i) {
+        TmvControl* control = ControlAt(i);
+        if (control == TabControl) {
+            if (PageIndexOfId(id) >= 0) return control;
+        } else if (control->ID != 0 && control->ID == id) {
+            return control;
+        }
+    }
+    return nullptr;
+}
+
+QString DialogDocument::DescribeIdOwner(int id) const {
+    if (const TmvControl* control = FindControlById(id)) {
+        if (control == TabControl) return QStringLiteral("tab page %1").arg(PageIndexOfId(id) + 1);
+        return VisibleName(*control);
+    }
+    if (const TmvMenuNode* node = Menu.FindById(id)) return node->Text + QStringLiteral(":menu");
+    return QString();
+}
+
+bool DialogDocument::CheckIdFree(int id, QString& owner) const {
+    if (IsIdFree(id)) return true;
+    owner = DescribeIdOwner(id);
+    return false;
+}

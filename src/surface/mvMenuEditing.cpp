@@ -1,0 +1,105 @@
+#include "surface/mvMenuEditing.h"
+
+#include "surface/mvDialogDocument.h"
+#include "surface/mvIdServices.h"
+#include "surface/mvMenuTree.h"
+#include "surface/mvSurfaceView.h"
+
+namespace {
+void MenuEdited(DialogDocument& doc) {
+    doc.Modified = true;
+    if (doc.Menu.IsEmpty()) doc.MenuBarHeight = 0;
+    if (doc.Ui) doc.Ui->MenuChanged();
+}
+
+bool IsSeparator(const TmvMenuNode* node) {
+    return node->Text == QLatin1String("-");
+}
+
+TmvMenuNode* AddNumberedNode(DialogDocument& doc, TmvMenuNode* parent, QString* error) {
+    const int id = doc.NextFreeId();
+    if (!MenuIdFits(id)) {
+        if (error) *error = MenuIdRangeMessage(id);
+        return nullptr;
+    }
+    const QString text = QStringLiteral("Item") + QString::number(doc.Menu.NodeCount() + 1);
+    TmvMenuNode* node = doc.Menu.AddNode(parent, text, MenuData(id, 0));
+    MenuEdited(doc);
+    return node;
+}
+} // namespace
+
+TmvMenuNode* NewMenu(DialogDocument& doc, QString* error) {
+    return AddNumberedNode(doc, nullptr, error);
+}
+
+bool CanAddMenuItem(const TmvMenuNode* node) {
+    return node && (node->IsTopLevel() || !IsSeparator(node));
+}
+
+TmvMenuNode* NewMenuItem(DialogDocument& doc, TmvMenuNode* parent, QString* error) {
+    if (!doc.Menu.Contains(parent) || !CanAddMenuItem(parent)) {
+        if (error) *error = QStringLiteral("A separator cannot hold menu items.");
+        return nullptr;
+    }
+    return AddNumberedNode(doc, parent, error);
+}
+
+bool DeleteMenuNode(DialogDocument& doc, TmvMenuNode* node) {
+    if (!doc.Menu.Contains(node)) return false;
+    doc.Menu.DeleteNode(node);
+    MenuEdited(doc);
+    return true;
+}
+
+bool RenameMenuNode(DialogDocument& doc, TmvMenuNode* node, const QString& text) {
+    if (!doc.Menu.Contains(node)) return false;
+    if (node->Text == text) return true;
+    node->Text = text;
+    MenuEdited(doc);
+    return true;
+}
+
+bool MoveMenuNodeUp(DialogDocument& doc, TmvMenuNode* node) {
+    if (!doc.Menu.MoveUp(node)) return false;
+    MenuEdited(doc);
+    return true;
+}
+
+bool MoveMenuNodeDown(DialogDocument& doc, TmvMenuNode* node) {
+    if (!doc.Menu.MoveDown(node)) return false;
+    MenuEdited(doc);
+    return true;
+}
+
+bool CanTakeResultStyle(const TmvMenuNode* node) {
+    return node && !node->IsTopLevel() && !IsSeparator(node);
+}
+
+bool SetMenuNodeFlag(DialogDocument& doc, TmvMenuNode* node, quint32 flag, bool on) {
+    if (!doc.Menu.Contains(node)) return false;
+    if (flag != kMenuFixedId && flag != kMenuOk && flag != kMenuCancel) return false;
+    if (flag != kMenuFixedId && !CanTakeResultStyle(node)) return false;
+    const quint32 data = on ? node->Data | flag : node->Data & ~flag;
+    if (data == node->Data) return true;
+    node->Data = data;
+    MenuEdited(doc);
+    return true;
+}
+
+bool SetMenuNodeId(DialogDocument& doc, TmvMenuNode* node, qint64 id, QString* message) {
+    if (!doc.Menu.Contains(node)) return false;
+    if (id == node->Id()) return true;
+    if (id < 1 || !MenuIdFits(id)) {
+        if (message) *message = MenuIdRangeMessage(id, 1);
+        return false;
+    }
+    QString owner;
+    if (!doc.CheckIdFree(int(id), owner)) {
+        if (message) *message = IdInUseMessage(int(id), owner);
+        return false;
+    }
+    node->Data = MenuData(int(id), node->Flags());
+    MenuEdited(doc);
+    return true;
+}

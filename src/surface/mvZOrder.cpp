@@ -1,0 +1,93 @@
+#include "surface/mvZOrder.h"
+
+#include <algorithm>
+
+#include "model/mvTabControl.h"
+#include "surface/mvDialogDocument.h"
+#include "surface/mvSurfaceView.h"
+
+void DialogDocument::BringToFront(TmvControl* control) {
+    const int index = ZIndexOf(control);
+    if (index < 0 || index == ControlCount() - 1) return;
+    std::rotate(controls_.begin() + index, controls_.begin() + index + 1, controls_.end());
+    RepaintControl(control);
+}
+
+void DialogDocument::SendToBack(TmvControl* control) {
+    const int index = ZIndexOf(control);
+    if (index <= 0) return;
+    std::rotate(controls_.begin(), controls_.begin() + index, controls_.begin() + index + 1);
+    RepaintSurface();
+}
+
+void BringSelectionToFront(DialogDocument& doc) {
+    for (TmvControl* control : doc.Selection)
+        if (control != doc.TabControl) doc.BringToFront(control);
+}
+
+void SendSelectionToBack(DialogDocument& doc) {
+    for (TmvControl* control : doc.Selection)
+        if (control != doc.TabControl) doc.SendToBack(control);
+    if (doc.TabControl) doc.SendToBack(doc.TabControl);
+}
+
+void SetDesignHidden(DialogDocument& doc, TmvControl* control, bool hidden) {
+    if (!control) return;
+    control->DesignHidden = hidden;
+    const bool onOtherPage = control->TabIndex >= 0 &&
+                             (!doc.TabControl || control->TabIndex != doc.TabControl->ActivePage);
+    if (onOtherPage) return;
+    control->SetVisible(!hidden);
+    if (control == doc.TabControl)
+        if (TmvTabPage* page = doc.TabControl->ActivePageObject())
+            for (TmvControl* child : page->Controls)
+                if (child && !child->DesignHidden) child->SetVisible(!hidden);
+}
+
+void HideControl(DialogDocument& doc, TmvControl* control) {
+    if (!control || std::find(doc.HiddenControls.begin(), doc.HiddenControls.end(), control) !=
+                        doc.HiddenControls.end())
+        return;
+    SetDesignHidden(doc, control, true);
+    doc.HiddenControls.push_back(control);
+}
+
+void UnhideControl(DialogDocument& doc, TmvControl* control) {
+    const auto it = std::find(doc.HiddenControls.begin(), doc.HiddenControls.end(), control);
+    if (!control || it == doc.HiddenControls.end()) return;
+    doc.HiddenControls.erase(it);
+    SetDesignHidden(doc, control, false);
+}
+
+void UnhideAll(DialogDocument& doc) {
+    while (!doc.HiddenControls.empty())
+        UnhideControl(doc, doc.HiddenControls.front());
+}
+
+void HideSelection(DialogDocument& doc) {
+    while (!doc.Selection.empty()) {
+        TmvControl* control = doc.Selection.front();
+        doc.Deselect(control);
+        HideControl(doc, control);
+    }
+    doc.SetCurrentControl(nullptr);
+}
+
+void LockSelection(DialogDocument& doc, bool locked) {
+    for (TmvControl* control : doc.Selection)
+        control->SetLocked(locked); // repaints the selection mark when the flag changes
+    if (doc.Ui) doc.Ui->GrabHandlesChanged();
+    doc.Modified = true;
+}
+
+bool ToggleLockAll(DialogDocument& doc) {
+    doc.LockAll = !doc.LockAll;
+    doc.RefreshSelection();
+    doc.Modified = true;
+    if (doc.Ui) doc.Ui->GrabHandlesChanged();
+    return doc.LockAll;
+}
+
+QString LockAllCaption(bool lockAll) {
+    return lockAll ? QStringLiteral("Unlock All") : QStringLiteral("Lock All");
+}
