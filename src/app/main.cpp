@@ -1,15 +1,17 @@
-#include <QApplication>
 #include <QLabel>
 
+#include "io/mvErrorHandler.h"
 #include "model/mvFonts.h"
+#include "model/mvVersion.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    TmvApplication app(argc, argv);
     Q_INIT_RESOURCE(marovel);
     QApplication::setApplicationName(QStringLiteral("Marovel"));
+    InstallTerminateHandler();
     RegisterWindowsFonts();
 
-    QLabel window(QStringLiteral("Marovel 1.0 final"));
+    QLabel window(MarovelVersionText());
     window.setWindowTitle(QStringLiteral("Marovel"));
     window.resize(480, 320);
     window.setAlignment(Qt::AlignCenter);

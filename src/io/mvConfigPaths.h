@@ -1,0 +1,10 @@
+#pragma once
+// Where the settings, the control defaults and the error log live: the folder named by the
+// environment variable MAROVEL_CONFIG_DIR when it is set; otherwise the executable's folder when
+// it can be written (the program's traditional place); otherwise the per-user configuration
+// folder, created when missing.
+#include <QString>
+
+QString ConfigFolder();
+// The file of that name inside ConfigFolder().
+QString ConfigFilePath(const QString& fileName);

@@ -1,0 +1,79 @@
+#pragma once
+// The one INI file class: projects, settings, control defaults and the clipboard buffer.
+// The whole file is kept in memory. Section and key names compare without regard to case and
+// are found through hash tables, so files with thousands of sections load and read in linear
+// time. Sections and keys keep their file order; those the program never writes survive a save.
+//
+// Syntax: "[name]" starts a section; "key=value" belongs to the current section, the value being
+// everything after the first "=" verbatim; empty lines, lines starting with ";" and lines before
+// the first section are ignored. The writer emits each section as its "[name]" line, its
+// "key=value" lines and one empty line.
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <utility>
+#include <vector>
+
+class TmvIniFile {
+public:
+    // A buffer that lives in memory only (the clipboard); Save then fails.
+    TmvIniFile() = default;
+    // A file on disk; nothing is read until Load.
+    explicit TmvIniFile(const QString& fileName) : FileName_(fileName) {}
+
+    const QString& FileName() const { return FileName_; }
+    bool HasFile() const { return !FileName_.isEmpty(); }
+
+    // Replaces the contents with the file's (UTF-8 when valid, else Windows-1254). A missing
+    // file gives an empty buffer and TRUE; a file that exists but cannot be read gives FALSE
+    // with the system's reason and leaves the contents as they were.
+    bool Load(QString* error = nullptr);
+    // Writes the whole buffer as UTF-8; on failure FALSE with the reason, the file untouched.
+    bool Save(QString* error = nullptr) const;
+
+    // The buffer as text in the writer's format, and its replacement from such text.
+    QString Text() const;
+    void SetText(const QString& text);
+    void Clear();
+
+    bool SectionExists(const QString& section) const;
+    bool ValueExists(const QString& section, const QString& key) const;
+    // Section names, and the key names of one section, in file order.
+    QStringList SectionNames() const;
+    QStringList Keys(const QString& section) const;
+    int KeyCount(const QString& section) const;
+
+    QString ReadString(const QString& section, const QString& key,
+                       const QString& defaultValue = QString()) const;
+    // Missing, or not an integer (decimal, or hexadecimal after "0x"): the default.
+    int ReadInteger(const QString& section, const QString& key, int defaultValue) const;
+    // TRUE for any non-zero integer; missing or not an integer: the default.
+    bool ReadBool(const QString& section, const QString& key, bool defaultValue) const;
+
+    // A new key goes to the end of its section, a new section to the end of the file; an
+    // existing key keeps its place. Line breaks in names and values would split the line on the
+    // next read, so they are written as blanks.
+    void WriteString(const QString& section, const QString& key, const QString& value);
+    void WriteInteger(const QString& section, const QString& key, int value);
+    void WriteBool(const QString& section, const QString& key, bool value);
+
+    void EraseSection(const QString& section);
+    void DeleteKey(const QString& section, const QString& key);
+
+private:
+    struct Section {
+        QString Name;
+        std::vector<std::pair<QString, QString>> Entries; // key, value in file order
+        QHash<QString, int> Index;                        // folded key -> first entry with that key
+    };
+
+    static QString Fold(const QString& name) { return name.toCaseFolded(); }
+    const Section* Find(const QString& section) const;
+    Section& FindOrAdd(const QString& section);
+    const QString* FindValue(const QString& section, const QString& key) const;
+    void Parse(const QString& text);
+
+    QString FileName_;
+    std::vector<Section> Sections_;
+    QHash<QString, int> SectionIndex_; // folded name -> position in Sections_
+};

@@ -1,0 +1,224 @@
+#include "io/mvSettings.h"
+
+#include "io/mvConfigPaths.h"
+#include "io/mvIniFile.h"
+#include "io/mvInteraction.h"
+
+namespace {
+
+const QString kGeneral = QStringLiteral("General");
+const QString kDefaults = QStringLiteral("Defaults");
+const QString kIDMan = QStringLiteral("IDMan");
+const QString kPalette = QStringLiteral("Palette");
+const QString kGrid = QStringLiteral("Grid");
+const QString kImport = QStringLiteral("Import");
+const QString kMisc = QStringLiteral("Misc");
+const QString kWindows = QStringLiteral("Windows");
+
+// Reads keys of one section in turn, each with the value the field holds as its default.
+class SectionReader {
+public:
+    SectionReader(const TmvIniFile& ini, const QString& section) : ini_(ini), section_(section) {}
+    void Bool(const char* key, bool& field) const {
+        field = ini_.ReadBool(section_, QLatin1String(key), field);
+    }
+    void Int(const char* key, int& field) const {
+        field = ini_.ReadInteger(section_, QLatin1String(key), field);
+    }
+    void String(const char* key, QString& field) const {
+        field = ini_.ReadString(section_, QLatin1String(key), field);
+    }
+
+private:
+    const TmvIniFile& ini_;
+    const QString& section_;
+};
+
+class SectionWriter {
+public:
+    SectionWriter(TmvIniFile& ini, const QString& section) : ini_(ini), section_(section) {}
+    const SectionWriter& Bool(const char* key, bool value) const {
+        ini_.WriteBool(section_, QLatin1String(key), value);
+        return *this;
+    }
+    const SectionWriter& Int(const char* key, int value) const {
+        ini_.WriteInteger(section_, QLatin1String(key), value);
+        return *this;
+    }
+    const SectionWriter& String(const char* key, const QString& value) const {
+        ini_.WriteString(section_, QLatin1String(key), value);
+        return *this;
+    }
+    const SectionWriter& Placement(const char* key,
+                                   const std::optional<TmvPlacement>& placement) const {
+        if (placement) ini_.WriteString(section_, QLatin1String(key), FormatPlacement(*placement));
+        return *this;
+    }
+
+private:
+    TmvIniFile& ini_;
+    const QString& section_;
+};
+
+void ReadPlacementInto(const TmvIniFile& ini, const char* key,
+                       std::optional<TmvPlacement>& placement, QStringList* warnings) {
+    QString warning;
+    placement = ReadPlacement(ini, QLatin1String(key), &warning);
+    if (!warning.isEmpty() && warnings) warnings->append(warning);
+}
+
+void Warn(Prompter* prompt, const QString& text) {
+    if (prompt) prompt->Warning(kSettingsWarningCaption, text);
+}
+
+} // namespace
+
+std::optional<TmvPlacement> ReadPlacement(const TmvIniFile& ini, const QString& key,
+                                          QString* warning) {
+    if (!ini.ValueExists(kWindows, key)) return std::nullopt;
+    const QString text = ini.ReadString(kWindows, key);
+    QString reason;
+    std::optional<TmvPlacement> placement = ParsePlacement(text, &reason);
+    if (!placement && warning)
+        *warning = QStringLiteral("The window placement \"%1\" (\"%2\") cannot be used: %3. "
+                                  "The window keeps its default place.")
+                       .arg(key, text, reason);
+    return placement;
+}
+
+Settings ReadSettings(const TmvIniFile& ini, QStringList* warnings) {
+    Settings s;
+    s.RecentFiles.Load(ini);
+
+    const SectionReader general(ini, kGeneral);
+    general.Bool("SaveWindowPos", s.SaveWindowPos);
+    general.Bool("UseDefaultFont", s.UseDefaultFont);
+    general.String("DDEName", s.DDEName);
+    general.String("DefProjectPath", s.DefProjectPath);
+    general.Bool("PreviewFix", s.PreviewFix);
+
+    const SectionReader defaults(ini, kDefaults);
+    defaults.Bool("AutoTab", s.AutoTab);
+    defaults.Bool("AutoStartSize", s.AutoStartSize);
+    defaults.Bool("AutoStartMove", s.AutoStartMove);
+    defaults.Bool("AlwaysUseDBU", s.AlwaysUseDBU);
+    defaults.Bool("TextBorder", s.TextBorder);
+    defaults.Bool("HotTracking", s.HotTracking);
+    defaults.Int("HotTrackColor", s.HotTrackColor);
+    defaults.Bool("BringToFront", s.BringToFront);
+
+    const SectionReader palette(ini, kPalette);
+    palette.Int("Orientation", s.PaletteOrientation);
+    palette.Bool("Flat", s.PaletteFlat);
+
+    SectionReader(ini, kIDMan).Int("Start", s.StartID);
+
+    const SectionReader grid(ini, kGrid);
+    grid.Bool("ShowGrid", s.ShowGrid);
+    grid.Bool("ShowTabs", s.ShowTabs);
+    grid.Bool("SnapSize", s.SnapSize);
+    grid.Bool("SnapMove", s.SnapMove);
+    grid.Bool("SnapDialog", s.SnapDialog);
+    grid.Int("SizeX", s.GridSizeX);
+    grid.Int("SizeY", s.GridSizeY);
+    grid.Int("GridColor", s.GridColor);
+    grid.Int("GridType", s.GridType);
+
+    SectionReader(ini, kImport).Bool("CloseStatus", s.ImportCloseStatus);
+
+    const SectionReader misc(ini, kMisc);
+    misc.Bool("PromptAll", s.PromptAll);
+    misc.Bool("PromptTab", s.PromptTab);
+    misc.Bool("StatusCloseProject", s.StatusCloseProject);
+
+    // The docked palette's visibility is restored with the tool windows, and only for the
+    // docked orientations.
+    if (s.SaveWindowPos && s.PaletteOrientation >= 5) palette.Bool("ShowDock", s.PaletteShowDock);
+    // Every placement is kept, applied or not, so that it survives the next save unchanged when
+    // no window replaces it.
+    ReadPlacementInto(ini, "ObjectPalette", s.Windows.ObjectPalette, warnings);
+    ReadPlacementInto(ini, "ObjectBrowser", s.Windows.ObjectBrowser, warnings);
+    ReadPlacementInto(ini, "MenuEditor", s.Windows.MenuEditor, warnings);
+    ReadPlacementInto(ini, "StatusWindow", s.Windows.StatusWindow, warnings);
+    ReadPlacementInto(ini, "MainWindow", s.Windows.MainWindow, warnings);
+    ReadPlacementInto(ini, "MainDialog", s.Windows.MainDialog, warnings);
+    return s;
+}
+
+void WriteSettings(const Settings& s, TmvIniFile& ini) {
+    SectionWriter(ini, kGeneral)
+        .Bool("SaveWindowPos", s.SaveWindowPos)
+        .Bool("UseDefaultFont", s.UseDefaultFont)
+        .Bool("PreviewFix", s.PreviewFix)
+        .String("DDEName", s.DDEName)
+        .String("DefProjectPath", s.DefProjectPath);
+    SectionWriter(ini, kDefaults)
+        .Bool("AutoTab", s.AutoTab)
+        .Bool("AutoStartSize", s.AutoStartSize)
+        .Bool("AutoStartMove", s.AutoStartMove)
+        .Bool("AlwaysUseDBU", s.AlwaysUseDBU)
+        .Bool("BringToFront", s.BringToFront)
+        .Bool("TextBorder", s.TextBorder)
+        .Bool("HotTracking", s.HotTracking)
+        .Int("HotTrackColor", s.HotTrackColor);
+    SectionWriter(ini, kIDMan).Int("Start", s.StartID);
+    SectionWriter(ini, kPalette)
+        .Int("Orientation", s.PaletteOrientation)
+        .Bool("ShowDock", s.PaletteShowDock)
+        .Bool("Flat", s.PaletteFlat);
+    SectionWriter(ini, kGrid)
+        .Bool("ShowGrid", s.ShowGrid)
+        .Bool("ShowTabs", s.ShowTabs)
+        .Bool("SnapSize", s.SnapSize)
+        .Bool("SnapMove", s.SnapMove)
+        .Bool("SnapDialog", s.SnapDialog)
+        .Int("SizeX", s.GridSizeX)
+        .Int("SizeY", s.GridSizeY)
+        .Int("GridColor", s.GridColor)
+        .Int("GridType", s.GridType);
+    SectionWriter(ini, kImport).Bool("CloseStatus", s.ImportCloseStatus);
+    SectionWriter(ini, kMisc)
+        .Bool("PromptAll", s.PromptAll)
+        .Bool("PromptTab", s.PromptTab)
+        .Bool("StatusCloseProject", s.StatusCloseProject);
+    SectionWriter(ini, kWindows)
+        .Placement("MainDialog", s.Windows.MainDialog)
+        .Placement("ObjectPalette", s.Windows.ObjectPalette)
+        .Placement("ObjectBrowser", s.Windows.ObjectBrowser)
+        .Placement("MenuEditor", s.Windows.MenuEditor)
+        .Placement("StatusWindow", s.Windows.StatusWindow)
+        .Placement("MainWindow", s.Windows.MainWindow);
+    s.RecentFiles.Save(ini);
+}
+
+Settings LoadSettings(Prompter* prompt) {
+    TmvIniFile ini(ConfigFilePath(kSettingsFileName));
+    QString error;
+    if (!ini.Load(&error)) {
+        Warn(prompt, QStringLiteral("The settings file \"%1\" cannot be read: %2\n"
+                                    "The default settings are used.")
+                         .arg(ini.FileName(), error));
+        return Settings();
+    }
+    QStringList warnings;
+    Settings settings = ReadSettings(ini, &warnings);
+    if (!warnings.isEmpty())
+        Warn(prompt, QStringLiteral("The settings file \"%1\":\n").arg(ini.FileName()) +
+                         warnings.join(QLatin1Char('\n')));
+    return settings;
+}
+
+bool SaveSettings(const Settings& settings, Prompter* prompt) {
+    TmvIniFile ini(ConfigFilePath(kSettingsFileName));
+    QString error;
+    // What the file holds besides our keys is kept; a file we cannot read is not replaced.
+    bool saved = ini.Load(&error);
+    if (saved) {
+        WriteSettings(settings, ini);
+        saved = ini.Save(&error);
+    }
+    if (!saved)
+        Warn(prompt, QStringLiteral("The settings could not be saved to \"%1\": %2")
+                         .arg(ini.FileName(), error));
+    return saved;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Reading and writing the program's text files. Files made by older versions or other Windows
+// tools are in the Turkish ANSI code page, newer ones in UTF-8; a file is taken as UTF-8 when it
+// is valid UTF-8 and as Windows-1254 otherwise. Everything is written as UTF-8, through a
+// temporary file that replaces the target only when the whole text was written.
+#include <QByteArray>
+#include <QString>
+
+// UTF-8 (a leading byte-order mark is dropped) when the bytes are valid UTF-8, else Windows-1254.
+QString DecodeText(const QByteArray& bytes);
+// The bytes as Windows-1254 (Turkish ANSI), every byte mapped to one character.
+QString DecodeWindows1254(const QByteArray& bytes);
+
+// Reads the whole file into *text. FALSE with the system's reason in *error when it cannot be
+// opened or read (a missing file included).
+bool ReadTextFile(const QString& path, QString* text, QString* error = nullptr);
+// Replaces the file with text as UTF-8, line feeds as the platform writes them. FALSE with the
+// system's reason in *error; the file on disk is then left as it was.
+bool WriteTextFile(const QString& path, const QString& text, QString* error = nullptr);
