@@ -58,6 +58,21 @@ int ClosingQuote(const QString& text) {
     return fallback;
 }
 
+int UnquotedTextEnd(const QString& text) {
+    int depth = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('('))
+            ++depth;
+        else if (c == QLatin1Char(')') && depth > 0)
+            --depth;
+        else if (c == QLatin1Char(',') && depth == 0)
+            return i;
+    }
+    // Unbalanced brackets: the first comma, as if there were none.
+    return int(text.indexOf(QLatin1Char(',')));
+}
+
 TmvImportFields SplitControlFields(const QString& rest) {
     TmvImportFields fields;
     int pos = 0;
@@ -71,8 +86,7 @@ TmvImportFields SplitControlFields(const QString& rest) {
         fields[0] = rest.mid(1, close - 1);
         pos = close + 1;
     } else {
-        // Blanks belong to an unquoted text; only a comma ends it.
-        const int comma = rest.indexOf(QLatin1Char(','));
+        const int comma = UnquotedTextEnd(rest);
         fields[0] = comma < 0 ? rest : rest.left(comma);
         if (comma < 0) return fields;
         pos = comma;

@@ -27,9 +27,13 @@ QString CollapseBlanks(const QString& text);
 // remainder of the line, unchanged). A text that opens with a double quote runs to its closing
 // quote: the first later quote followed by nothing, or by blanks and a comma, so that a caption
 // holding quotes keeps them; when no quote qualifies, the next quote closes it. An unquoted text
-// runs to the first comma. Fields 2 to 6 are separated by runs of blanks and commas; the
-// styles start after the one separator that follows field 6. Missing fields are empty.
+// runs to the first comma outside brackets. Fields 2 to 6 are separated by runs of blanks and
+// commas; the styles start after the one separator that follows field 6. Missing fields are empty.
 TmvImportFields SplitControlFields(const QString& rest);
+
+// Index of the comma that ends an unquoted text, or -1: the first comma outside brackets, so
+// that an identifier such as $+(a,b) stays whole; with unbalanced brackets, the first comma.
+int UnquotedTextEnd(const QString& text);
 
 // Index of the quote closing a text whose opening quote is at index 0, or -1 when none.
 int ClosingQuote(const QString& text);
@@ -40,5 +44,10 @@ QStringList StyleWords(const QString& text);
 // Whether `text` is a decimal integer with an optional sign (what the table reader accepts
 // as an integer), and its value.
 std::optional<int> ParseTableInt(const QString& text);
+// Whether a coordinate or size fits a dialog template, whose fields are 16-bit: larger values
+// come only from damaged tables, and would overflow the conversion to pixels.
+inline bool IsTableCoordinate(int value) {
+    return value >= -32768 && value <= 32767;
+}
 // Whether `text` is a run of digits only (no sign), as a style's number must be.
 bool IsDigits(const QString& text);
