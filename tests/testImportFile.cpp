@@ -1,8 +1,12 @@
 // Finding dialog tables in ".mrc", ".txt" and ".ini" scripts and collecting one table's lines.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include "io/mvImportFile.h"
 #include "support/testHelpers.h"
+#include "support/testImportRun.h"
 
 namespace {
 // Two tables and an alias, as a script file of a typical away system holds them.
@@ -153,4 +157,76 @@ TEST(ScriptFile, UnclosedTableRunsToTheEnd) {
 TEST(ScriptFile, HeaderIndexOutOfRangeCollectsNothing) {
     EXPECT_TRUE(CollectTableLines(kMrcScript, false, 500, QStringLiteral("away")).isEmpty());
     EXPECT_EQ(CollectTableLines(kMrcScript, false, -3, QStringLiteral("away")).size(), 6);
+}
+
+TEST(ScriptFile, TextSplitsAtEveryKindOfLineEnd) {
+    EXPECT_EQ(SplitTextLines(QStringLiteral("a\r\nb\nc\rd")),
+              QStringList({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
+                           QStringLiteral("d")}));
+    EXPECT_EQ(SplitTextLines(QStringLiteral("a\r\n\r\nb\r\n")),
+              QStringList({QStringLiteral("a"), QString(), QStringLiteral("b")}));
+    EXPECT_TRUE(SplitTextLines(QString()).isEmpty());
+}
+
+TEST(ScriptFile, OpenRequestOffersScriptsAndText) {
+    const TmvFileRequest request = ScriptFileRequest(QStringLiteral("/home/me/away.mrc"));
+    EXPECT_EQ(request.Title, QStringLiteral("Choose mIRC File..."));
+    EXPECT_EQ(request.Filter, QStringLiteral("mIRC script files (*.mrc;*.ini)|*.mrc;*.ini|Text "
+                                             "files (*.txt)|*.txt"));
+    EXPECT_TRUE(request.InitialFolder.isEmpty());
+    EXPECT_EQ(request.InitialFile, QStringLiteral("/home/me/away.mrc"));
+}
+
+TEST(ScriptFile, ReadsUtf8AndTurkishAnsiScripts) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString utf8Path = dir.filePath(QStringLiteral("utf8.mrc"));
+    const QString ansiPath = dir.filePath(QStringLiteral("ansi.ini"));
+    {
+        QFile utf8(utf8Path);
+        ASSERT_TRUE(utf8.open(QIODevice::WriteOnly));
+        utf8.write("dialog a {\r\n  title \"\xC3\x87\xC4\xB1k\xC4\xB1\xC5\x9F\"\r\n}\r\n");
+        QFile ansi(ansiPath);
+        ASSERT_TRUE(ansi.open(QIODevice::WriteOnly));
+        ansi.write("[script]\r\nn0=dialog b {\r\nn1=  title \"\xC7\xFDk\xFD\xFE\"\r\nn2=}\r\n");
+    }
+    QStringList lines;
+    ASSERT_TRUE(ReadScriptLines(utf8Path, &lines));
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[1], QStringLiteral("  title \"Çıkış\""));
+    ASSERT_TRUE(ReadScriptLines(ansiPath, &lines));
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(NormaliseScriptLine(lines[2], IsIniScript(ansiPath)),
+              QStringLiteral("title \"Çıkış\""));
+    const std::vector<TmvScriptTable> tables = ListScriptTables(lines, true);
+    ASSERT_EQ(tables.size(), 1u);
+    EXPECT_EQ(tables[0].Name, QStringLiteral("b"));
+}
+
+TEST(ScriptFile, UnreadableScriptGivesTheReason) {
+    QStringList lines = {QStringLiteral("kept")};
+    QString error;
+    EXPECT_FALSE(ReadScriptLines(QStringLiteral("/no/such/script.mrc"), &lines, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(lines, QStringList({QStringLiteral("kept")}));
+}
+
+TEST(ScriptFile, IniTableImportsWithoutItsKeys) {
+    ImportRun run;
+    EXPECT_EQ(run.Run(CollectTableLines(kIniScript, true, 2, QStringLiteral("mytab"))),
+              TmvImportResult::Imported);
+    EXPECT_EQ(run.Doc.TableName, QStringLiteral("mytab"));
+    EXPECT_TRUE(run.Doc.Local);
+    EXPECT_EQ(run.Doc.Title, QStringLiteral("Options=on"));
+    ASSERT_NE(run.Doc.TabControl, nullptr);
+    EXPECT_EQ(run.ById(11)->TabIndex, 0);
+}
+
+TEST(ScriptFile, SecondTableOfAScriptImportsAlone) {
+    const std::vector<TmvScriptTable> tables = ListScriptTables(kMrcScript, false);
+    ImportRun run;
+    run.Run(CollectTableLines(kMrcScript, false, tables[1].HeaderLine, tables[1].Name));
+    EXPECT_EQ(run.Doc.TableName, QStringLiteral("AwayLog"));
+    EXPECT_EQ(run.Doc.ControlCount(), 2);
+    EXPECT_EQ(run.Doc.FindControlById(2)->Kind, 2);
 }

@@ -2,6 +2,38 @@
 
 #include <QFileInfo>
 
+#include "io/mvTextFile.h"
+
+TmvFileRequest ScriptFileRequest(const QString& lastPath) {
+    TmvFileRequest request;
+    request.Title = QStringLiteral("Choose mIRC File...");
+    request.Filter =
+        QStringLiteral("mIRC script files (*.mrc;*.ini)|*.mrc;*.ini|Text files (*.txt)|*.txt");
+    request.InitialFile = lastPath;
+    return request;
+}
+
+QStringList SplitTextLines(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != QLatin1Char('\n') && c != QLatin1Char('\r')) continue;
+        lines.append(text.mid(start, i - start));
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) ++i;
+        start = i + 1;
+    }
+    if (start < text.size()) lines.append(text.mid(start));
+    return lines;
+}
+
+bool ReadScriptLines(const QString& path, QStringList* lines, QString* error) {
+    QString text;
+    if (!ReadTextFile(path, &text, error)) return false;
+    *lines = SplitTextLines(text);
+    return true;
+}
+
 bool IsIniScript(const QString& path) {
     return QFileInfo(path).suffix().toUpper() == QLatin1String("INI");
 }

@@ -6,6 +6,20 @@
 #include <QStringList>
 #include <vector>
 
+#include "io/mvInteraction.h"
+
+// The open dialog of "Select file..": the script filters, "Choose mIRC File...", no initial
+// folder, and the last chosen script as the initial file.
+TmvFileRequest ScriptFileRequest(const QString& lastPath);
+
+// Text split into lines at CR LF, LF or CR (a pasted table or a script's contents). A final
+// line end does not start another line.
+QStringList SplitTextLines(const QString& text);
+
+// The lines of a script file, decoded as UTF-8 when valid, else as Windows-1254. FALSE with
+// the system's reason in *error when it cannot be read.
+bool ReadScriptLines(const QString& path, QStringList* lines, QString* error = nullptr);
+
 // Whether the script is an ".ini" script (by its extension, in any letter case).
 bool IsIniScript(const QString& path);
 
