@@ -45,7 +45,8 @@ QString DecodeWindows1254(const QByteArray& bytes) {
 }
 
 QString DecodeText(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringConverter::Utf8);
+    // Stateless: a sequence cut off at the end of the file counts as invalid too.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError()) return text;
     return DecodeWindows1254(bytes);
