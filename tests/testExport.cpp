@@ -9,6 +9,7 @@
 #include "io/mvExport.h"
 #include "model/mvControls.h"
 #include "support/testHelpers.h"
+#include "support/testRecordingPrompter.h"
 #include "surface/mvDialogDocument.h"
 #include "surface/mvDialogTable.h"
 
@@ -24,20 +25,6 @@ public:
     }
 };
 
-class ErrorRecorder : public Prompter {
-public:
-    QStringList Errors; // "caption|text"
-    void Information(const QString&, const QString&) override {}
-    void Warning(const QString&, const QString&) override {}
-    void Error(const QString& caption, const QString& text) override {
-        Errors << caption + QLatin1Char('|') + text;
-    }
-    TmvAnswer Question(const QString&, const QString&) override { return TmvAnswer::No; }
-    TmvAnswer QuestionWithCancel(const QString&, const QString&) override {
-        return TmvAnswer::Cancel;
-    }
-};
-
 QByteArray ReadBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -46,7 +33,7 @@ QByteArray ReadBytes(const QString& path) {
 struct ExportFixture : ::testing::Test {
     DialogDocument doc;
     ScriptedChooser files;
-    ErrorRecorder prompt;
+    RecordingPrompter prompt;
     TmvInteraction ui;
     QTemporaryDir dir;
 
@@ -80,7 +67,7 @@ TEST_F(ExportFixture, CancelWritesNothing) {
     files.Answer.clear();
     EXPECT_FALSE(ExportTable(doc, ui));
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
-    EXPECT_TRUE(prompt.Errors.isEmpty());
+    EXPECT_TRUE(prompt.Messages.empty());
 }
 
 TEST_F(ExportFixture, WritesTheTableWithCrLfAsUtf8) {
@@ -117,11 +104,12 @@ TEST_F(ExportFixture, ExistingFileIsReplaced) {
 TEST_F(ExportFixture, UnwritablePathIsToldAndReturnsFalse) {
     files.Answer = dir.filePath(QStringLiteral("no/such/folder/x.mrc"));
     EXPECT_FALSE(ExportTable(doc, ui));
-    ASSERT_EQ(prompt.Errors.size(), 1);
-    EXPECT_TRUE(prompt.Errors[0].startsWith(kExportErrorCaption + QStringLiteral("|The file \"") +
-                                            files.Answer +
-                                            QStringLiteral("\" could not be written: ")))
-        << prompt.Errors[0].toStdString();
+    ASSERT_EQ(prompt.Messages.size(), 1u);
+    EXPECT_EQ(prompt.Messages[0].Kind, QStringLiteral("Error"));
+    EXPECT_EQ(prompt.Messages[0].Caption, kExportErrorCaption);
+    EXPECT_TRUE(prompt.Messages[0].Text.startsWith(QStringLiteral("The file \"") + files.Answer +
+                                                   QStringLiteral("\" could not be written: ")))
+        << prompt.Messages[0].Text.toStdString();
     EXPECT_FALSE(QFile::exists(files.Answer));
 }
 
@@ -130,7 +118,7 @@ TEST_F(ExportFixture, DirectoryInTheWayStaysAsItWas) {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken")));
     EXPECT_FALSE(ExportTable(doc, ui));
     EXPECT_TRUE(QFileInfo(files.Answer).isDir());
-    EXPECT_EQ(prompt.Errors.size(), 1);
+    EXPECT_EQ(prompt.Messages.size(), 1u);
 }
 
 TEST_F(ExportFixture, ExportLeavesTheProjectUntouched) {
