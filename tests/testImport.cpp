@@ -243,24 +243,6 @@ TEST(ImportIcon, FileWithoutCommaTakesTheWholeStyleField) {
     EXPECT_EQ(icon.Alignment, 0);
 }
 
-TEST(ImportIcon, StylesWithoutFileAreStyles) {
-    // What the table writer gives for an icon that has no file.
-    ImportRun run;
-    run.Run({S("dialog i {"), S("icon 5, 10 20 32 32, noborder right"), S("}")});
-    auto& icon = run.As<TmvIcon>(5);
-    EXPECT_TRUE(icon.FileName.isEmpty());
-    EXPECT_FALSE(icon.Border);
-    EXPECT_EQ(icon.Alignment, 4);
-}
-
-TEST(ImportIcon, BorderedIconKeepsItsLogicalRectangle) {
-    ImportRun run;
-    run.Run({S("dialog i {"), S("icon 5, 10 20 32 32"), S("}")});
-    const TmvControl& icon = *run.ById(5);
-    EXPECT_EQ(icon.LogicalRect(), QRect(10, 20, 32, 32));
-    EXPECT_EQ(icon.BoundsRect(), QRect(9, 19, 35, 35));
-}
-
 TEST(ImportTab, FirstTabLineCreatesTheControlAndItsFirstPage) {
     ImportRun run;
     run.Run({S("dialog t {"), S("tab \"General\", 10, 5 5 200 100"), S("tab \"Colours\", 11"),

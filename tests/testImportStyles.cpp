@@ -130,11 +130,6 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<ErrorCase>& info) { return std::string(info.param.name); });
 } // namespace
 
-TEST(ImportStyles, ButtonOkCancelGetsKindThree) {
-    ImportRun run;
-    EXPECT_EQ(ImportOne(run, S(R"(button "x", 1, 1 2 3 4, ok cancel)"))->Kind, 3);
-}
-
 TEST(ImportStyles, ScrollWordsSetKindAlignmentAndRange) {
     ImportRun run;
     auto* scroll = dynamic_cast<TmvScroll*>(
@@ -157,19 +152,6 @@ TEST(ImportStyles, BadValuesLeaveThePropertyUnset) {
     EXPECT_EQ(scroll.RangeMax, 0);
 }
 
-TEST(ImportStyles, ComboAndListWithoutSizeDoNotGainIt) {
-    ImportRun run;
-    EXPECT_FALSE(dynamic_cast<TmvCombo&>(*ImportOne(run, S("combo 3, 1 2 3 4"))).ForceSize);
-    EXPECT_FALSE(dynamic_cast<TmvList&>(*ImportOne(run, S("list 3, 1 2 3 4, sort"))).ForceSize);
-    EXPECT_TRUE(dynamic_cast<TmvList&>(*ImportOne(run, S("list 3, 1 2 3 4, size"))).ForceSize);
-}
-
-TEST(ImportStyles, TextNoWrapIsRead) {
-    ImportRun run;
-    EXPECT_TRUE(
-        dynamic_cast<TmvText&>(*ImportOne(run, S(R"(text "a", 4, 1 2 3 4, nowrap)"))).NoWrap);
-}
-
 TEST(ImportStyles, TabNumberIsNotConfusedWithTheWordAfterIt) {
     // "tab 10 3state": the page ID is 10, and 3state is still read.
     ImportRun run;
@@ -180,10 +162,4 @@ TEST(ImportStyles, TabNumberIsNotConfusedWithTheWordAfterIt) {
     EXPECT_EQ(check.TabIndex, 0);
     EXPECT_TRUE(check.ThreeState);
     EXPECT_EQ(check.BuildLine(), S(R"(check "c", 7, 1 2 3 4, tab 10 3state)"));
-}
-
-TEST(ImportStyles, EditLimitIsRead) {
-    ImportRun run;
-    EXPECT_EQ(dynamic_cast<TmvEdit&>(*ImportOne(run, S(R"(edit "", 2, 1 2 3 4, limit 250)"))).Limit,
-              250);
 }
