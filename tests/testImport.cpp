@@ -150,6 +150,16 @@ TEST(ImportDialog, PositionIsKeptAsWritten) {
     EXPECT_TRUE(run.Doc.NoTheme);
 }
 
+TEST(ImportDialog, SizeNumbersMayBeSeparatedByCommasOrTabs) {
+    ImportRun run;
+    run.Run({S("dialog s {"), S("size 5,\t6, 70 80"), S("}")});
+    EXPECT_TRUE(run.Errors().isEmpty());
+    EXPECT_EQ(run.Doc.PosX, 5);
+    EXPECT_EQ(run.Doc.PosY, 6);
+    EXPECT_EQ(run.Doc.ClientWidth, 70);
+    EXPECT_EQ(run.Doc.ClientHeight, 80);
+}
+
 TEST(ImportDialog, BadSizeWordsAreReportedAndKeepTheirInitialValue) {
     ImportRun run;
     run.Run({S("dialog s {"), S("size 10 abc 200"), S("}")});

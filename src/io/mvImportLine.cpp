@@ -140,7 +140,8 @@ void TmvImporter::ParseTitleLine(const QString& rest) {
 }
 
 void TmvImporter::ParseSizeLine(const QString& rest, int number) {
-    const QStringList words = Words(rest);
+    // Blanks separate the four numbers; stray commas and tabs are forgiven.
+    const QStringList words = StyleWords(rest);
     int* const values[] = {&info_.X, &info_.Y, &info_.W, &info_.H};
     for (int i = 0; i < 4; ++i) {
         const QString word = words.value(i);
