@@ -89,6 +89,32 @@ TEST(Import, StartsANewProjectAndMarksItUnsaved) {
     EXPECT_EQ(run.Doc.CurrentControl, nullptr);
 }
 
+TEST(Import, RefusedNewProjectLeavesTheCurrentOneAlone) {
+    ImportRun run;
+    run.Doc.CreateControl(ctButton, true, 0, 0, -1, -1, -1);
+    run.Doc.Modified = true;
+    int asked = 0;
+    run.Options.StartNewProject = [&](DialogDocument&) {
+        ++asked;
+        return false;
+    };
+    EXPECT_EQ(run.Run(TableLines(kSmallTable)), TmvImportResult::Cancelled);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(run.Doc.ControlCount(), 1);
+    EXPECT_EQ(run.Doc.TableName, S("new_table"));
+    EXPECT_TRUE(run.Status.Lines.isEmpty());
+}
+
+TEST(Import, AcceptedNewProjectIsStartedByTheCaller) {
+    ImportRun run;
+    run.Options.StartNewProject = [](DialogDocument& doc) {
+        doc.ResetForNew();
+        return true;
+    };
+    EXPECT_EQ(run.Run(TableLines(kSmallTable)), TmvImportResult::Imported);
+    EXPECT_EQ(run.Doc.TableName, S("greet"));
+}
+
 TEST(ImportDialog, HeaderGivesNameAndLocal) {
     ImportRun run;
     run.Run({S("dialog -l MyTable {"), S("}")});

@@ -43,8 +43,11 @@ TmvImportResult ImportTable(DialogDocument& doc, const QStringList& lines, const
     StatusSink& status = ui.Status ? *ui.Status : silent;
     Clock& clock = ui.Time ? *ui.Time : systemClock;
 
-    // TODO(#5): ConfirmSaveChanges and NewProject of the project file once they exist.
-    doc.ResetForNew();
+    if (options.StartNewProject) {
+        if (!options.StartNewProject(doc)) return TmvImportResult::Cancelled;
+    } else {
+        doc.ResetForNew();
+    }
     doc.UpdatesSuspended = true;
     const quint32 start = clock.TickCount();
     status.ClearStatus();

@@ -8,6 +8,7 @@
 // mvImportControl.cpp (controls and their styles), mvImportFields.h (splitting the text).
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -49,9 +50,13 @@ public:
     bool Quoted = false;
 };
 
-// The preferences an import reads.
+// The preferences an import reads, and how it starts its new project.
 struct TmvImportOptions {
     bool CloseStatus = true; // [Import] "CloseStatus": hide the status window after a clean run
+    // Offers to save the current project and starts a new one (the designer passes the project
+    // file's NewProject); false keeps the current project and cancels the import. Unset, the
+    // document is reset for a new project without asking (the command line, tests).
+    std::function<bool(DialogDocument&)> StartNewProject;
 };
 
 enum class TmvImportResult {
