@@ -67,9 +67,10 @@ bool ReadTextFile(const QString& path, QString* text, QString* error) {
     return true;
 }
 
-bool WriteTextFile(const QString& path, const QString& text, QString* error) {
+namespace {
+bool WriteUtf8(const QString& path, const QString& text, QIODevice::OpenMode mode, QString* error) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    if (!file.open(QIODevice::WriteOnly | mode)) {
         SetError(error, file.errorString());
         return false;
     }
@@ -84,4 +85,13 @@ bool WriteTextFile(const QString& path, const QString& text, QString* error) {
         return false;
     }
     return true;
+}
+} // namespace
+
+bool WriteTextFile(const QString& path, const QString& text, QString* error) {
+    return WriteUtf8(path, text, QIODevice::Text, error);
+}
+
+bool WriteTextFileAsIs(const QString& path, const QString& text, QString* error) {
+    return WriteUtf8(path, text, QIODevice::NotOpen, error);
 }

@@ -17,3 +17,6 @@ bool ReadTextFile(const QString& path, QString* text, QString* error = nullptr);
 // Replaces the file with text as UTF-8, line feeds as the platform writes them. FALSE with the
 // system's reason in *error; the file on disk is then left as it was.
 bool WriteTextFile(const QString& path, const QString& text, QString* error = nullptr);
+// The same with the text's line ends kept exactly as given: mIRC scripts take CR LF on every
+// system.
+bool WriteTextFileAsIs(const QString& path, const QString& text, QString* error = nullptr);

@@ -1,0 +1,86 @@
+#include "io/mvImportFile.h"
+
+#include <QFileInfo>
+
+#include "io/mvTextFile.h"
+
+TmvFileRequest ScriptFileRequest(const QString& lastPath) {
+    TmvFileRequest request;
+    request.Title = QStringLiteral("Choose mIRC File...");
+    request.Filter =
+        QStringLiteral("mIRC script files (*.mrc;*.ini)|*.mrc;*.ini|Text files (*.txt)|*.txt");
+    request.InitialFile = lastPath;
+    return request;
+}
+
+QStringList SplitTextLines(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != QLatin1Char('\n') && c != QLatin1Char('\r')) continue;
+        lines.append(text.mid(start, i - start));
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) ++i;
+        start = i + 1;
+    }
+    if (start < text.size()) lines.append(text.mid(start));
+    return lines;
+}
+
+bool ReadScriptLines(const QString& path, QStringList* lines, QString* error) {
+    QString text;
+    if (!ReadTextFile(path, &text, error)) return false;
+    *lines = SplitTextLines(text);
+    return true;
+}
+
+bool IsIniScript(const QString& path) {
+    return QFileInfo(path).suffix().toUpper() == QLatin1String("INI");
+}
+
+QString NormaliseScriptLine(const QString& line, bool iniScript) {
+    QString text = line.trimmed();
+    if (iniScript) {
+        const int equals = text.indexOf(QLatin1Char('='));
+        // "n0= dialog x {" is as much a header as "n0=dialog x {".
+        if (equals >= 0) text = text.mid(equals + 1).trimmed();
+    }
+    return text;
+}
+
+QString TableHeaderName(const QString& normalisedLine) {
+    const QString lower = normalisedLine.toLower();
+    if (!lower.endsWith(QLatin1String(" {"))) return QString();
+    const QStringList words = lower.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.isEmpty() || words[0] != QLatin1String("dialog")) return QString();
+    const int nameAt = (words.size() > 1 && words[1] == QLatin1String("-l")) ? 2 : 1;
+    // "dialog {" names no table.
+    if (nameAt >= words.size() - 1) return QString();
+    return words[nameAt].trimmed();
+}
+
+std::vector<TmvScriptTable> ListScriptTables(const QStringList& lines, bool iniScript) {
+    std::vector<TmvScriptTable> tables;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString name = TableHeaderName(NormaliseScriptLine(lines[i], iniScript));
+        if (!name.isEmpty()) tables.push_back({name, i});
+    }
+    return tables;
+}
+
+QStringList CollectTableLines(const QStringList& lines, bool iniScript, int headerLine,
+                              const QString& name) {
+    QStringList table;
+    bool collecting = false;
+    for (int i = qMax(0, headerLine); i < lines.size(); ++i) {
+        const QString line = NormaliseScriptLine(lines[i], iniScript);
+        if (!collecting) {
+            collecting = TableHeaderName(line) == name.toLower();
+            if (!collecting) continue;
+        } else if (line == QLatin1String("}")) {
+            break;
+        }
+        table.append(line);
+    }
+    return table;
+}
