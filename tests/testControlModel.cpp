@@ -69,7 +69,7 @@ TEST(ControlModel, ConstructorDefaults) {
     EXPECT_EQ(link.Text, QStringLiteral("Hyperlink"));
     EXPECT_EQ(link.DrawFlags, 2048u);
     TmvTab tab(kFont);
-    EXPECT_EQ(tab.Name, QStringLiteral("marovel_tabcontrol"));
+    EXPECT_EQ(tab.Name(), QStringLiteral("marovel_tabcontrol"));
     EXPECT_EQ(tab.Font.family(), QStringLiteral("MS Sans Serif"));
     EXPECT_TRUE(TmvCombo(kFont).ForceSize);
     EXPECT_TRUE(TmvList(kFont).ForceSize);

@@ -129,7 +129,7 @@ TEST(CreateControl, BuildsEachTypeWithItsKeywordNameAndOwnership) {
         EXPECT_EQ(control->TabIndex, -1);
         const QString expected =
             type == ctTab ? QString("marovel_tabcontrol") : "marovel_" + ControlKeyword(type) + "1";
-        EXPECT_EQ(control->Name, expected);
+        EXPECT_EQ(control->Name(), expected);
     }
     EXPECT_EQ(doc.ControlCount(), kControlTypeCount);
     EXPECT_EQ(doc.CreationOrder.size(), size_t(kControlTypeCount));
@@ -137,7 +137,7 @@ TEST(CreateControl, BuildsEachTypeWithItsKeywordNameAndOwnership) {
 
 TEST(CreateControl, WithoutAssignNameLeavesTheNameToTheCaller) {
     DialogDocument doc;
-    EXPECT_TRUE(doc.CreateControl(ctEdit, false, 0, 0, -1, -1, -1)->Name.isEmpty());
+    EXPECT_TRUE(doc.CreateControl(ctEdit, false, 0, 0, -1, -1, -1)->Name().isEmpty());
 }
 
 TEST(CreateControl, RefusesUnknownTypesWithAMessageAndCreatesNothing) {

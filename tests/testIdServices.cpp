@@ -152,16 +152,32 @@ TEST(ControlNames, UniqueNameTakesTheSmallestFreeNumber) {
 
 TEST(ControlNames, NamesCompareWithoutRegardToCase) {
     DialogDocument doc;
-    doc.CreateControl(ctButton, false, 0, 0, -1, -1, -1)->Name = "MAROVEL_BUTTON1";
+    doc.SetControlName(doc.CreateControl(ctButton, false, 0, 0, -1, -1, -1), "MAROVEL_BUTTON1");
     EXPECT_EQ(doc.UniqueControlName("button"), "marovel_button2");
     EXPECT_NE(doc.FindControlByName("marovel_Button1"), nullptr);
     EXPECT_EQ(doc.FindControlByName("marovel_button2"), nullptr);
 }
 
+TEST(ControlNames, RenamingFreesTheOldNameAndTakesTheNewOne) {
+    DialogDocument doc;
+    for (int i = 0; i < 3; ++i)
+        doc.CreateControl(ctButton, true, 0, 0, -1, -1, -1);
+    EXPECT_EQ(doc.UniqueControlName("button"), "marovel_button4");
+    TmvControl* second = doc.FindControlByName("marovel_button2");
+    doc.SetControlName(second, "marovel_ok");
+    EXPECT_EQ(doc.FindControlByName("marovel_button2"), nullptr);
+    EXPECT_EQ(doc.FindControlByName("MAROVEL_OK"), second);
+    EXPECT_EQ(doc.UniqueControlName("button"), "marovel_button2");
+    doc.SetControlName(second, "marovel_button2");
+    EXPECT_EQ(doc.UniqueControlName("button"), "marovel_button4");
+    doc.ClearDialog();
+    EXPECT_EQ(doc.UniqueControlName("button"), "marovel_button1");
+}
+
 TEST(ControlNames, OnlyThePlainNumberTakesItsPlace) {
     DialogDocument doc;
     for (const char* name : {"marovel_button01", "marovel_button1x", "marovel_buttons"})
-        doc.CreateControl(ctButton, false, 0, 0, -1, -1, -1)->Name = name;
+        doc.SetControlName(doc.CreateControl(ctButton, false, 0, 0, -1, -1, -1), name);
     EXPECT_EQ(doc.UniqueControlName("button"), "marovel_button1");
 }
 
@@ -174,8 +190,8 @@ TEST(ControlNames, VisibleNameDropsThePrefixAndListTextAddsTheKeyword) {
 
 TEST(ControlNames, ManyControlsGetDistinctNamesQuickly) {
     DialogDocument doc;
-    for (int i = 0; i < 3000; ++i)
+    for (int i = 0; i < 20000; ++i)
         doc.CreateControl(ctText, true, 0, 0, 10, 10, -1);
-    EXPECT_EQ(doc.ControlAt(doc.ControlCount() - 1)->Name, "marovel_text3000");
+    EXPECT_EQ(doc.ControlAt(doc.ControlCount() - 1)->Name(), "marovel_text20000");
     EXPECT_EQ(doc.NextFreeId(), 1);
 }

@@ -332,7 +332,7 @@ TEST(ImportControl, IdsComeFromTheTableAndAreLocked) {
     EXPECT_EQ(run.Control(0)->ID, 42);
     EXPECT_TRUE(run.Control(0)->StaticID);
     EXPECT_EQ(run.Control(1)->ID, 7);
-    EXPECT_EQ(run.Control(0)->Name, S("marovel_button1"));
+    EXPECT_EQ(run.Control(0)->Name(), S("marovel_button1"));
 }
 
 TEST(ImportControl, NonIntegerIdIsReportedAndNotCreated) {

@@ -73,7 +73,9 @@ public:
     int Height = 0;
     bool Visible = false;
     QFont Font;
-    QString Name;
+    // The component name; the document renames controls (DialogDocument::SetControlName) so
+    // that it can keep names unique without scanning every control.
+    const QString& Name() const { return ComponentName; }
 
     // Non-owning: who repaints, and the dialog the control belongs to (either may be null).
     TmvControlHost* Host = nullptr;
@@ -130,6 +132,8 @@ public:
     void Paint(QPainter& painter, const TmvPaintContext& context) const;
 
 protected:
+    friend class DialogDocument;
+    QString ComponentName;
     TmvControl(int type, const QFont& font);
     // The type's own drawing, before the common overlays.
     virtual void PaintFace(QPainter&, const TmvPaintContext&) const {}

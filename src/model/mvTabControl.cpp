@@ -9,7 +9,7 @@ TmvTab::TmvTab(const QFont& font) : TmvControl(ctTab, font) {
     Width = 200;
     Height = 100;
     Font.setFamily(QStringLiteral("MS Sans Serif"));
-    Name = QStringLiteral("marovel_tabcontrol");
+    ComponentName = QStringLiteral("marovel_tabcontrol");
 }
 
 TmvTab::~TmvTab() {

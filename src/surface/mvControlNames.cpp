@@ -19,7 +19,7 @@ bool IsValidControlName(const QString& name) {
 }
 
 QString VisibleName(const TmvControl& control) {
-    return control.Name.mid(ControlNamePrefix().size());
+    return control.Name().mid(ControlNamePrefix().size());
 }
 
 QString ControlListText(const TmvControl& control) {
@@ -27,28 +27,40 @@ QString ControlListText(const TmvControl& control) {
 }
 
 QString DialogDocument::UniqueControlName(const QString& keyword) const {
-    // The numbers already taken after this prefix, gathered in one pass. Only the plain
-    // spelling counts: "button01" is not "button1".
+    // Numbers below the remembered hint were all taken when it was stored; a rename or a
+    // deletion forgets the hints. So creating many controls in a row stays linear.
     const QString prefix = ControlNamePrefix() + keyword;
-    QSet<int> taken;
-    for (int i = 0; i < ControlCount(); ++i) {
-        const QString& name = ControlAt(i)->Name;
-        if (!name.startsWith(prefix, Qt::CaseInsensitive)) continue;
-        const QStringView digits = QStringView(name).mid(prefix.size());
-        if (digits.isEmpty() || digits.size() > 9 || digits.front() == QLatin1Char('0')) continue;
-        const bool allDigits = std::all_of(digits.begin(), digits.end(), [](QChar c) {
-            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-        });
-        if (allDigits) taken.insert(digits.toInt());
-    }
-    int n = 1;
-    while (taken.contains(n))
+    const QString key = prefix.toLower();
+    int n = nameHints_.value(key, 1);
+    while (nameUse_.contains(key + QString::number(n)))
         ++n;
+    nameHints_.insert(key, n);
     return prefix + QString::number(n);
 }
 
 TmvControl* DialogDocument::FindControlByName(const QString& name) const {
+    if (!nameUse_.contains(name.toLower())) return nullptr;
     for (int i = 0; i < ControlCount(); ++i)
-        if (ControlAt(i)->Name.compare(name, Qt::CaseInsensitive) == 0) return ControlAt(i);
+        if (ControlAt(i)->Name().compare(name, Qt::CaseInsensitive) == 0) return ControlAt(i);
     return nullptr;
+}
+
+void DialogDocument::IndexName(const QString& name, int delta) {
+    if (name.isEmpty()) return;
+    const QString key = name.toLower();
+    const int count = nameUse_.value(key) + delta;
+    if (count > 0)
+        nameUse_.insert(key, count);
+    else
+        nameUse_.remove(key);
+    if (delta < 0) nameHints_.clear();
+}
+
+void DialogDocument::SetControlName(TmvControl* control, const QString& name) {
+    if (!control || control->ComponentName == name) return;
+    if (Owns(control)) {
+        IndexName(control->ComponentName, -1);
+        IndexName(name, +1);
+    }
+    control->ComponentName = name;
 }

@@ -55,7 +55,7 @@ TmvControl* DialogDocument::CreateControl(int type, bool assignName, int x, int 
     if (type == ctTab)
         control->ID = 0; // the pages carry the IDs; the name stays "marovel_tabcontrol"
     else if (assignName)
-        control->Name = UniqueControlName(ControlKeyword(type));
+        SetControlName(control, UniqueControlName(ControlKeyword(type)));
 
     if (UseDbu) {
         x = QuantizeX(x);

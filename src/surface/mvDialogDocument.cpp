@@ -87,6 +87,7 @@ TmvControl* DialogDocument::Adopt(std::unique_ptr<TmvControl> control) {
     control->Dialog = this;
     controls_.push_back(std::move(control));
     TmvControl* adopted = controls_.back().get();
+    IndexName(adopted->Name(), +1);
     ConnectEvents(adopted);
     return adopted;
 }
@@ -149,6 +150,7 @@ bool DialogDocument::DeleteControl(TmvControl* control) {
     // DeleteControlRequest while it is destroyed, and those calls edit the z-order too.
     std::unique_ptr<TmvControl> owned = std::move(controls_[size_t(index)]);
     controls_.erase(controls_.begin() + index);
+    IndexName(owned->Name(), -1);
     owned.reset();
     if (wasTabControl) TabControl = nullptr;
     return true;
@@ -171,6 +173,8 @@ void DialogDocument::ClearDialog() {
         owned->Host = nullptr;
     }
     TabControl = nullptr;
+    nameUse_.clear();
+    nameHints_.clear();
     Menu.Clear();
     MenuBarHeight = 0;
     Modified = true;

@@ -4,6 +4,7 @@
 // sit beside it: mvZOrder (z-order, hiding, locking), mvRenumber (IDs and creation order),
 // mvMenuEditing (menu editor commands), mvDialogTable (the table).
 #include <QFont>
+#include <QHash>
 #include <QString>
 #include <memory>
 #include <vector>
@@ -119,6 +120,8 @@ public:
     // "marovel_" + keyword + the smallest number from 1 that no control has.
     QString UniqueControlName(const QString& keyword) const;
     TmvControl* FindControlByName(const QString& name) const;
+    // Renames a control; every change of a component name goes through here.
+    void SetControlName(TmvControl* control, const QString& name);
 
     // --- Selection (mvSelection.cpp).
     void Select(TmvControl* control);
@@ -143,5 +146,10 @@ private:
     void RemoveFromContainers(TmvControl* control);
     void ConnectEvents(TmvControl* control);
 
+    // Counts the controls carrying a name (lower case) as names come and go.
+    void IndexName(const QString& name, int delta);
+
     std::vector<std::unique_ptr<TmvControl>> controls_; // z-order, lowest first
+    QHash<QString, int> nameUse_;           // lower-case component name -> controls using it
+    mutable QHash<QString, int> nameHints_; // lower-case prefix -> first number worth trying
 };

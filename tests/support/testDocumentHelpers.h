@@ -71,6 +71,6 @@ public:
 inline QStringList ZOrderNames(const DialogDocument& doc) {
     QStringList names;
     for (int i = 0; i < doc.ControlCount(); ++i)
-        names << doc.ControlAt(i)->Name;
+        names << doc.ControlAt(i)->Name();
     return names;
 }
