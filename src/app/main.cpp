@@ -2,20 +2,27 @@
 #include <QStringList>
 #include <cstdio>
 
-#include "app/mvAppInfo.h"
+#include "app/mvCommandLine.h"
 #include "app/mvMain.h"
 #include "app/mvScreenshot.h"
 #include "io/mvErrorHandler.h"
 #include "model/mvFonts.h"
-#include "model/mvVersion.h"
 
 namespace {
-const char* kUsage = "Usage: marovel [PROJECT.mv]\n"
-                     "       marovel --screenshot OUT.png [PROJECT.mv]\n"
-                     "       marovel --help | --version\n";
+int Usage() {
+    std::fputs(qPrintable(UsageText()), stderr);
+    return kExitUsage;
+}
 
-int Usage(FILE* to, int status) {
-    std::fputs(kUsage, to);
+// A mode without a window still needs the font database and the fonts of the dialogs.
+int RunWindowless(const TmvCommandLineMode& mode, const QStringList& args, int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    TmvApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Marovel"));
+    InstallTerminateHandler();
+    RegisterWindowsFonts();
+    const int status = mode.Run(args);
+    if (status == kExitUsage) Usage();
     return status;
 }
 } // namespace
@@ -24,17 +31,15 @@ int main(int argc, char* argv[]) {
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
-    if (args.value(0) == QLatin1String("--help")) return Usage(stdout, 0);
-    if (args.value(0) == QLatin1String("--version")) {
-        std::printf("%s\n", qPrintable(MarovelVersionText()));
-        return 0;
-    }
+    if (const TmvCommandLineMode* mode = FindCommandLineMode(args.value(0)))
+        return RunWindowless(*mode, args, argc, argv);
+
     const bool screenshot = args.value(0) == QLatin1String("--screenshot");
     if (screenshot) {
-        if (args.size() < 2 || args.size() > 3) return Usage(stderr, 2);
+        if (args.size() < 2 || args.size() > 3) return Usage();
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     } else if (args.size() > 1 || args.value(0).startsWith(QLatin1String("--"))) {
-        return Usage(stderr, 2);
+        return Usage();
     }
 
     TmvApplication app(argc, argv);
@@ -47,9 +52,9 @@ int main(int argc, char* argv[]) {
     if (screenshot) {
         if (!SaveWindowScreenshot(&window, args[1])) {
             std::fprintf(stderr, "marovel: cannot write %s\n", qPrintable(args[1]));
-            return 1;
+            return kExitFailed;
         }
-        return 0;
+        return kExitOk;
     }
     window.show();
     return app.exec();

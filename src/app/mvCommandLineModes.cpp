@@ -1,0 +1,26 @@
+// The table of command-line modes; each mode lives in its own file.
+#include <cstdio>
+
+#include "app/mvCommandLine.h"
+#include "model/mvVersion.h"
+
+namespace {
+int RunHelp(const QStringList&) {
+    std::fputs(qPrintable(UsageText()), stdout);
+    return kExitOk;
+}
+
+int RunVersion(const QStringList& args) {
+    if (args.size() != 1) return kExitUsage;
+    std::printf("%s\n", qPrintable(MarovelVersionText()));
+    return kExitOk;
+}
+} // namespace
+
+const QList<TmvCommandLineMode>& CommandLineModes() {
+    static const QList<TmvCommandLineMode> modes = {
+        {"--help", "--help", RunHelp},
+        {"--version", "--version", RunVersion},
+    };
+    return modes;
+}
