@@ -88,9 +88,11 @@ TEST(MainWindow, EditCommandsStartDisabled) {
 TEST(MainWindow, OnlyCommandsWithWorkBehindThemAreEnabled) {
     TMain main;
     for (QAction* action :
-         {main.mmExit, main.StatusWindow1, main.mmContents, main.mmHomePage, main.mmAbout})
+         {main.mmExit, main.StatusWindow1, main.mmContents, main.mmHomePage, main.mmAbout,
+          main.codeView, main.codeCopy, main.mmDeleteAll, main.mmReorder, main.mmSelectAll})
         EXPECT_TRUE(action->isEnabled()) << action->objectName().toStdString();
-    for (QAction* action : {main.actFileNew, main.actFileOpen, main.codeView, main.actPreview})
+    for (QAction* action : {main.actPreview, main.mmPreferences, main.impFile, main.impClipboard,
+                            main.expFile, main.actObjBrowser, main.actObjPalette, main.actMenuEd})
         EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
 }
 

@@ -21,6 +21,9 @@
 #include "app/mvHelp.h"
 #include "app/mvStatusWindow.h"
 #include "app/mvWindowUtils.h"
+#include "io/mvErrorHandler.h"
+#include "io/mvInteraction.h"
+#include "surface/mvDialogDocument.h"
 
 QList<QPixmap> CutImageStrip(const QString& resource, int size, int count) {
     const QPixmap strip(resource);
@@ -65,10 +68,21 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
     UpdateTitle(QString());
     RebuildRecentMenu();
     DisableUnbuiltCommands();
-    resize(1024, 700);
+    SetInteraction(nullptr, nullptr);
+    CreateDocument();
+    ConnectDocumentCommands();
+    ApplyStoredMainPlacement();
+    InstallFatalErrorHooks();
 }
 
-TMain::~TMain() = default;
+TMain::~TMain() {
+    if (FatalErrorHooks().Prompt == guiPrompt_.get() || FatalErrorHooks().Prompt == prompt_)
+        FatalErrorHooks() = TmvFatalErrorHooks();
+    // The surface refers to the document: it goes first.
+    delete surfaceFrame_;
+    surfaceFrame_ = nullptr;
+    surface_ = nullptr;
+}
 
 QAction* TMain::MakeAction(const char* objectName, const QString& caption, const QKeySequence& key,
                            const QString& hint, int image) {
@@ -148,10 +162,9 @@ void TMain::CreateActions() {
 
 void TMain::DisableUnbuiltCommands() {
     // Commands whose work has no implementation in this build yet stay visible but disabled.
-    const QList<QAction*> unbuilt = {
-        actFileNew, actFileOpen, actFileSave,   mmSaveAs,      impFile,   impClipboard,
-        expFile,    mmSelectAll, mmDeleteAll,   mmPreferences, mmReorder, codeView,
-        codeCopy,   actPreview,  actObjBrowser, actObjPalette, actMenuEd};
+    const QList<QAction*> unbuilt = {actFileNew, actFileOpen,   actFileSave,   mmSaveAs,
+                                     impFile,    impClipboard,  expFile,       mmPreferences,
+                                     actPreview, actObjBrowser, actObjPalette, actMenuEd};
     for (QAction* action : unbuilt)
         action->setEnabled(false);
     mmView->actions().first()->setEnabled(false); // the browser's own menu item

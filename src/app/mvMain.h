@@ -4,7 +4,16 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
+#include <memory>
 
+#include "io/mvSettings.h"
+#include "surface/mvSurfaceView.h"
+
+class DialogDocument;
+class FileChooser;
+class Prompter;
+class TCodeDialog;
+class TMainDialog;
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
@@ -14,11 +23,41 @@ class QToolButton;
 class TStatusWindow;
 class THelpWindow;
 
-class TMain : public QMainWindow {
+class TMain : public QMainWindow, public TmvDocumentUi {
     Q_OBJECT
 public:
     explicit TMain(QWidget* parent = nullptr);
     ~TMain() override;
+
+    // The user is reached through these; none restores the message boxes and file dialogs.
+    void SetInteraction(Prompter* prompt, FileChooser* files);
+    Prompter* prompter() const { return prompt_; }
+    FileChooser* fileChooser() const { return files_; }
+
+    DialogDocument& Document() const { return *document_; }
+    TMainDialog* Surface() const { return surface_; }
+    QMdiSubWindow* SurfaceFrame() const { return surfaceFrame_; }
+    TCodeDialog* CodeDialog() const { return codeDialog_; }
+    Settings& CurrentSettings() { return settings_; }
+
+    // The work of the first showing (later calls do nothing): settings, the surface's place,
+    // the recent list, a new project.
+    void FirstShow();
+
+    // Commands.
+    void DeleteAll();
+    void ReorderIds();
+    void ShowCodeView();
+    void CopyCode();
+    void DeleteSelectionCommand();
+    void SelectAllCommand();
+
+    // TmvDocumentUi
+    void CurrentControlChanged(TmvControl* control) override;
+    void ControlDeleting(TmvControl* control) override;
+    void DialogCleared() override;
+    void GrabHandlesChanged() override;
+    void MenuChanged() override;
 
     // Commands shared by menu and toolbar.
     QAction* actFileNew;
@@ -75,7 +114,20 @@ public:
 signals:
     void RecentChosen(const QString& path);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void CreateDocument();
+    void ConnectDocumentCommands();
+    void ApplyStoredMainPlacement();
+    void ApplySettings();
+    void StoreWindowPlacements();
+    // New, as far as the project commands allow: the document's resets.
+    void StartNewProject();
+    void InstallFatalErrorHooks();
+
     void CreateActions();
     void CreateMenus();
     void CreateToolbar();
@@ -89,6 +141,17 @@ private:
     TStatusWindow* status_ = nullptr;
     QMdiSubWindow* statusFrame_ = nullptr;
     QPointer<THelpWindow> help_;
+
+    std::unique_ptr<Prompter> guiPrompt_;
+    std::unique_ptr<FileChooser> guiFiles_;
+    Prompter* prompt_ = nullptr;
+    FileChooser* files_ = nullptr;
+    Settings settings_;
+    std::unique_ptr<DialogDocument> document_;
+    TMainDialog* surface_ = nullptr;
+    QMdiSubWindow* surfaceFrame_ = nullptr;
+    TCodeDialog* codeDialog_ = nullptr;
+    bool started_ = false;
 };
 
 // Cuts a strip of square pictures on the fuchsia mask colour into pixmaps.

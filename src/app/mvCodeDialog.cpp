@@ -1,0 +1,68 @@
+#include "app/mvCodeDialog.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/mvWindowUtils.h"
+#include "surface/mvDialogDocument.h"
+#include "surface/mvDialogTable.h"
+
+void CopyTableToClipboard(const DialogDocument& doc) {
+    // Plain text only: pasted into a script editor it must arrive as written.
+    auto* data = new QMimeData;
+    data->setText(JoinTableLines(BuildDialogTable(doc)));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+TCodeDialog::TCodeDialog(const DialogDocument& doc, QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      doc_(doc) {
+    setObjectName(QStringLiteral("CodeDialog"));
+    CodeMemo = new QPlainTextEdit(this);
+    CodeMemo->setObjectName(QStringLiteral("CodeMemo"));
+    CodeMemo->setReadOnly(true);
+    CodeMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    CodeMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    CodeMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont fixed(QStringLiteral("Fixedsys"));
+    fixed.setPixelSize(12);
+    fixed.setStyleHint(QFont::TypeWriter);
+    CodeMemo->setFont(fixed);
+
+    btnCopy = new QPushButton(QStringLiteral("Kopyala"), this);
+    btnCopy->setObjectName(QStringLiteral("btnCopy"));
+    btnCopy->setDefault(true);
+    btnClose = new QPushButton(QStringLiteral("Kapat"), this);
+    btnClose->setObjectName(QStringLiteral("btnClose"));
+    connect(btnCopy, &QPushButton::clicked, this, &TCodeDialog::CopyTableToClipboard);
+    connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnCopy);
+    buttons->addWidget(btnClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(CodeMemo);
+    layout->addLayout(buttons);
+
+    resize(535, 455);
+    setMinimumSize(ScaleByFont(165), ScaleByFont(75) + btnCopy->sizeHint().height());
+    CenterOnMainForm(this, mainWindow);
+}
+
+void TCodeDialog::CopyTableToClipboard() {
+    ::CopyTableToClipboard(doc_);
+}
+
+void TCodeDialog::showEvent(QShowEvent* event) {
+    setWindowTitle(QStringLiteral("Dialog Table: ") + doc_.TableName);
+    // A fresh table every time: the memo's text is replaced, never added to.
+    CodeMemo->setPlainText(BuildDialogTable(doc_).join(QLatin1Char('\n')));
+    btnCopy->setFocus();
+    QDialog::showEvent(event);
+}

@@ -1,0 +1,82 @@
+// The main window's commands on the dialog, and what the document asks of it.
+#include <QAction>
+#include <QMdiSubWindow>
+
+#include "app/mvCodeDialog.h"
+#include "app/mvMain.h"
+#include "io/mvInteraction.h"
+#include "surface/mvDeleteSelection.h"
+#include "surface/mvDialogDocument.h"
+#include "surface/mvMainDialog.h"
+#include "surface/mvRenumber.h"
+
+void TMain::ConnectDocumentCommands() {
+    connect(mmDeleteAll, &QAction::triggered, this, &TMain::DeleteAll);
+    connect(mmReorder, &QAction::triggered, this, &TMain::ReorderIds);
+    connect(codeView, &QAction::triggered, this, &TMain::ShowCodeView);
+    connect(codeCopy, &QAction::triggered, this, &TMain::CopyCode);
+    connect(ccpdDelete, &QAction::triggered, this, &TMain::DeleteSelectionCommand);
+    connect(mmSelectAll, &QAction::triggered, this, &TMain::SelectAllCommand);
+}
+
+void TMain::DeleteAll() {
+    if (settings_.PromptAll) {
+        const TmvAnswer answer = prompt_->Question(
+            QStringLiteral("Delete All"),
+            QStringLiteral("Are you sure want to delete all controls?  This can't be undone."));
+        if (answer != TmvAnswer::Yes) return;
+    }
+    document_->ClearDialog();
+    document_->SetCurrentControl(nullptr);
+    surface_->RepaintSurface();
+}
+
+void TMain::ReorderIds() {
+    const TmvAnswer answer = prompt_->Question(
+        QStringLiteral("Reorder IDs"),
+        QStringLiteral("Are you sure you want to reorder the IDs?  This can't be undone."));
+    if (answer != TmvAnswer::Yes) return;
+    QString error;
+    if (!RenumberIds(*document_, &error)) {
+        prompt_->Error(QStringLiteral("Reorder IDs"), error);
+        return;
+    }
+    surface_->RepaintSurface();
+}
+
+void TMain::ShowCodeView() {
+    codeDialog_->exec();
+}
+
+void TMain::CopyCode() {
+    CopyTableToClipboard(*document_);
+}
+
+void TMain::DeleteSelectionCommand() {
+    DeleteSelection(*document_, prompt_, settings_.PromptTab);
+}
+
+void TMain::SelectAllCommand() {
+    document_->SelectAll();
+    surface_->RepaintSurface();
+}
+
+void TMain::CurrentControlChanged(TmvControl* control) {
+    // Cut and Copy wait for the control clipboard; until it exists they stay disabled.
+    ccpdDelete->setEnabled(control != nullptr);
+    if (surface_) surface_->RepaintSurface();
+}
+
+void TMain::ControlDeleting(TmvControl*) {}
+
+void TMain::DialogCleared() {
+    ccpdDelete->setEnabled(false);
+}
+
+void TMain::GrabHandlesChanged() {
+    if (surface_) surface_->RepaintSurface();
+}
+
+void TMain::MenuChanged() {
+    if (surface_) surface_->RepaintSurface();
+}

@@ -1,0 +1,126 @@
+// The main window's start-up, its first showing and its close sequence.
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QShowEvent>
+
+#include "app/mvCodeDialog.h"
+#include "app/mvGuiInteraction.h"
+#include "app/mvHelp.h"
+#include "app/mvMain.h"
+#include "app/mvStatusWindow.h"
+#include "app/mvWindowPlacement.h"
+#include "io/mvConfigPaths.h"
+#include "io/mvErrorHandler.h"
+#include "io/mvIniFile.h"
+#include "surface/mvDialogDocument.h"
+#include "surface/mvMainDialog.h"
+
+namespace {
+// Where the surface and the status window sit inside the frame until placements are stored.
+constexpr int kSurfaceLeft = 190;
+constexpr int kSurfaceTop = 20;
+constexpr int kSurfaceClientWidth = 320;
+constexpr int kSurfaceClientHeight = 240;
+} // namespace
+
+void TMain::SetInteraction(Prompter* prompt, FileChooser* files) {
+    if (!guiPrompt_) guiPrompt_ = std::make_unique<GuiPrompter>(this);
+    if (!guiFiles_) guiFiles_ = std::make_unique<GuiFileChooser>(this);
+    prompt_ = prompt ? prompt : guiPrompt_.get();
+    files_ = files ? files : guiFiles_.get();
+    FatalErrorHooks().Prompt = prompt_;
+}
+
+void TMain::CreateDocument() {
+    document_ = std::make_unique<DialogDocument>();
+    document_->Ui = this;
+    surface_ = new TMainDialog(*document_);
+    surfaceFrame_ = mdi->addSubWindow(surface_, Qt::SubWindow | Qt::WindowTitleHint);
+    surfaceFrame_->setAttribute(Qt::WA_DeleteOnClose, false);
+    surfaceFrame_->move(kSurfaceLeft, kSurfaceTop);
+    surface_->SyncWithDocument();
+    surfaceFrame_->show();
+    codeDialog_ = new TCodeDialog(*document_, this);
+}
+
+void TMain::ApplyStoredMainPlacement() {
+    // Read before the settings are loaded; a first start opens maximised.
+    TmvIniFile ini(ConfigFilePath(kSettingsFileName));
+    std::optional<TmvPlacement> placement;
+    if (ini.Load() &&
+        ini.ReadBool(QStringLiteral("General"), QStringLiteral("SaveWindowPos"), true))
+        placement = ReadPlacement(ini, QStringLiteral("MainWindow"));
+    ApplyMainWindowPlacement(this, placement.value_or(TmvPlacement::Long(0, 0, 1024, 700, 1)));
+}
+
+void TMain::InstallFatalErrorHooks() {
+    TmvFatalErrorHooks& hooks = FatalErrorHooks();
+    hooks.Prompt = prompt_;
+    // Saving the work needs the project writer; until it exists nothing is saved.
+    hooks.SaveRecovery = nullptr;
+}
+
+void TMain::showEvent(QShowEvent* event) {
+    FirstShow();
+    QMainWindow::showEvent(event);
+}
+
+void TMain::FirstShow() {
+    if (started_) return;
+    started_ = true;
+    settings_ = LoadSettings(prompt_);
+    ApplySettings();
+    StartNewProject();
+    raise();
+}
+
+void TMain::ApplySettings() {
+    DialogDocument& doc = *document_;
+    doc.UseDbu = settings_.AlwaysUseDBU;
+    doc.Options.IdStart = settings_.StartID;
+    doc.Options.BringToFront = settings_.BringToFront;
+    doc.Options.AutoStartSize = settings_.AutoStartSize;
+    doc.Options.AutoStartMove = settings_.AutoStartMove;
+    surface_->ApplySettings(settings_);
+
+    const QRect fallback(kSurfaceLeft, kSurfaceTop, kSurfaceClientWidth, kSurfaceClientHeight);
+    const QRect place = settings_.Windows.MainDialog
+                            ? SurfacePlacementRect(*settings_.Windows.MainDialog, fallback)
+                            : fallback;
+    surfaceFrame_->move(place.topLeft());
+    doc.SetClientSize(place.width(), place.height());
+    surface_->SyncWithDocument();
+
+    if (settings_.SaveWindowPos && settings_.Windows.StatusWindow) {
+        ApplyToolWindowPlacement(statusFrame_, *settings_.Windows.StatusWindow);
+    }
+    Recent = settings_.RecentFiles.Paths();
+    RebuildRecentMenu();
+}
+
+void TMain::StartNewProject() {
+    document_->ResetForNew();
+    UpdateTitle(document_->FileName);
+    surface_->SyncWithDocument();
+}
+
+void TMain::StoreWindowPlacements() {
+    TmvWindowPlacements& w = settings_.Windows;
+    w.MainWindow = MainWindowPlacement(this);
+    const QPoint at = surfaceFrame_->pos();
+    w.MainDialog = TmvPlacement::Long(at.x(), at.y(), at.x() + document_->ClientWidth,
+                                      at.y() + document_->ClientHeight, 1);
+    w.StatusWindow = ToolWindowPlacement(statusFrame_);
+}
+
+void TMain::closeEvent(QCloseEvent* event) {
+    settings_.ShowGrid = surface_->ShowGrid();
+    settings_.RecentFiles.Clear();
+    for (const QString& path : Recent)
+        settings_.RecentFiles.Add(path);
+    StoreWindowPlacements();
+    SaveSettings(settings_, prompt_);
+    if (help_) help_->close();
+    event->accept();
+}

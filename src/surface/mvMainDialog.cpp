@@ -1,0 +1,174 @@
+#include "surface/mvMainDialog.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QScreen>
+#include <algorithm>
+
+#include "io/mvSettings.h"
+#include "model/mvColorRef.h"
+#include "model/mvControls.h"
+#include "model/mvPaintHelpers.h"
+#include "surface/mvDialogDocument.h"
+
+TMainDialog::TMainDialog(DialogDocument& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
+    setObjectName(QStringLiteral("MainDialog"));
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    doc_.View = this;
+    SyncWithDocument();
+    RebuildGridBitmap();
+}
+
+TMainDialog::~TMainDialog() {
+    if (doc_.View == this) doc_.View = nullptr;
+}
+
+void TMainDialog::ApplySettings(const Settings& s) {
+    options_.HotTracking = s.HotTracking;
+    options_.HotTrackColor = ColorFromColorRef(s.HotTrackColor);
+    options_.TextBorder = s.TextBorder;
+    options_.ShowGrid = s.ShowGrid;
+    options_.ShowGridInTabs = s.ShowTabs;
+    options_.GridSizeX = s.GridSizeX;
+    options_.GridSizeY = s.GridSizeY;
+    options_.GridColor = ColorFromColorRef(s.GridColor);
+    options_.GridType = s.GridType;
+    RebuildGridBitmap();
+}
+
+void TMainDialog::SetShowGrid(bool on) {
+    options_.ShowGrid = on;
+    RebuildGridBitmap();
+}
+
+void TMainDialog::RebuildGridBitmap() {
+    // The screen's size, or the dialog's when it is larger, so every part of it has a background.
+    QSize wanted = size().expandedTo(QSize(1, 1));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        wanted = wanted.expandedTo(screen->size());
+    if (gridBitmap_.size() != wanted) gridBitmap_ = QImage(wanted, QImage::Format_RGB32);
+    gridBitmap_.fill(options_.Colors.Face);
+    gridBuiltForDbu_ = doc_.UseDbu;
+    if (options_.ShowGrid) {
+        TmvPaintContext context = options_;
+        context.UseDbu = doc_.UseDbu;
+        QPainter painter(&gridBitmap_);
+        PaintGrid(painter, gridBitmap_.rect(), context);
+    }
+    update();
+}
+
+void TMainDialog::SyncWithDocument() {
+    setWindowTitle(doc_.Title);
+    setFont(doc_.DialogFont());
+    const QSize client(std::max(0, doc_.ClientWidth),
+                       std::max(0, doc_.ClientHeight) + std::max(0, doc_.MenuBarHeight));
+    if (size() != client || minimumSize() != client) {
+        setFixedSize(client);
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->adjustSize();
+    }
+    if (options_.ShowGrid &&
+        (gridBuiltForDbu_ != doc_.UseDbu || gridBitmap_.width() < client.width() ||
+         gridBitmap_.height() < client.height()))
+        RebuildGridBitmap();
+    update();
+}
+
+int TMainDialog::ClientTop() const {
+    return std::max(0, doc_.MenuBarHeight);
+}
+
+TmvPaintContext TMainDialog::ContextFor(const TmvControl& control) const {
+    TmvPaintContext context = options_;
+    context.UseDbu = doc_.UseDbu;
+    context.LockAll = doc_.LockAll;
+    context.Selected = doc_.IsSelected(&control);
+    context.SelectionCount = doc_.SelectionCount();
+    return context;
+}
+
+void TMainDialog::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect area = event->rect();
+    if (options_.ShowGrid)
+        painter.drawImage(area.topLeft(), gridBitmap_, area.translated(0, -ClientTop()));
+    else
+        painter.fillRect(area, options_.Colors.Face);
+    if (ClientTop() > 0) PaintMenuBar(painter);
+    for (int i = 0; i < doc_.ControlCount(); ++i) {
+        const TmvControl* control = doc_.ControlAt(i);
+        if (!control->Visible) continue;
+        const QRect bounds = control->BoundsRect().translated(0, ClientTop());
+        if (!bounds.intersects(area)) continue;
+        painter.save();
+        painter.translate(bounds.topLeft());
+        control->Paint(painter, ContextFor(*control));
+        painter.restore();
+    }
+}
+
+void TMainDialog::PaintMenuBar(QPainter& painter) const {
+    const TmvSystemColors& c = options_.Colors;
+    const int h = ClientTop();
+    const int w = width();
+    painter.fillRect(0, 0, w, h, c.Face);
+    painter.fillRect(0, 0, w, 1, c.Shadow);
+    painter.fillRect(0, 1, w, 1, c.Highlight);
+    if (h >= 3) painter.fillRect(0, h - 3, w, 1, c.Shadow);
+    if (h >= 2) painter.fillRect(0, h - 2, w, 1, c.Highlight);
+    DrawText(painter, QRect(0, 0, w, h), Qt::AlignCenter | Qt::TextSingleLine,
+             QStringLiteral("Menu Bar"), QGuiApplication::font(), c.ButtonText);
+}
+
+void TMainDialog::keyPressEvent(QKeyEvent* event) {
+    // The letter keys work with or without modifiers.
+    switch (event->key()) {
+    case Qt::Key_G:
+        SetShowGrid(!options_.ShowGrid);
+        emit ShowGridToggled(options_.ShowGrid);
+        return;
+    case Qt::Key_F:
+        doc_.SetFontName(doc_.FontName == QLatin1String("Tahoma") ? QStringLiteral("MS Sans Serif")
+                                                                  : QStringLiteral("Tahoma"));
+        SyncWithDocument();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void TMainDialog::closeEvent(QCloseEvent* event) {
+    // The surface lives as long as the main window; a close request does nothing.
+    event->ignore();
+}
+
+void TMainDialog::RepaintControl(TmvControl* control) {
+    if (!control) return;
+    // One pixel around the control for the hover frame and marks drawn at its edge.
+    update(control->BoundsRect().translated(0, ClientTop()).adjusted(-1, -1, 1, 1));
+}
+
+void TMainDialog::RepaintSurface() {
+    SyncWithDocument();
+}
+
+void TMainDialog::LayoutChanged() {
+    SyncWithDocument();
+}
+
+void TMainDialog::ClientSizeChanged() {
+    SyncWithDocument();
+}
+
+void TMainDialog::ResetCursor(TmvControl*) {
+    unsetCursor();
+}
+
+// Dragging belongs to the editing of the surface, which this window does not do yet: the
+// requests are accepted and nothing moves.
+void TMainDialog::StartMoveDrag(TmvControl*) {}
+void TMainDialog::StartSizeDrag(TmvControl*) {}
