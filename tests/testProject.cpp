@@ -470,6 +470,28 @@ TEST_F(ProjectFileTest, TabPagesFromTheirLists) {
     EXPECT_EQ(tab->ID, 0);
 }
 
+TEST(ProjectControlSection, AssignNameGivesAFreshNameInsteadOfTheStoredOne) {
+    // The clipboard buffer: sections in memory, read with automatic naming.
+    DialogDocument source;
+    TmvControl* original = Place(source, ctEdit, 10, 10, 80, 20);
+    source.SetControlName(original, QStringLiteral("marovel_stored"));
+    TmvIniFile buffer;
+    int counter = 4;
+    WriteControlSection(buffer, *original, counter);
+    EXPECT_EQ(counter, 4);
+    EXPECT_TRUE(buffer.SectionExists(QStringLiteral("control4")));
+
+    DialogDocument target;
+    const TmvControl* pasted = ReadControlSection(target, buffer, true, 4);
+    ASSERT_NE(pasted, nullptr);
+    EXPECT_EQ(pasted->Name(), QStringLiteral("marovel_edit1"));
+    EXPECT_EQ(pasted->BoundsRect(), original->BoundsRect());
+    EXPECT_EQ(ReadControlSection(target, buffer, false, 5), nullptr); // no such section
+    const TmvControl* named = ReadControlSection(target, buffer, false, 4);
+    ASSERT_NE(named, nullptr);
+    EXPECT_EQ(named->Name(), QStringLiteral("marovel_stored"));
+}
+
 // --- Malformed files: refused whole, the current project untouched.
 
 struct MalformedCase {
@@ -565,6 +587,7 @@ TEST_F(ProjectFileTest, ACorruptCountCreatesOnlyTheSectionsPresent) {
     ASSERT_EQ(run.Doc.CreationOrder.size(), 2u);
     EXPECT_EQ(run.Doc.CreationOrder[1]->ControlType, ctEdit);
     EXPECT_TRUE(run.Status.Lines.contains(QStringLiteral("Loaded 2 controls.")));
+    EXPECT_EQ(run.Status.Progress.back(), 100);
 }
 
 TEST_F(ProjectFileTest, ASecondTabControlIsSkipped) {

@@ -73,6 +73,8 @@ void ReadControls(DialogDocument& doc, const TmvIniFile& ini, StatusSink& status
         const int percent = ProgressPercent(n, count);
         if (percent != shown) status.SetStatusProgress(shown = percent);
     }
+    // Sections missing below a corrupt count never reach the end of the bar.
+    if (shown != 100) status.SetStatusProgress(100);
     if (doc.TabControl) {
         doc.SendToBack(doc.TabControl);
         doc.TabControl->Refresh = true;
