@@ -1,6 +1,7 @@
 // The table of command-line modes; each mode lives in its own file.
 #include <cstdio>
 
+#include "app/mvCliPrintTable.h"
 #include "app/mvCommandLine.h"
 #include "model/mvVersion.h"
 
@@ -21,6 +22,7 @@ const QList<TmvCommandLineMode>& CommandLineModes() {
     static const QList<TmvCommandLineMode> modes = {
         {"--help", "--help", RunHelp},
         {"--version", "--version", RunVersion},
+        {"--print-table", "--print-table PROJECT.mv", RunPrintTable},
     };
     return modes;
 }

@@ -45,6 +45,10 @@ TmvControl* DialogDocument::FindControlByName(const QString& name) const {
     return nullptr;
 }
 
+bool DialogDocument::IsControlNameUsed(const QString& name) const {
+    return nameUse_.contains(name.toLower());
+}
+
 void DialogDocument::IndexName(const QString& name, int delta) {
     if (name.isEmpty()) return;
     const QString key = name.toLower();

@@ -76,8 +76,16 @@ TmvControl* DialogDocument::CreateControl(int type, bool assignName, int x, int 
         BringToFront(control);
     }
 
-    // A page that does not exist, and any page for the tab control, mean the dialog.
-    if (!MoveToContainer(control, page)) MoveToContainer(control, -1);
+    // A page that does not exist, and any page for the tab control, mean the dialog. The new
+    // control lies in no list yet, so it is appended without searching them: loading thousands
+    // of controls stays linear.
+    std::vector<TmvControl*>* list = type == ctTab ? nullptr : ContainerList(page);
+    if (page < 0 || !list) {
+        page = -1;
+        list = &CreationOrder;
+    }
+    control->TabIndex = page;
+    list->push_back(control);
     control->Updating = false;
     return control;
 }

@@ -77,7 +77,9 @@ TmvControl* DialogDocument::ControlAt(int zIndex) const {
 }
 
 int DialogDocument::ZIndexOf(const TmvControl* control) const {
-    for (size_t i = 0; i < controls_.size(); ++i)
+    // From the top down: new and recently raised controls lie there, so creating many
+    // controls in a row stays linear.
+    for (size_t i = controls_.size(); i-- > 0;)
         if (controls_[i].get() == control) return int(i);
     return -1;
 }

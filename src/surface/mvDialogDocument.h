@@ -120,6 +120,8 @@ public:
     // "marovel_" + keyword + the smallest number from 1 that no control has.
     QString UniqueControlName(const QString& keyword) const;
     TmvControl* FindControlByName(const QString& name) const;
+    // Whether a control carries the name; a hash lookup, for readers that check many names.
+    bool IsControlNameUsed(const QString& name) const;
     // Renames a control; every change of a component name goes through here.
     void SetControlName(TmvControl* control, const QString& name);
 
