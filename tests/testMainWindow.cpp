@@ -12,6 +12,7 @@
 #include "app/mvMain.h"
 #include "app/mvStatusWindow.h"
 #include "support/testHelpers.h"
+#include "support/testRecordingPrompter.h"
 
 namespace {
 QStringList Captions(const QMenu* menu) {
@@ -123,6 +124,8 @@ TEST(MainWindow, ToolbarOrderAndCheckButtons) {
 
 TEST(MainWindow, RecentMenuListsNewestFirstAndIsDisabledWhenEmpty) {
     TMain main;
+    RecordingPrompter prompt; // the listed files do not exist: their load errors land here
+    main.SetInteraction(&prompt, nullptr);
     EXPECT_FALSE(main.mmRecent->isEnabled());
     main.Recent = {"/p/a.mv", "/p/b.mv", "/p/c.mv"};
     main.RebuildRecentMenu();

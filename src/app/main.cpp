@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/mvCommandLine.h"
+#include "app/mvConsoleInteraction.h"
 #include "app/mvMain.h"
 #include "app/mvScreenshot.h"
 #include "io/mvErrorHandler.h"
@@ -49,7 +50,12 @@ int main(int argc, char* argv[]) {
     RegisterWindowsFonts();
 
     TMain window;
+    const QString project = screenshot ? args.value(2) : args.value(0);
+    // Nobody sees the offscreen window: messages go to standard error, questions are declined.
+    TmvConsoleInteraction console;
     if (screenshot) {
+        window.SetInteraction(&console.Prompt, &console.Files);
+        if (!project.isEmpty() && !window.OpenProject(project)) return kExitFailed;
         if (!SaveWindowScreenshot(&window, args[1])) {
             std::fprintf(stderr, "marovel: cannot write %s\n", qPrintable(args[1]));
             return kExitFailed;
@@ -57,5 +63,6 @@ int main(int argc, char* argv[]) {
         return kExitOk;
     }
     window.show();
+    if (!project.isEmpty()) window.OpenProject(project);
     return app.exec();
 }

@@ -23,6 +23,7 @@
 #include "app/mvWindowUtils.h"
 #include "io/mvErrorHandler.h"
 #include "io/mvInteraction.h"
+#include "io/mvProjects.h"
 #include "surface/mvDialogDocument.h"
 
 QList<QPixmap> CutImageStrip(const QString& resource, int size, int count) {
@@ -70,14 +71,19 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
     DisableUnbuiltCommands();
     SetInteraction(nullptr, nullptr);
     CreateDocument();
+    CreateSession();
     ConnectDocumentCommands();
+    ConnectProjectCommands();
     ApplyStoredMainPlacement();
     InstallFatalErrorHooks();
 }
 
 TMain::~TMain() {
-    if (FatalErrorHooks().Prompt == guiPrompt_.get() || FatalErrorHooks().Prompt == prompt_)
-        FatalErrorHooks() = TmvFatalErrorHooks();
+    // The hooks refer to this window.
+    if (FatalErrorHooks().Prompt == prompt_) {
+        FatalErrorHooks().Prompt = nullptr;
+        FatalErrorHooks().SaveRecovery = nullptr;
+    }
     // The surface refers to the document: it goes first.
     delete surfaceFrame_;
     surfaceFrame_ = nullptr;
@@ -162,8 +168,7 @@ void TMain::CreateActions() {
 
 void TMain::DisableUnbuiltCommands() {
     // Commands whose work has no implementation in this build yet stay visible but disabled.
-    const QList<QAction*> unbuilt = {actFileNew, actFileOpen,   actFileSave,   mmSaveAs,
-                                     impFile,    impClipboard,  expFile,       mmPreferences,
+    const QList<QAction*> unbuilt = {impFile,    impClipboard,  expFile,       mmPreferences,
                                      actPreview, actObjBrowser, actObjPalette, actMenuEd};
     for (QAction* action : unbuilt)
         action->setEnabled(false);

@@ -10,6 +10,7 @@
 #include "surface/mvSurfaceView.h"
 
 class DialogDocument;
+struct TmvProjectSession;
 class FileChooser;
 class Prompter;
 class TCodeDialog;
@@ -45,6 +46,9 @@ public:
     void FirstShow();
 
     // Commands.
+    // Opens a project (asking for one when the path is empty); FALSE when nothing was loaded.
+    bool OpenProject(const QString& path = QString());
+    TmvProjectSession& Session() const { return *session_; }
     void DeleteAll();
     void ReorderIds();
     void ShowCodeView();
@@ -120,6 +124,8 @@ protected:
 
 private:
     void CreateDocument();
+    void CreateSession();
+    void ConnectProjectCommands();
     void ConnectDocumentCommands();
     void ApplyStoredMainPlacement();
     void ApplySettings();
@@ -148,6 +154,7 @@ private:
     FileChooser* files_ = nullptr;
     Settings settings_;
     std::unique_ptr<DialogDocument> document_;
+    std::unique_ptr<TmvProjectSession> session_;
     TMainDialog* surface_ = nullptr;
     QMdiSubWindow* surfaceFrame_ = nullptr;
     TCodeDialog* codeDialog_ = nullptr;

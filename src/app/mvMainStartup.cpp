@@ -13,6 +13,7 @@
 #include "io/mvConfigPaths.h"
 #include "io/mvErrorHandler.h"
 #include "io/mvIniFile.h"
+#include "io/mvProjects.h"
 #include "surface/mvDialogDocument.h"
 #include "surface/mvMainDialog.h"
 
@@ -30,6 +31,10 @@ void TMain::SetInteraction(Prompter* prompt, FileChooser* files) {
     prompt_ = prompt ? prompt : guiPrompt_.get();
     files_ = files ? files : guiFiles_.get();
     FatalErrorHooks().Prompt = prompt_;
+    if (session_) {
+        session_->Ui.Prompt = prompt_;
+        session_->Ui.Files = files_;
+    }
 }
 
 void TMain::CreateDocument() {
@@ -57,8 +62,13 @@ void TMain::ApplyStoredMainPlacement() {
 void TMain::InstallFatalErrorHooks() {
     TmvFatalErrorHooks& hooks = FatalErrorHooks();
     hooks.Prompt = prompt_;
-    // Saving the work needs the project writer; until it exists nothing is saved.
-    hooks.SaveRecovery = nullptr;
+    // A copy beside the log; the project's own file and name stay as they are.
+    hooks.SaveRecovery = [this](const QString& path) {
+        if (!document_ || !document_->Modified) return false;
+        TmvIniFile ini(path);
+        WriteProject(*document_, ini);
+        return ini.Save();
+    };
 }
 
 void TMain::showEvent(QShowEvent* event) {
@@ -100,8 +110,7 @@ void TMain::ApplySettings() {
 }
 
 void TMain::StartNewProject() {
-    document_->ResetForNew();
-    UpdateTitle(document_->FileName);
+    NewProject(*session_);
     surface_->SyncWithDocument();
 }
 
@@ -115,6 +124,10 @@ void TMain::StoreWindowPlacements() {
 }
 
 void TMain::closeEvent(QCloseEvent* event) {
+    if (!ConfirmSaveChanges(*session_)) {
+        event->ignore();
+        return;
+    }
     settings_.ShowGrid = surface_->ShowGrid();
     settings_.RecentFiles.Clear();
     for (const QString& path : Recent)

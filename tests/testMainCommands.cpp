@@ -1,0 +1,256 @@
+// The main window's commands on the dialog and its start-up and close sequence, with the user
+// scripted.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "app/mvCodeDialog.h"
+#include "app/mvMain.h"
+#include "io/mvConfigPaths.h"
+#include "io/mvErrorHandler.h"
+#include "io/mvIniFile.h"
+#include "io/mvProjects.h"
+#include "model/mvControls.h"
+#include "support/testDocumentHelpers.h"
+#include "support/testHelpers.h"
+#include "support/testProjectHelpers.h"
+#include "support/testRecordingPrompter.h"
+#include "surface/mvDialogDocument.h"
+#include "surface/mvDialogTable.h"
+#include "surface/mvMainDialog.h"
+
+namespace {
+// A main window with the user scripted, after its first showing's work.
+struct Shell {
+    RecordingPrompter Prompt;
+    ScriptedFiles Files;
+    TMain Main;
+    Shell() {
+        Main.SetInteraction(&Prompt, &Files);
+        Main.FirstShow();
+    }
+    DialogDocument& Doc() { return Main.Document(); }
+};
+
+QStringList Questions(const RecordingPrompter& prompt) {
+    QStringList captions;
+    for (const auto& m : prompt.Messages)
+        if (m.Kind == QLatin1String("Question")) captions << m.Caption;
+    return captions;
+}
+
+TEST(MainCommands, DeleteAllAsksWhenPromptAllIsOn) {
+    struct Case {
+        bool promptAll;
+        std::vector<TmvAnswer> answers;
+        int questions;
+        bool cleared;
+    };
+    const Case cases[] = {
+        {true, {TmvAnswer::No}, 1, false},
+        {true, {TmvAnswer::Yes}, 1, true},
+        {false, {}, 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.promptAll);
+        Shell shell;
+        shell.Main.CurrentSettings().PromptAll = c.promptAll;
+        Place(shell.Doc(), ctButton, 10, 10, 60, 20);
+        Place(shell.Doc(), ctEdit, 10, 40, 60, 20);
+        shell.Prompt.Answers.assign(c.answers.begin(), c.answers.end());
+        shell.Main.mmDeleteAll->trigger();
+        EXPECT_EQ(int(Questions(shell.Prompt).size()), c.questions);
+        if (c.questions) {
+            EXPECT_EQ(shell.Prompt.Messages.back().Caption, QStringLiteral("Delete All"));
+            EXPECT_EQ(
+                shell.Prompt.Messages.back().Text,
+                QStringLiteral("Are you sure want to delete all controls?  This can't be undone."));
+        }
+        EXPECT_EQ(shell.Doc().ControlCount(), c.cleared ? 0 : 2);
+    }
+}
+
+TEST(MainCommands, ReorderIdsAsksAndRenumbersOnYes) {
+    for (const TmvAnswer answer : {TmvAnswer::No, TmvAnswer::Yes}) {
+        Shell shell;
+        TmvControl* a = Place(shell.Doc(), ctButton, 10, 10, 60, 20);
+        TmvControl* b = Place(shell.Doc(), ctEdit, 10, 40, 60, 20);
+        a->ID = 40;
+        b->ID = 30;
+        shell.Prompt.Answers = {answer};
+        shell.Main.mmReorder->trigger();
+        ASSERT_EQ(shell.Prompt.Messages.size(), 1u);
+        EXPECT_EQ(shell.Prompt.Messages[0].Caption, QStringLiteral("Reorder IDs"));
+        EXPECT_EQ(
+            shell.Prompt.Messages[0].Text,
+            QStringLiteral("Are you sure you want to reorder the IDs?  This can't be undone."));
+        const bool renumbered = answer == TmvAnswer::Yes;
+        EXPECT_EQ(a->ID, renumbered ? 1 : 40);
+        EXPECT_EQ(b->ID, renumbered ? 2 : 30);
+    }
+}
+
+TEST(MainCommands, DeleteFollowsTheCurrentControlCutAndCopyWaitForTheClipboard) {
+    Shell shell;
+    EXPECT_FALSE(shell.Main.ccpdDelete->isEnabled());
+    TmvControl* button = Place(shell.Doc(), ctButton, 10, 10, 60, 20);
+    shell.Doc().Select(button);
+    shell.Doc().SetCurrentControl(button);
+    EXPECT_TRUE(shell.Main.ccpdDelete->isEnabled());
+    // The control clipboard is not built: no enabled command without work behind it.
+    EXPECT_FALSE(shell.Main.ccpdCut->isEnabled());
+    EXPECT_FALSE(shell.Main.ccpdCopy->isEnabled());
+    EXPECT_FALSE(shell.Main.ccpdPaste->isEnabled());
+    shell.Doc().SetCurrentControl(nullptr);
+    EXPECT_FALSE(shell.Main.ccpdDelete->isEnabled());
+}
+
+TEST(MainCommands, DeleteRemovesTheSelectionAndDisablesItself) {
+    Shell shell;
+    TmvControl* a = Place(shell.Doc(), ctButton, 10, 10, 60, 20);
+    Place(shell.Doc(), ctEdit, 10, 40, 60, 20);
+    shell.Doc().Select(a);
+    shell.Doc().SetCurrentControl(a);
+    shell.Main.ccpdDelete->trigger();
+    EXPECT_EQ(shell.Doc().ControlCount(), 1);
+    EXPECT_TRUE(shell.Doc().Selection.empty());
+    EXPECT_FALSE(shell.Main.ccpdDelete->isEnabled());
+    EXPECT_TRUE(shell.Doc().Modified);
+}
+
+TEST(MainCommands, DeletingATabControlWithChildrenAsksWhenPromptTabIsOn) {
+    for (const TmvAnswer answer : {TmvAnswer::No, TmvAnswer::Yes}) {
+        Shell shell;
+        shell.Main.CurrentSettings().PromptTab = true;
+        TmvControl* tab = Place(shell.Doc(), ctTab, 5, 5, 200, 150);
+        shell.Doc().AddTabPage();
+        Place(shell.Doc(), ctButton, 20, 40, 60, 20, 0);
+        shell.Doc().Select(tab);
+        shell.Doc().SetCurrentControl(tab);
+        shell.Prompt.Answers = {answer};
+        shell.Main.ccpdDelete->trigger();
+        EXPECT_EQ(Questions(shell.Prompt), QStringList{QStringLiteral("Confirm Tab Delete")});
+        EXPECT_EQ(shell.Doc().ControlCount(), answer == TmvAnswer::Yes ? 0 : 2);
+    }
+}
+
+TEST(MainCommands, CopyCodeCommandPutsTheTableOnTheClipboard) {
+    Shell shell;
+    Place(shell.Doc(), ctButton, 10, 10, 60, 20);
+    shell.Main.codeCopy->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), JoinTableLines(BuildDialogTable(shell.Doc())));
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().endsWith(QStringLiteral("}\r\n")));
+}
+
+TEST(MainCommands, TableViewShowsTheViewerModally) {
+    Shell shell;
+    shell.Doc().TableName = QStringLiteral("viewed");
+    QString caption;
+    QTimer::singleShot(0, [&] {
+        caption = shell.Main.CodeDialog()->windowTitle();
+        shell.Main.CodeDialog()->reject();
+    });
+    shell.Main.codeView->trigger();
+    EXPECT_EQ(caption, QStringLiteral("Dialog Table: viewed"));
+}
+
+TEST(MainCommands, SurfaceLivesInTheFrameAndStartsAt320By240) {
+    Shell shell;
+    ASSERT_NE(shell.Main.Surface(), nullptr);
+    EXPECT_EQ(shell.Main.SurfaceFrame()->widget(), shell.Main.Surface());
+    EXPECT_EQ(shell.Main.Surface()->size(), QSize(320, 240));
+    EXPECT_EQ(shell.Main.Surface()->windowTitle(), QStringLiteral("New Project"));
+    EXPECT_EQ(shell.Doc().UseDbu, shell.Main.CurrentSettings().AlwaysUseDBU);
+}
+
+TEST(MainCommands, CloseAsksToSaveChangesAndCancelKeepsTheWindow) {
+    Shell shell;
+    shell.Main.show();
+    Place(shell.Doc(), ctButton, 10, 10, 60, 20);
+    shell.Doc().Modified = true;
+    shell.Prompt.Answers = {TmvAnswer::Cancel};
+    EXPECT_FALSE(shell.Main.close());
+    EXPECT_EQ(Questions(shell.Prompt), QStringList{QStringLiteral("Save Project")});
+    EXPECT_EQ(shell.Prompt.Messages.back().Text,
+              QStringLiteral("Would you like to save changes to project 'New Project'?"));
+    EXPECT_TRUE(shell.Main.isVisible());
+
+    shell.Prompt.Answers = {TmvAnswer::No};
+    EXPECT_TRUE(shell.Main.close());
+}
+
+TEST(MainCommands, CloseWithoutChangesAsksNothingAndSavesTheSettings) {
+    QFile::remove(ConfigFilePath(QStringLiteral("marovel.ini")));
+    {
+        Shell shell;
+        shell.Main.show();
+        shell.Main.Surface()->SetShowGrid(true);
+        shell.Main.Recent = {QStringLiteral("/p/a.mv")};
+        EXPECT_TRUE(shell.Main.close());
+        EXPECT_TRUE(Questions(shell.Prompt).isEmpty());
+    }
+    TmvIniFile ini(ConfigFilePath(QStringLiteral("marovel.ini")));
+    ASSERT_TRUE(ini.Load());
+    EXPECT_TRUE(ini.ReadBool(QStringLiteral("Grid"), QStringLiteral("ShowGrid"), false));
+    EXPECT_EQ(ini.ReadString(QStringLiteral("Recent"), QStringLiteral("0"), QString()),
+              QStringLiteral("/p/a.mv"));
+    EXPECT_FALSE(ini.ReadString(QStringLiteral("Windows"), QStringLiteral("MainDialog"), QString())
+                     .isEmpty());
+    // The next start takes the recent list back into the menu.
+    Shell next;
+    EXPECT_EQ(next.Main.Recent, QStringList{QStringLiteral("/p/a.mv")});
+    EXPECT_TRUE(next.Main.mmRecent->isEnabled());
+    EXPECT_TRUE(next.Main.Surface()->ShowGrid());
+    QFile::remove(ConfigFilePath(QStringLiteral("marovel.ini")));
+}
+
+TEST(MainCommands, OpenAndRecentLoadTheProjectOntoTheSurface) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("away.mv"));
+    {
+        ProjectRun run;
+        run.Doc.Title = QStringLiteral("Away");
+        run.Doc.SetClientSize(300, 200);
+        Place(run.Doc, ctButton, 10, 10, 60, 20);
+        run.Files.Answers = {path};
+        ASSERT_TRUE(SaveProjectAs(run.Session));
+    }
+    Shell shell;
+    shell.Files.Answers = {path};
+    shell.Main.actFileOpen->trigger();
+    EXPECT_EQ(shell.Doc().ControlCount(), 1);
+    EXPECT_EQ(shell.Main.Surface()->windowTitle(), QStringLiteral("Away"));
+    EXPECT_EQ(shell.Main.Surface()->size(), QSize(300, 200));
+    EXPECT_EQ(shell.Main.windowTitle(), QStringLiteral("Marovel  - away.mv"));
+    EXPECT_EQ(shell.Main.Recent, QStringList{path});
+
+    shell.Main.actFileNew->trigger();
+    EXPECT_EQ(shell.Doc().ControlCount(), 0);
+    EXPECT_EQ(shell.Main.windowTitle(), QStringLiteral("Marovel  - New Project"));
+    shell.Main.mmRecent->actions().first()->trigger();
+    EXPECT_EQ(shell.Doc().ControlCount(), 1);
+}
+
+TEST(MainCommands, FatalErrorHooksSaveTheWorkOnlyWhenModified) {
+    QTemporaryDir dir;
+    Shell shell;
+    ASSERT_TRUE(FatalErrorHooks().SaveRecovery);
+    EXPECT_EQ(FatalErrorHooks().Prompt, &shell.Prompt);
+    const QString path = dir.filePath(QStringLiteral("recovery.mv"));
+    EXPECT_FALSE(FatalErrorHooks().SaveRecovery(path));
+    EXPECT_FALSE(QFile::exists(path));
+    Place(shell.Doc(), ctButton, 10, 10, 60, 20);
+    shell.Doc().Modified = true;
+    EXPECT_TRUE(FatalErrorHooks().SaveRecovery(path));
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_TRUE(shell.Doc().FileName.isEmpty());
+}
+} // namespace
