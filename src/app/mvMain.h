@@ -133,6 +133,7 @@ private:
     // New, as far as the project commands allow: the document's resets.
     void StartNewProject();
     void InstallFatalErrorHooks();
+    void UpdateMenuBarHeight();
 
     void CreateActions();
     void CreateMenus();

@@ -78,5 +78,13 @@ void TMain::GrabHandlesChanged() {
 }
 
 void TMain::MenuChanged() {
-    if (surface_) surface_->RepaintSurface();
+    UpdateMenuBarHeight();
+}
+
+void TMain::UpdateMenuBarHeight() {
+    // Until the menu editor's preview measures the bar, a menu takes one bar line: the
+    // classic menu height (19) and its bottom border.
+    constexpr int kOneLineMenuBar = 20;
+    document_->MenuBarHeight = document_->Menu.IsEmpty() ? 0 : kOneLineMenuBar;
+    if (surface_) surface_->SyncWithDocument();
 }

@@ -24,7 +24,7 @@ void TMain::CreateSession() {
         surface_->setUpdatesEnabled(!loading);
         if (!loading) {
             surface_->RebuildGridBitmap();
-            surface_->SyncWithDocument();
+            UpdateMenuBarHeight();
         }
     };
 }

@@ -120,8 +120,11 @@ void TMainDialog::PaintMenuBar(QPainter& painter) const {
     painter.fillRect(0, 1, w, 1, c.Highlight);
     if (h >= 3) painter.fillRect(0, h - 3, w, 1, c.Shadow);
     if (h >= 2) painter.fillRect(0, h - 2, w, 1, c.Highlight);
+    // The classic menu font: Tahoma at 8 points.
+    QFont menuFont(QStringLiteral("Tahoma"));
+    menuFont.setPixelSize(11);
     DrawText(painter, QRect(0, 0, w, h), Qt::AlignCenter | Qt::TextSingleLine,
-             QStringLiteral("Menu Bar"), QGuiApplication::font(), c.ButtonText);
+             QStringLiteral("Menu Bar"), menuFont, c.ButtonText);
 }
 
 void TMainDialog::keyPressEvent(QKeyEvent* event) {
