@@ -11,14 +11,17 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <set>
 
 #include "app/mvCodeDialog.h"
 #include "app/mvMain.h"
+#include "app/mvStatusWindow.h"
 #include "io/mvConfigPaths.h"
 #include "io/mvErrorHandler.h"
 #include "io/mvIniFile.h"
 #include "io/mvProjects.h"
 #include "model/mvControls.h"
+#include "model/mvTabControl.h"
 #include "support/testDocumentHelpers.h"
 #include "support/testHelpers.h"
 #include "support/testProjectHelpers.h"
@@ -252,5 +255,30 @@ TEST(MainCommands, FatalErrorHooksSaveTheWorkOnlyWhenModified) {
     EXPECT_TRUE(FatalErrorHooks().SaveRecovery(path));
     EXPECT_TRUE(QFile::exists(path));
     EXPECT_TRUE(shell.Doc().FileName.isEmpty());
+}
+} // namespace
+
+namespace {
+TEST(MainCommands, SampleProjectLoadsWithMenuBarAndTheStatusWindowShowsTheLoading) {
+    Shell shell;
+    const QString sample =
+        QString::fromLocal8Bit(qgetenv("MAROVEL_SOURCE_DIR")) + QStringLiteral("/docs/sample.mv");
+    ASSERT_TRUE(shell.Main.OpenProject(sample));
+    DialogDocument& doc = shell.Doc();
+    std::set<int> types;
+    for (int i = 0; i < doc.ControlCount(); ++i)
+        types.insert(doc.ControlAt(i)->ControlType);
+    EXPECT_EQ(types.size(), 12u) << "every control type";
+    ASSERT_NE(doc.TabControl, nullptr);
+    EXPECT_EQ(doc.TabControl->PageCount(), 3);
+    EXPECT_FALSE(doc.Menu.IsEmpty());
+    EXPECT_EQ(shell.Main.Surface()->size(),
+              QSize(doc.ClientWidth, doc.ClientHeight + doc.MenuBarHeight));
+    EXPECT_GT(doc.MenuBarHeight, 0);
+    EXPECT_TRUE(shell.Main.statusWindow()->Lines().contains(QStringLiteral("Loading controls...")));
+    // A new project has no menu, so no bar.
+    shell.Main.actFileNew->trigger();
+    EXPECT_EQ(doc.MenuBarHeight, 0);
+    EXPECT_EQ(shell.Main.Surface()->size(), QSize(doc.ClientWidth, doc.ClientHeight));
 }
 } // namespace
