@@ -85,6 +85,15 @@ TEST(MainWindow, EditCommandsStartDisabled) {
         EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
 }
 
+TEST(MainWindow, OnlyCommandsWithWorkBehindThemAreEnabled) {
+    TMain main;
+    for (QAction* action :
+         {main.mmExit, main.StatusWindow1, main.mmContents, main.mmHomePage, main.mmAbout})
+        EXPECT_TRUE(action->isEnabled()) << action->objectName().toStdString();
+    for (QAction* action : {main.actFileNew, main.actFileOpen, main.codeView, main.actPreview})
+        EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
+}
+
 TEST(MainWindow, ToolbarOrderAndCheckButtons) {
     TMain main;
     QStringList order;

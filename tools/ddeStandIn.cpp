@@ -11,6 +11,8 @@
 // first, so a test can never hang on it.
 #include <windows.h>
 
+#include "windowsArguments.h"
+
 #include <ddeml.h>
 #include <shellapi.h>
 #include <string>
@@ -98,15 +100,6 @@ bool WriteReadyFile(const std::wstring& path) {
     WriteFile(file, "ready\n", 6, &written, nullptr);
     CloseHandle(file);
     return true;
-}
-
-std::string ToAnsi(const wchar_t* text) {
-    const int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 0) return std::string();
-    std::string result(size_t(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text, -1, result.data(), size, nullptr, nullptr);
-    result.resize(size_t(size - 1));
-    return result;
 }
 
 } // namespace

@@ -2,25 +2,12 @@
 // Wine on systems without DDE. Exit status 0: connected and poked; 1: no connection; 2: usage.
 #include <windows.h>
 
+#include "windowsArguments.h"
+
 #include <shellapi.h>
 #include <string>
 
 #include "io/mvDdeml.h"
-
-namespace {
-
-// The arguments are taken from the wide command line so that no run-time library globbing or
-// quoting rule alters a command; DDE then carries them in the ANSI code page.
-std::string ToAnsi(const wchar_t* text) {
-    const int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 0) return std::string();
-    std::string result(size_t(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text, -1, result.data(), size, nullptr, nullptr);
-    result.resize(size_t(size - 1));
-    return result;
-}
-
-} // namespace
 
 int main() {
     int count = 0;

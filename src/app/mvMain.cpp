@@ -64,6 +64,7 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
 
     UpdateTitle(QString());
     RebuildRecentMenu();
+    DisableUnbuiltCommands();
     resize(1024, 700);
 }
 
@@ -143,6 +144,18 @@ void TMain::CreateActions() {
     connect(mmAbout, &QAction::triggered, this, &TMain::ShowAbout);
     connect(mmHomePage, &QAction::triggered, this,
             [] { QDesktopServices::openUrl(QUrl(HomePageAddress())); });
+}
+
+void TMain::DisableUnbuiltCommands() {
+    // Commands whose work has no implementation in this build yet stay visible but disabled.
+    const QList<QAction*> unbuilt = {
+        actFileNew, actFileOpen, actFileSave,   mmSaveAs,      impFile,   impClipboard,
+        expFile,    mmSelectAll, mmDeleteAll,   mmPreferences, mmReorder, codeView,
+        codeCopy,   actPreview,  actObjBrowser, actObjPalette, actMenuEd};
+    for (QAction* action : unbuilt)
+        action->setEnabled(false);
+    mmView->actions().first()->setEnabled(false); // the browser's own menu item
+    importButton->setEnabled(false);
 }
 
 void TMain::CreateMenus() {
@@ -228,9 +241,15 @@ void TMain::CreateToolbar() {
     tb->addActions({codeView, codeCopy, actPreview});
     tb->addSeparator();
     tb->addActions({actObjBrowser, actObjPalette, actMenuEd});
-    // The check buttons' own hints.
-    tb->widgetForAction(actObjBrowser)->setToolTip(QStringLiteral("Kod Bilgisi"));
-    tb->widgetForAction(actObjPalette)->setToolTip(QStringLiteral("Buton Kutusu"));
+    // The check buttons' own hints; a button takes its action's hint again whenever the action
+    // changes, so they are put back each time.
+    const auto buttonHint = [this](QAction* action, const QString& hint) {
+        const auto apply = [this, action, hint] { tb->widgetForAction(action)->setToolTip(hint); };
+        apply();
+        connect(action, &QAction::changed, this, apply);
+    };
+    buttonHint(actObjBrowser, QStringLiteral("Kod Bilgisi"));
+    buttonHint(actObjPalette, QStringLiteral("Buton Kutusu"));
     for (QAction* action : tb->actions())
         if (QWidget* button = tb->widgetForAction(action)) button->setFixedSize(27, 26);
 }

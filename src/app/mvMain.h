@@ -79,6 +79,7 @@ private:
     void CreateActions();
     void CreateMenus();
     void CreateToolbar();
+    void DisableUnbuiltCommands();
     QAction* MakeAction(const char* objectName, const QString& caption, const QKeySequence& key,
                         const QString& hint, int image = -1);
     void ShowHelp();

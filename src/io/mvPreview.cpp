@@ -1,0 +1,82 @@
+#include "io/mvPreview.h"
+
+#include "io/mvConfigPaths.h"
+#include "io/mvDde.h"
+#include "io/mvTextFile.h"
+#include "model/mvControls.h"
+#include "model/mvTabControl.h"
+#include "surface/mvDialogDocument.h"
+#include "surface/mvDialogTable.h"
+
+QString DdeErrorText(const QString& ddeName) {
+    return QStringLiteral("The DDE name \"%1\" is not valid, or mIRC is not running.  Please make "
+                          "sure mIRC is configured properly and running, then try again.")
+        .arg(ddeName);
+}
+
+QString NoClosingButtonText() {
+    return QStringLiteral("There doesn't seem to be an OK or Cancel button.  This is required in "
+                          "order for the dialog to display properly.");
+}
+
+namespace {
+bool IsClosingButton(const TmvControl* c) {
+    return c->ControlType == ctButton && c->Kind > 0;
+}
+} // namespace
+
+bool HasClosingButton(const DialogDocument& doc) {
+    for (const TmvControl* c : doc.CreationOrder)
+        if (IsClosingButton(c)) return true;
+    if (doc.TabControl)
+        for (const auto& page : doc.TabControl->Pages)
+            for (const TmvControl* c : page->Controls)
+                if (IsClosingButton(c)) return true;
+    for (const TmvMenuNode* node : doc.Menu.NodesDepthFirst())
+        if (node->HasFlag(kMenuOk) || node->HasFlag(kMenuCancel)) return true;
+    return false;
+}
+
+bool PreviewDialog(DialogDocument& doc, const TmvPreviewOptions& options,
+                   const TmvInteraction& ui) {
+    const TmvDdeSender send = options.Send ? options.Send : TmvDdeSender(SendDdeCommand);
+    if (!send(options.DdeName, QStringLiteral("/return"))) {
+        if (ui.Prompt) ui.Prompt->Error(kDdeErrorCaption, DdeErrorText(options.DdeName));
+        return false;
+    }
+    const bool closes = HasClosingButton(doc);
+    if (!closes && !options.PreviewFix) {
+        if (ui.Prompt) ui.Prompt->Error(kPreviewErrorCaption, NoClosingButtonText());
+        return false;
+    }
+    SystemClock systemClock;
+    Clock& clock = ui.Time ? *ui.Time : systemClock;
+    const QString script = options.ScriptPath.isEmpty()
+                               ? ConfigFolder() + QStringLiteral("/123.mrc")
+                               : options.ScriptPath;
+    const QString tempName = QStringLiteral("_MarovelTemp") + QString::number(clock.TickCount());
+
+    const QString savedName = doc.TableName;
+    doc.TableName = tempName;
+    QStringList lines = BuildDialogTable(doc);
+    doc.TableName = savedName;
+
+    if (!closes) {
+        int id = 3000;
+        while (id > 0 && !doc.IsIdFree(id))
+            --id;
+        const QString hidden = QStringLiteral("button \"\", %1, 0 0 0 0, ok hide").arg(id);
+        lines.insert(lines.isEmpty() ? 0 : lines.size() - 1, hidden);
+    }
+    const QString mircPath = ToMircPath(script);
+    lines << QStringLiteral("alias -l testdialog dialog -mdo %1 %1").arg(tempName)
+          << QStringLiteral("alias -l cleanup .remove \"%1\" | .unload -rs \"%1\"").arg(mircPath)
+          << QStringLiteral("on *:load: .timer -m 1 0 cleanup | testdialog");
+    QString error;
+    if (!WriteTextFileAsIs(script, lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"),
+                           &error)) {
+        if (ui.Prompt) ui.Prompt->Error(kPreviewErrorCaption, error);
+        return false;
+    }
+    return send(options.DdeName, QStringLiteral("/.load -rs \"%1\"").arg(mircPath));
+}

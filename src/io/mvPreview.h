@@ -1,0 +1,30 @@
+#pragma once
+// Preview: the dialog shown in a running mIRC through a temporary script it is told to load.
+#include <QString>
+#include <functional>
+
+#include "io/mvInteraction.h"
+
+class DialogDocument;
+
+// The DDE transport; tests replace it to watch the commands without mIRC.
+using TmvDdeSender = std::function<bool(const QString& service, const QString& command)>;
+
+struct TmvPreviewOptions {
+    QString DdeName = QStringLiteral("mIRC");
+    bool PreviewFix = false;
+    TmvDdeSender Send;  // empty: SendDdeCommand
+    QString ScriptPath; // empty: "123.mrc" in ConfigFolder()
+};
+
+inline const QString kDdeErrorCaption = QStringLiteral("DDE Error");
+inline const QString kPreviewErrorCaption = QStringLiteral("Preview Error");
+QString DdeErrorText(const QString& ddeName);
+QString NoClosingButtonText();
+
+// True when a button with Kind > 0 or a menu entry flagged ok or cancel closes the dialog.
+bool HasClosingButton(const DialogDocument& doc);
+
+// The whole preview; TRUE when the load command reached mIRC. Errors are told through ui.Prompt.
+// TableName is restored and Modified is left alone.
+bool PreviewDialog(DialogDocument& doc, const TmvPreviewOptions& options, const TmvInteraction& ui);

@@ -1,0 +1,15 @@
+#pragma once
+// Command-line arguments of the Windows tools, taken from the wide command line so that no
+// run-time library globbing or quoting rule alters them; DDE carries them in the ANSI code page.
+#include <windows.h>
+
+#include <string>
+
+inline std::string ToAnsi(const wchar_t* text) {
+    const int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 0) return std::string();
+    std::string result(size_t(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text, -1, result.data(), size, nullptr, nullptr);
+    result.resize(size_t(size - 1));
+    return result;
+}
