@@ -284,3 +284,14 @@ TEST(Units, GridSnapping) {
         EXPECT_EQ(SnapToGrid(c[0], c[1]), c[2]) << c[0] << " step " << c[1];
 }
 } // namespace
+
+TEST(ControlModel, ConstructControlBuildsEachTypeAndRefusesOthers) {
+    const QFont font(QStringLiteral("Tahoma"), 8);
+    for (int type = 0; type < kControlTypeCount; ++type) {
+        const auto control = ConstructControl(type, font);
+        ASSERT_NE(control, nullptr) << type;
+        EXPECT_EQ(control->ControlType, type);
+    }
+    EXPECT_EQ(ConstructControl(-1, font), nullptr);
+    EXPECT_EQ(ConstructControl(kControlTypeCount, font), nullptr);
+}

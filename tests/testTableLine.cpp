@@ -13,32 +13,7 @@ namespace {
 const QFont kFont(QStringLiteral("Tahoma"), 8);
 
 std::unique_ptr<TmvControl> Make(int type) {
-    switch (type) {
-    case ctButton:
-        return std::make_unique<TmvButton>(kFont);
-    case ctEdit:
-        return std::make_unique<TmvEdit>(kFont);
-    case ctCombo:
-        return std::make_unique<TmvCombo>(kFont);
-    case ctText:
-        return std::make_unique<TmvText>(kFont);
-    case ctBox:
-        return std::make_unique<TmvBox>(kFont);
-    case ctList:
-        return std::make_unique<TmvList>(kFont);
-    case ctCheck:
-        return std::make_unique<TmvCheck>(kFont);
-    case ctRadio:
-        return std::make_unique<TmvRadio>(kFont);
-    case ctLink:
-        return std::make_unique<TmvLink>(kFont);
-    case ctIcon:
-        return std::make_unique<TmvIcon>(kFont);
-    case ctTab:
-        return std::make_unique<TmvTab>(kFont);
-    default:
-        return std::make_unique<TmvScroll>(kFont);
-    }
+    return ConstructControl(type, kFont);
 }
 
 template <typename T> T& As(TmvControl& c) {

@@ -118,12 +118,8 @@ ControlDefaultsSet LoadControlDefaults(Prompter* prompt) {
 bool SaveControlDefaults(const ControlDefaultsSet& records, Prompter* prompt) {
     TmvIniFile ini(ConfigFilePath(kDefaultsFileName));
     QString error;
-    // Keys we do not write are kept; a file we cannot read is not replaced.
-    bool saved = ini.Load(&error);
-    if (saved) {
-        WriteControlDefaults(records, ini);
-        saved = ini.Save(&error);
-    }
+    const bool saved =
+        ini.Update([&](TmvIniFile& file) { WriteControlDefaults(records, file); }, &error);
     if (!saved)
         Warn(prompt, QStringLiteral("The control defaults could not be saved to \"%1\": %2")
                          .arg(ini.FileName(), error));

@@ -30,6 +30,13 @@ public:
     bool Load(QString* error = nullptr);
     // Writes the whole buffer as UTF-8; on failure FALSE with the reason, the file untouched.
     bool Save(QString* error = nullptr) const;
+    // Loads the file, lets `write` put the program's keys in, and saves: keys the program does
+    // not write survive, and a file that cannot be read is never replaced.
+    template <typename Writer> bool Update(Writer&& write, QString* error = nullptr) {
+        if (!Load(error)) return false;
+        write(*this);
+        return Save(error);
+    }
 
     // The buffer as text in the writer's format, and its replacement from such text.
     QString Text() const;

@@ -211,12 +211,7 @@ Settings LoadSettings(Prompter* prompt) {
 bool SaveSettings(const Settings& settings, Prompter* prompt) {
     TmvIniFile ini(ConfigFilePath(kSettingsFileName));
     QString error;
-    // What the file holds besides our keys is kept; a file we cannot read is not replaced.
-    bool saved = ini.Load(&error);
-    if (saved) {
-        WriteSettings(settings, ini);
-        saved = ini.Save(&error);
-    }
+    const bool saved = ini.Update([&](TmvIniFile& file) { WriteSettings(settings, file); }, &error);
     if (!saved)
         Warn(prompt, QStringLiteral("The settings could not be saved to \"%1\": %2")
                          .arg(ini.FileName(), error));

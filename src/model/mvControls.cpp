@@ -4,6 +4,7 @@
 
 #include "model/mvControlHost.h"
 #include "model/mvPlatform.h"
+#include "model/mvTabControl.h"
 #include "model/mvUnits.h"
 #include "surface/mvDialogDocument.h"
 
@@ -27,6 +28,37 @@ template <typename T> bool Assign(T& field, const T& value) {
     return true;
 }
 } // namespace
+
+std::unique_ptr<TmvControl> ConstructControl(int type, const QFont& font) {
+    switch (type) {
+    case ctButton:
+        return std::make_unique<TmvButton>(font);
+    case ctEdit:
+        return std::make_unique<TmvEdit>(font);
+    case ctCombo:
+        return std::make_unique<TmvCombo>(font);
+    case ctText:
+        return std::make_unique<TmvText>(font);
+    case ctBox:
+        return std::make_unique<TmvBox>(font);
+    case ctList:
+        return std::make_unique<TmvList>(font);
+    case ctCheck:
+        return std::make_unique<TmvCheck>(font);
+    case ctRadio:
+        return std::make_unique<TmvRadio>(font);
+    case ctLink:
+        return std::make_unique<TmvLink>(font);
+    case ctIcon:
+        return std::make_unique<TmvIcon>(font);
+    case ctTab:
+        return std::make_unique<TmvTab>(font);
+    case ctScroll:
+        return std::make_unique<TmvScroll>(font);
+    default:
+        return nullptr;
+    }
+}
 
 // --- TmvControl ------------------------------------------------------------------------------
 

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class TmvControlHost;
@@ -343,3 +344,7 @@ const QStringList& AlignmentNames(int type);
 // Table words written for Kind and Alignment values ("" writes nothing).
 const QStringList& KindWords(int type);
 const QStringList& AlignmentWords(int type);
+
+// A new control of a type code 0-11 in the given font; none for any other code. Only the
+// document's CreateControl calls this in the program, so every control is wired the same way.
+std::unique_ptr<TmvControl> ConstructControl(int type, const QFont& font);

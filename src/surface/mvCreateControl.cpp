@@ -4,39 +4,6 @@
 #include "model/mvUnits.h"
 #include "surface/mvDialogDocument.h"
 
-namespace {
-std::unique_ptr<TmvControl> ConstructControl(int type, const QFont& font) {
-    switch (type) {
-    case ctButton:
-        return std::make_unique<TmvButton>(font);
-    case ctEdit:
-        return std::make_unique<TmvEdit>(font);
-    case ctCombo:
-        return std::make_unique<TmvCombo>(font);
-    case ctText:
-        return std::make_unique<TmvText>(font);
-    case ctBox:
-        return std::make_unique<TmvBox>(font);
-    case ctList:
-        return std::make_unique<TmvList>(font);
-    case ctCheck:
-        return std::make_unique<TmvCheck>(font);
-    case ctRadio:
-        return std::make_unique<TmvRadio>(font);
-    case ctLink:
-        return std::make_unique<TmvLink>(font);
-    case ctIcon:
-        return std::make_unique<TmvIcon>(font);
-    case ctTab:
-        return std::make_unique<TmvTab>(font);
-    case ctScroll:
-        return std::make_unique<TmvScroll>(font);
-    default:
-        return nullptr;
-    }
-}
-} // namespace
-
 TmvControl* DialogDocument::CreateControl(int type, bool assignName, int x, int y, int w, int h,
                                           int page, QString* error) {
     if (type == ctTab && TabControl) {
