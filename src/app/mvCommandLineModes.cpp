@@ -1,7 +1,7 @@
 // The table of command-line modes; each mode lives in its own file.
 #include <cstdio>
 
-#include "app/mvCliPrintTable.h"
+#include "app/mvCliModes.h"
 #include "app/mvCommandLine.h"
 #include "model/mvVersion.h"
 
@@ -23,6 +23,9 @@ const QList<TmvCommandLineMode>& CommandLineModes() {
         {"--help", "--help", RunHelp},
         {"--version", "--version", RunVersion},
         {"--print-table", "--print-table PROJECT.mv", RunPrintTable},
+        {"--list-tables", "--list-tables SCRIPT", RunListTables},
+        {"--import", "--import SCRIPT|- [--table NAME] --save OUT.mv", RunImport},
+        {"--preview", "--preview PROJECT.mv", RunPreview},
     };
     return modes;
 }

@@ -1,0 +1,38 @@
+#pragma once
+// The windowless command-line modes, one file each. `args` holds the mode's option first, as
+// on the command line; every mode returns one of the exit statuses of mvCommandLine.h.
+#include <QStringList>
+
+#include "app/mvConsoleInteraction.h"
+#include "io/mvProjects.h"
+#include "surface/mvDialogDocument.h"
+
+// --print-table PROJECT.mv: the project's dialog table, one line each, on standard output.
+// 1 when the project is missing or malformed.
+int RunPrintTable(const QStringList& args);
+
+// --list-tables SCRIPT: the names of the script's tables, one a line, in file order, as the
+// file import lists them. An empty list is no error; 1 when the file cannot be read.
+int RunListTables(const QStringList& args);
+
+// --import SCRIPT [--table NAME] --save OUT.mv: one table of a script (the first unless named;
+// SCRIPT "-" reads a pasted table from standard input) imported and saved as a project. 0 when
+// the import reported nothing, 3 when it reported errors (the project is saved all the same),
+// 1 when the script cannot be read, holds no such table or the project cannot be written.
+int RunImport(const QStringList& args);
+
+// --preview PROJECT.mv: the project previewed in the running mIRC named by the settings' DDE
+// name. 0 when the load command was sent, 1 otherwise, with the error on standard error.
+int RunPreview(const QStringList& args);
+
+// A document with its project commands, answered on the console: status lines and messages go
+// to standard error, questions are declined.
+struct TmvCliProject {
+    TmvConsoleInteraction Console;
+    DialogDocument Document;
+    TmvProjectSession Session{Document};
+
+    TmvCliProject() { Session.Ui = Console.Ui(); }
+    // Loaded exactly as the designer loads it; FALSE when nothing was loaded.
+    bool Load(const QString& path) { return LoadProject(Session, path); }
+};
