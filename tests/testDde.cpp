@@ -13,20 +13,13 @@
 #include <memory>
 
 #include "io/mvDde.h"
-#include "support/ddeStandIn.h"
 #include "support/scopedEnvironment.h"
 #include "support/testHelpers.h"
-#include "support/wineSession.h"
+#include "support/wineStandInTest.h"
 
 namespace {
 
-const QString kService = QStringLiteral("MarovelTest");
-
-// The three log lines of one poke as the stand-in writes them.
-QStringList PokeLines(const QString& command) {
-    return {QStringLiteral("POKE ") + command, QStringLiteral("ITEM ") + command,
-            QStringLiteral("SIZE %1").arg(command.toLatin1().size() + 1)};
-}
+const QString kService = kStandInService;
 
 QString WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -34,34 +27,7 @@ QString WriteFile(const QString& path, const QByteArray& bytes) {
     return path;
 }
 
-// One Wine prefix and display for the whole file: creating a prefix is the slow part.
-class Dde : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        QElapsedTimer timer;
-        timer.start();
-        session_ = std::make_unique<TestWineSession>();
-        startError_ = session_->Start();
-        if (startError_.isEmpty() && DdeHelperPath().isEmpty())
-            startError_ = QStringLiteral("marovel-dde.exe was not built (it needs "
-                                         "x86_64-w64-mingw32-g++, which scripts/install-deps "
-                                         "installs)");
-        std::printf("Wine prefix and display ready in %.1f s\n", timer.elapsed() / 1000.0);
-    }
-    static void TearDownTestSuite() { session_.reset(); }
-
-    void SetUp() override {
-        ASSERT_TRUE(startError_.isEmpty()) << startError_.toStdString();
-        standIn_ = std::make_unique<TestDdeStandIn>(*session_);
-        const QString error = standIn_->Start(kService);
-        ASSERT_TRUE(error.isEmpty()) << error.toStdString();
-    }
-    void TearDown() override { standIn_.reset(); }
-
-    static inline std::unique_ptr<TestWineSession> session_;
-    static inline QString startError_;
-    std::unique_ptr<TestDdeStandIn> standIn_;
-};
+using Dde = WineStandInTest;
 
 TEST_F(Dde, ProbeThenLoadArriveAndTheScriptOpensInWine) {
     const QByteArray script = "dialog _MarovelTemp1234 {\r\n  title \"Test\"\r\n}\r\n"
@@ -76,7 +42,7 @@ TEST_F(Dde, ProbeThenLoadArriveAndTheScriptOpensInWine) {
     EXPECT_TRUE(SendDdeCommand(kService, load));
     ASSERT_TRUE(standIn_->WaitForPokes(2));
 
-    QStringList expected = PokeLines(QStringLiteral("/return")) + PokeLines(load);
+    QStringList expected = StandInPokeLines(QStringLiteral("/return")) + StandInPokeLines(load);
     expected << QStringLiteral("SCRIPT ") + mircPath << QStringLiteral("dialog _MarovelTemp1234 {")
              << QStringLiteral("  title \"Test\"") << QStringLiteral("}")
              << QStringLiteral("alias -l testdialog dialog -mdo _MarovelTemp1234 _MarovelTemp1234")
@@ -122,7 +88,7 @@ TEST_F(Dde, CommandsArriveVerbatim) {
     QStringList expected;
     for (const QString& command : commands) {
         EXPECT_TRUE(SendDdeCommand(kService, command)) << command.toStdString();
-        expected += PokeLines(command);
+        expected += StandInPokeLines(command);
     }
     ASSERT_TRUE(standIn_->WaitForPokes(int(commands.size())));
     EXPECT_EQ(standIn_->LogLines(), expected);
