@@ -19,9 +19,11 @@
 #include "io/mvConfigPaths.h"
 #include "io/mvErrorHandler.h"
 #include "io/mvIniFile.h"
+#include "io/mvPreview.h"
 #include "io/mvProjects.h"
 #include "model/mvControls.h"
 #include "model/mvTabControl.h"
+#include "support/scopedEnvironment.h"
 #include "support/testDocumentHelpers.h"
 #include "support/testHelpers.h"
 #include "support/testProjectHelpers.h"
@@ -151,6 +153,35 @@ TEST(MainCommands, CopyCodeCommandPutsTheTableOnTheClipboard) {
     shell.Main.codeCopy->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), JoinTableLines(BuildDialogTable(shell.Doc())));
     EXPECT_TRUE(QGuiApplication::clipboard()->text().endsWith(QStringLiteral("}\r\n")));
+}
+
+TEST(MainCommands, ExportWritesTheTableToTheChosenFile) {
+    Shell shell;
+    Place(shell.Doc(), ctButton, 10, 10, 60, 20);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("dialog.mrc"));
+    shell.Files.Answers.push_back(path);
+    shell.Main.expFile->trigger();
+    ASSERT_EQ(shell.Files.Requests.size(), 1u);
+    EXPECT_EQ(shell.Files.Requests[0].Title, QStringLiteral("Export mIRC File.."));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(file.readAll()), JoinTableLines(BuildDialogTable(shell.Doc())));
+}
+
+// The preview asks mIRC under the DDE name of the settings; here nobody answers.
+TEST(MainCommands, PreviewUsesTheSettingsDdeName) {
+    TestScopedEnvironment environment;
+    environment.Set("MAROVEL_WINE", "/nonexistent/wine");
+    Shell shell;
+    Place(shell.Doc(), ctButton, 10, 10, 60, 20)->Kind = 1;
+    shell.Main.CurrentSettings().DDEName = QStringLiteral("Elsewhere");
+    shell.Doc().Modified = false;
+    shell.Main.actPreview->trigger();
+    ASSERT_EQ(shell.Prompt.Messages.size(), 1u);
+    EXPECT_EQ(shell.Prompt.Messages[0].Caption, QStringLiteral("DDE Error"));
+    EXPECT_EQ(shell.Prompt.Messages[0].Text, DdeErrorText(QStringLiteral("Elsewhere")));
+    EXPECT_FALSE(shell.Doc().Modified);
 }
 
 TEST(MainCommands, TableViewShowsTheViewerModally) {

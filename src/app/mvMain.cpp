@@ -168,8 +168,8 @@ void TMain::CreateActions() {
 
 void TMain::DisableUnbuiltCommands() {
     // Commands whose work has no implementation in this build yet stay visible but disabled.
-    const QList<QAction*> unbuilt = {impFile,    impClipboard,  expFile,       mmPreferences,
-                                     actPreview, actObjBrowser, actObjPalette, actMenuEd};
+    const QList<QAction*> unbuilt = {impFile,       impClipboard,  mmPreferences,
+                                     actObjBrowser, actObjPalette, actMenuEd};
     for (QAction* action : unbuilt)
         action->setEnabled(false);
     mmView->actions().first()->setEnabled(false); // the browser's own menu item

@@ -53,6 +53,10 @@ public:
     void ReorderIds();
     void ShowCodeView();
     void CopyCode();
+    // The table to a chosen script file; FALSE when cancelled or not written.
+    bool ExportCommand();
+    // The dialog shown in mIRC with the settings' DDE name; FALSE when it was not sent.
+    bool PreviewCommand();
     void DeleteSelectionCommand();
     void SelectAllCommand();
 

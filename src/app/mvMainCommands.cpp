@@ -4,7 +4,10 @@
 
 #include "app/mvCodeDialog.h"
 #include "app/mvMain.h"
+#include "io/mvExport.h"
 #include "io/mvInteraction.h"
+#include "io/mvPreview.h"
+#include "io/mvProjects.h"
 #include "surface/mvDeleteSelection.h"
 #include "surface/mvDialogDocument.h"
 #include "surface/mvMainDialog.h"
@@ -17,6 +20,8 @@ void TMain::ConnectDocumentCommands() {
     connect(codeCopy, &QAction::triggered, this, &TMain::CopyCode);
     connect(ccpdDelete, &QAction::triggered, this, &TMain::DeleteSelectionCommand);
     connect(mmSelectAll, &QAction::triggered, this, &TMain::SelectAllCommand);
+    connect(expFile, &QAction::triggered, this, &TMain::ExportCommand);
+    connect(actPreview, &QAction::triggered, this, &TMain::PreviewCommand);
 }
 
 void TMain::DeleteAll() {
@@ -50,6 +55,17 @@ void TMain::ShowCodeView() {
 
 void TMain::CopyCode() {
     CopyTableToClipboard(*document_);
+}
+
+bool TMain::ExportCommand() {
+    return ExportTable(*document_, session_->Ui);
+}
+
+bool TMain::PreviewCommand() {
+    TmvPreviewOptions options;
+    options.DdeName = settings_.DDEName;
+    options.PreviewFix = settings_.PreviewFix;
+    return PreviewDialog(*document_, options, session_->Ui);
 }
 
 void TMain::DeleteSelectionCommand() {
