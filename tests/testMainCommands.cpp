@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <set>
@@ -194,6 +196,28 @@ TEST(MainCommands, TableViewShowsTheViewerModally) {
     });
     shell.Main.codeView->trigger();
     EXPECT_EQ(caption, QStringLiteral("Dialog Table: viewed"));
+}
+
+// "UseDefaultFont" off gives the tool windows and dialogs Tahoma at 8 points; on, they keep the
+// system's font. The viewer's memo keeps its Fixedsys either way.
+TEST(MainCommands, UiFontFollowsUseDefaultFont) {
+    const QFont systemFont = QApplication::font();
+    for (const bool useDefault : {false, true}) {
+        WriteTestFile(ConfigFilePath(QStringLiteral("marovel.ini")),
+                      useDefault ? "[General]\r\nUseDefaultFont=1\r\n"
+                                 : "[General]\r\nUseDefaultFont=0\r\n");
+        Shell shell;
+        for (QWidget* window : {static_cast<QWidget*>(shell.Main.CodeDialog()),
+                                static_cast<QWidget*>(shell.Main.statusWindow())}) {
+            const QFont font = window->font();
+            EXPECT_EQ(font.family(), useDefault ? systemFont.family() : QStringLiteral("Tahoma"));
+            EXPECT_EQ(font.pointSize(), useDefault ? systemFont.pointSize() : 8);
+        }
+        const auto* memo = shell.Main.CodeDialog()->findChild<QPlainTextEdit*>();
+        ASSERT_NE(memo, nullptr);
+        EXPECT_EQ(memo->font().family(), QStringLiteral("Fixedsys"));
+    }
+    QFile::remove(ConfigFilePath(QStringLiteral("marovel.ini")));
 }
 
 TEST(MainCommands, SurfaceLivesInTheFrameAndStartsAt320By240) {

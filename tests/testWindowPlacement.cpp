@@ -5,8 +5,16 @@
 #include <QWidget>
 
 #include "app/mvWindowPlacement.h"
+#include "app/mvWindowUtils.h"
 
 namespace {
+TEST(WindowUtils, UiFontIsTahomaWhenInstalledElseArial) {
+    EXPECT_EQ(UiFontFamily({"Fixedsys", "Tahoma"}), QStringLiteral("Tahoma"));
+    EXPECT_EQ(UiFontFamily({"tahoma"}), QStringLiteral("Tahoma"));
+    EXPECT_EQ(UiFontFamily({"Tahoma Bold", "Verdana"}), QStringLiteral("Arial"));
+    EXPECT_EQ(UiFontFamily({}), QStringLiteral("Arial"));
+}
+
 TEST(WindowPlacement, SurfaceTakesItsClientSizeFromTheEdges) {
     struct Case {
         TmvPlacement placement;

@@ -10,6 +10,7 @@
 #include "app/mvMain.h"
 #include "app/mvStatusWindow.h"
 #include "app/mvWindowPlacement.h"
+#include "app/mvWindowUtils.h"
 #include "io/mvConfigPaths.h"
 #include "io/mvErrorHandler.h"
 #include "io/mvIniFile.h"
@@ -93,6 +94,8 @@ void TMain::ApplySettings() {
     doc.Options.AutoStartSize = settings_.AutoStartSize;
     doc.Options.AutoStartMove = settings_.AutoStartMove;
     surface_->ApplySettings(settings_);
+    for (QWidget* window : {static_cast<QWidget*>(codeDialog_), static_cast<QWidget*>(status_)})
+        ApplyUiFont(window, settings_.UseDefaultFont);
 
     const QRect fallback(kSurfaceLeft, kSurfaceTop, kSurfaceClientWidth, kSurfaceClientHeight);
     const QRect place = settings_.Windows.MainDialog

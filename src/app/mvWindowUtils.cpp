@@ -1,5 +1,6 @@
 #include "app/mvWindowUtils.h"
 
+#include <QFontDatabase>
 #include <QWidget>
 #include <cmath>
 
@@ -20,4 +21,17 @@ void SetFontScaleHeight(int zeroHeight) {
 
 int ScaleByFont(int v) {
     return int(std::nearbyint(double(v) * fontScaleHeight / 13.0));
+}
+
+QString UiFontFamily(const QStringList& installedFamilies) {
+    const QString tahoma = QStringLiteral("Tahoma");
+    return installedFamilies.contains(tahoma, Qt::CaseInsensitive) ? tahoma
+                                                                   : QStringLiteral("Arial");
+}
+
+void ApplyUiFont(QWidget* window, bool useDefaultFont) {
+    if (!window || useDefaultFont) return;
+    QFont font(UiFontFamily(QFontDatabase::families()));
+    font.setPointSize(8);
+    window->setFont(font);
 }
