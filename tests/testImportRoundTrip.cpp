@@ -2,8 +2,11 @@
 // back line for line, in pixels and in dialog units.
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 #include "support/testHelpers.h"
 #include "support/testImportRun.h"
+#include "support/testProjectHelpers.h"
 
 namespace {
 // An away system in dialog units, with every control type but the tab control and a menu.
@@ -70,6 +73,19 @@ const char* const kQuotingTable = R"(dialog -l nq {
   tab "Two", 6
 })";
 
+// Dialog units with odd sizes: the tab strip and an icon's border lie outside the logical
+// rectangle, which must survive the pixel rectangle kept in between.
+const char* const kDbuTabTable = R"(dialog dbutab {
+  title "Units"
+  size -1 -1 201 111
+  option dbu
+  tab "A", 1, 3 3 101 77
+  edit "", 7, 9 21 33 11, tab 1
+  tab "B", 2
+  icon 5, 11 13 33 31, x.ico, 1
+  icon 6, 41 13 33 31, noborder
+})";
+
 // The table lines as BuildDialogTable writes them.
 QStringList Lines(const char* table) {
     return TableLines(table);
@@ -86,7 +102,21 @@ TEST_P(RoundTrip, ImportedTableIsWrittenBackUnchanged) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ImportRoundTrip, RoundTrip,
-                         ::testing::Values(kAwayTable, kSetupTable, kQuotingTable));
+                         ::testing::Values(kAwayTable, kSetupTable, kQuotingTable, kDbuTabTable));
+
+// An imported table saved as a project and loaded again is still the same table.
+TEST_P(RoundTrip, ImportedTableSurvivesTheProjectFile) {
+    ImportRun run;
+    ASSERT_EQ(run.Run(Lines(GetParam())), TmvImportResult::Imported);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("imported.mv"));
+    run.Doc.FileName = path;
+    TmvProjectSession saving(run.Doc);
+    ASSERT_TRUE(SaveProject(saving));
+    ProjectRun loaded;
+    ASSERT_TRUE(loaded.Load(path));
+    EXPECT_EQ(BuildDialogTable(loaded.Doc), Lines(GetParam()));
+}
 
 TEST(ImportRoundTrip, SecondImportOfTheWrittenTableIsStable) {
     // A hand-written table in loose form settles into the writer's form after one pass.

@@ -118,7 +118,7 @@ void ReadTabPages(TmvTab& tab, const TmvIniFile& ini, const QString& section,
 }
 
 void ReadTypeKeys(TmvControl& control, const TmvIniFile& ini, const QString& section,
-                  const TmvControlSectionHead& head, const QRect& bounds) {
+                  const TmvControlSectionHead& head) {
     switch (control.ControlType) {
     case ctEdit:
         static_cast<TmvEdit&>(control).Limit = ini.ReadInteger(section, QStringLiteral("Limit"), 0);
@@ -128,9 +128,7 @@ void ReadTypeKeys(TmvControl& control, const TmvIniFile& ini, const QString& sec
             ini.ReadInteger(section, QStringLiteral("Limit"), 0);
         break;
     case ctIcon: {
-        // Unpacking the border grew or shrank the rectangle; the stored one is the surface's.
         auto& icon = static_cast<TmvIcon&>(control);
-        icon.SetBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
         icon.SetIconIndex(ini.ReadInteger(section, QStringLiteral("Index"), 0));
         icon.SetFileName(ini.ReadString(section, QStringLiteral("FileName")));
         break;
@@ -211,7 +209,11 @@ TmvControl* ReadControlSection(DialogDocument& doc, const TmvIniFile& ini, bool 
     const QRect bounds(head->X, head->Y, head->W == -1 ? control->Width : head->W,
                        head->H == -1 ? control->Height : head->H);
     control->UnpackStyles(ini.ReadInteger(section, QStringLiteral("Styles"), 0));
-    ReadTypeKeys(*control, ini, section, *head, bounds);
+    // The stored rectangle is the surface's and is put back exactly: unpacking an icon's border
+    // grew or shrank it, and quantizing it for dialog units again would move the logical
+    // rectangle of a tab control or a bordered icon, which lies inside it, by a unit.
+    control->SetBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
+    ReadTypeKeys(*control, ini, section, *head);
     control->Updating = false;
     return control;
 }
