@@ -108,10 +108,7 @@ int main() {
     int count = 0;
     wchar_t** args = CommandLineToArgvW(GetCommandLineW(), &count);
     if (!args || count < 4 || count > 5) {
-        const char usage[] = "usage: dde-standin.exe SERVICE LOGFILE READYFILE [SECONDS]\n";
-        DWORD written = 0;
-        WriteFile(GetStdHandle(STD_ERROR_HANDLE), usage, DWORD(sizeof usage - 1), &written,
-                  nullptr);
+        WriteUsage("usage: dde-standin.exe SERVICE LOGFILE READYFILE [SECONDS]\n");
         return 2;
     }
     const std::string service = ToAnsi(args[1]);

@@ -14,10 +14,7 @@ int main() {
     wchar_t** args = CommandLineToArgvW(GetCommandLineW(), &count);
     if (!args || count != 3) {
         if (args) LocalFree(args);
-        const char usage[] = "usage: marovel-dde.exe SERVICE COMMAND\n";
-        DWORD written = 0;
-        WriteFile(GetStdHandle(STD_ERROR_HANDLE), usage, DWORD(sizeof usage - 1), &written,
-                  nullptr);
+        WriteUsage("usage: marovel-dde.exe SERVICE COMMAND\n");
         return 2;
     }
     const std::string service = ToAnsi(args[1]);

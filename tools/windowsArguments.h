@@ -13,3 +13,9 @@ inline std::string ToAnsi(const wchar_t* text) {
     result.resize(size_t(size - 1));
     return result;
 }
+
+// A usage line for whoever started the tool.
+inline void WriteUsage(const char* text) {
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_ERROR_HANDLE), text, DWORD(lstrlenA(text)), &written, nullptr);
+}

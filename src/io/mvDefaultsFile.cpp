@@ -65,9 +65,6 @@ const std::vector<DefaultsKey>& Keys() {
     return keys;
 }
 
-void Warn(Prompter* prompt, const QString& text) {
-    if (prompt) prompt->Warning(kSettingsWarningCaption, text);
-}
 } // namespace
 
 ControlDefaultsSet ReadControlDefaults(const TmvIniFile& ini) {
@@ -107,9 +104,10 @@ ControlDefaultsSet LoadControlDefaults(Prompter* prompt) {
     TmvIniFile ini(ConfigFilePath(kDefaultsFileName));
     QString error;
     if (!ini.Load(&error)) {
-        Warn(prompt, QStringLiteral("The control defaults file \"%1\" cannot be read: %2\n"
-                                    "The built-in defaults are used.")
-                         .arg(ini.FileName(), error));
+        SettingsWarning(prompt,
+                        QStringLiteral("The control defaults file \"%1\" cannot be read: %2\n"
+                                       "The built-in defaults are used.")
+                            .arg(ini.FileName(), error));
         return ControlDefaultsSet();
     }
     return ReadControlDefaults(ini);
@@ -121,7 +119,8 @@ bool SaveControlDefaults(const ControlDefaultsSet& records, Prompter* prompt) {
     const bool saved =
         ini.Update([&](TmvIniFile& file) { WriteControlDefaults(records, file); }, &error);
     if (!saved)
-        Warn(prompt, QStringLiteral("The control defaults could not be saved to \"%1\": %2")
-                         .arg(ini.FileName(), error));
+        SettingsWarning(prompt,
+                        QStringLiteral("The control defaults could not be saved to \"%1\": %2")
+                            .arg(ini.FileName(), error));
     return saved;
 }

@@ -67,10 +67,6 @@ void ReadPlacementInto(const TmvIniFile& ini, const char* key,
     if (!warning.isEmpty() && warnings) warnings->append(warning);
 }
 
-void Warn(Prompter* prompt, const QString& text) {
-    if (prompt) prompt->Warning(kSettingsWarningCaption, text);
-}
-
 } // namespace
 
 std::optional<TmvPlacement> ReadPlacement(const TmvIniFile& ini, const QString& key,
@@ -191,20 +187,24 @@ void WriteSettings(const Settings& s, TmvIniFile& ini) {
     s.RecentFiles.Save(ini);
 }
 
+void SettingsWarning(Prompter* prompt, const QString& text) {
+    if (prompt) prompt->Warning(kSettingsWarningCaption, text);
+}
+
 Settings LoadSettings(Prompter* prompt) {
     TmvIniFile ini(ConfigFilePath(kSettingsFileName));
     QString error;
     if (!ini.Load(&error)) {
-        Warn(prompt, QStringLiteral("The settings file \"%1\" cannot be read: %2\n"
-                                    "The default settings are used.")
-                         .arg(ini.FileName(), error));
+        SettingsWarning(prompt, QStringLiteral("The settings file \"%1\" cannot be read: %2\n"
+                                               "The default settings are used.")
+                                    .arg(ini.FileName(), error));
         return Settings();
     }
     QStringList warnings;
     Settings settings = ReadSettings(ini, &warnings);
     if (!warnings.isEmpty())
-        Warn(prompt, QStringLiteral("The settings file \"%1\":\n").arg(ini.FileName()) +
-                         warnings.join(QLatin1Char('\n')));
+        SettingsWarning(prompt, QStringLiteral("The settings file \"%1\":\n").arg(ini.FileName()) +
+                                    warnings.join(QLatin1Char('\n')));
     return settings;
 }
 
@@ -213,7 +213,7 @@ bool SaveSettings(const Settings& settings, Prompter* prompt) {
     QString error;
     const bool saved = ini.Update([&](TmvIniFile& file) { WriteSettings(settings, file); }, &error);
     if (!saved)
-        Warn(prompt, QStringLiteral("The settings could not be saved to \"%1\": %2")
-                         .arg(ini.FileName(), error));
+        SettingsWarning(prompt, QStringLiteral("The settings could not be saved to \"%1\": %2")
+                                    .arg(ini.FileName(), error));
     return saved;
 }

@@ -69,6 +69,8 @@ struct Settings {
 
 // Caption of the warnings about the settings file.
 inline const QString kSettingsWarningCaption = QStringLiteral("Settings Warning");
+// A warning box with that caption, when there is someone to tell.
+void SettingsWarning(Prompter* prompt, const QString& text);
 inline const QString kSettingsFileName = QStringLiteral("marovel.ini");
 
 // The settings held by an INI buffer, in the program's reading order; missing keys and
