@@ -2,13 +2,20 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test deps build configure clean
+.PHONY: run test bench deps build configure clean
+
+# ccache (when installed) shares its cache between checkouts of the tree.
+export CCACHE_BASEDIR := $(CURDIR)
 
 run: build
 	$(BUILD_DIR)/marovel
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The benchmark program: every speed figure, with its input size and target.
+bench: build
+	$(BUILD_DIR)/bench/marovel_bench
 
 deps:
 	sh scripts/install-deps
