@@ -4,6 +4,10 @@
 #include "io/mvIniFile.h"
 #include "io/mvInteraction.h"
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 
 const QString kGeneral = QStringLiteral("General");
@@ -80,6 +84,14 @@ std::optional<TmvPlacement> ReadPlacement(const TmvIniFile& ini, const QString& 
                                   "The window keeps its default place.")
                        .arg(key, text, reason);
     return placement;
+}
+
+int DefaultLegacyCodePage() {
+#ifdef Q_OS_WIN
+    return int(GetACP());
+#else
+    return 1254;
+#endif
 }
 
 Settings ReadSettings(const TmvIniFile& ini, QStringList* warnings) {

@@ -23,6 +23,9 @@ struct TmvWindowPlacements {
     std::optional<TmvPlacement> StatusWindow;
 };
 
+// The system's ANSI code page on Windows; 1254 elsewhere.
+int DefaultLegacyCodePage();
+
 struct Settings {
     // [General]
     bool SaveWindowPos = true;
@@ -30,6 +33,9 @@ struct Settings {
     QString DDEName = QStringLiteral("mIRC");
     QString DefProjectPath;
     bool PreviewFix = false;
+    // The Windows code page of scripts that are not UTF-8: the system's ANSI code page on
+    // Windows, else 1254.
+    int LegacyCodePage = DefaultLegacyCodePage();
     // [Defaults]
     bool AutoTab = true;
     bool AutoStartSize = false;

@@ -66,6 +66,9 @@ public:
     bool NoQuotes = false;
     QString Text;
     bool Updating = false;
+    // Style words of an imported line that the designer does not model, as written, in their
+    // order; the table line writes them back after the control's own style words.
+    QString OtherStyles;
 
     // Geometry in surface pixels, visibility, font, component name.
     int Left = 0;

@@ -38,6 +38,8 @@ public:
     bool NoTheme = false;
     bool Local = false;
     bool NoQuotes = false;
+    // Words of an imported option line that the dialog does not model, as written.
+    QString OtherOptions;
     QString IconPath;
     int IconIndex = 0;
     bool LockAll = false;

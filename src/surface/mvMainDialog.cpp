@@ -161,6 +161,12 @@ void TMainDialog::RepaintSurface() {
 
 void TMainDialog::LayoutChanged() {
     SyncWithDocument();
+    emit BrowserReloadRequested();
+}
+
+void TMainDialog::SetArmedTool(int type, bool armed) {
+    armedType_ = type;
+    toolArmed_ = armed;
 }
 
 void TMainDialog::ClientSizeChanged() {

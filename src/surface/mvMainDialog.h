@@ -46,9 +46,21 @@ public:
     void StartMoveDrag(TmvControl* control) override;
     void StartSizeDrag(TmvControl* control) override;
 
+    // The palette's tool: while armed, the next press on the surface creates one control of
+    // the armed type.
+    void SetArmedTool(int type, bool armed);
+    bool ToolArmed() const { return toolArmed_; }
+    int ArmedType() const { return armedType_; }
+
 signals:
     // The G key changed "ShowGrid".
     void ShowGridToggled(bool on);
+    // A press used the armed tool: the palette releases its buttons.
+    void ReleasePalette();
+    // The E key: the properties browser focuses its caption editor.
+    void EditCaptionRequested();
+    // The layout or values changed: the properties browser reloads its values.
+    void BrowserReloadRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -65,4 +77,6 @@ private:
     TmvPaintContext options_;
     QImage gridBitmap_;
     bool gridBuiltForDbu_ = false;
+    int armedType_ = 0;
+    bool toolArmed_ = false;
 };
