@@ -183,6 +183,21 @@ TEST(ControlModel, SettersRepaintOnlyOnChange) {
     EXPECT_EQ(host.layouts, 0);
 }
 
+// The table line takes the units and the page ID from whatever hosts the control.
+TEST(ControlModel, TableLineAsksTheHostForUnitsAndPage) {
+    class DialogHost : public RecordingHost {
+    public:
+        bool UsesDbu() const override { return true; }
+        int PageIdOfIndex(int index) const override { return index == 2 ? 42 : -1; }
+    } host;
+    TmvEdit edit(kFont);
+    edit.Host = &host;
+    edit.ID = 3;
+    edit.TabIndex = 2;
+    edit.SetBounds(16, 32, 80, 16); // base units 8 x 16
+    EXPECT_EQ(edit.BuildLine(), QStringLiteral("edit \"\", 3, 8 16 40 8, tab 42"));
+}
+
 TEST(ControlModel, AutoSizeTextFollowsCaptionAndNotifiesLayout) {
     RecordingHost host;
     TmvText text(kFont);
@@ -222,7 +237,7 @@ TEST(ControlModel, AutoWidthSnapsToDialogUnitsInDbuMode) {
     DialogDocument dialog;
     dialog.UseDbu = true;
     TmvLink link(kFont);
-    link.Dialog = &dialog;
+    link.Host = &dialog;
     link.SetAutoSize(true);
     link.SetText(QStringLiteral("Odd width text 1"));
     EXPECT_EQ(link.Width % 2, 0); // whole dialog units are 2 pixels wide with base 8

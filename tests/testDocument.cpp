@@ -123,7 +123,6 @@ TEST(CreateControl, BuildsEachTypeWithItsKeywordNameAndOwnership) {
         ASSERT_NE(control, nullptr) << type;
         EXPECT_EQ(control->ControlType, type);
         EXPECT_EQ(control->Host, &doc);
-        EXPECT_EQ(control->Dialog, &doc);
         EXPECT_FALSE(control->Updating);
         EXPECT_FALSE(control->Visible); // the caller shows it once placed
         EXPECT_EQ(control->TabIndex, -1);

@@ -9,9 +9,9 @@
 #include <climits>
 
 #include "io/mvIniFile.h"
-#include "io/mvIniValues.h"
 #include "io/mvTextFile.h"
 #include "support/testHelpers.h"
+#include "surface/mvIniValues.h"
 
 namespace {
 

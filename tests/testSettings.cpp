@@ -353,9 +353,7 @@ struct RecentLoadCase {
 class RecentLoadTest : public ::testing::TestWithParam<RecentLoadCase> {};
 
 TEST_P(RecentLoadTest, ReadsTheCountedEntriesInIndexOrder) {
-    TmvRecentFiles recent;
-    recent.Add(QStringLiteral("/stale.mv"));
-    recent.Load(FromText(QString::fromLatin1(GetParam().Text)));
+    const TmvRecentFiles recent = ReadRecentFiles(FromText(QString::fromLatin1(GetParam().Text)));
     EXPECT_EQ(recent.Paths(), GetParam().Expected) << GetParam().Text;
 }
 
@@ -378,7 +376,7 @@ TEST(RecentFiles, SavesTheEntriesThenTheCount) {
     recent.Add(QStringLiteral("/x.mv"));
     recent.Add(QStringLiteral("/y.mv"));
     TmvIniFile ini;
-    recent.Save(ini);
+    WriteRecentFiles(recent, ini);
     EXPECT_EQ(ini.Text(), QStringLiteral("[Recent]\n0=/x.mv\n1=/y.mv\n\n[General]\nRecent=2\n\n"));
 }
 

@@ -33,13 +33,15 @@ struct TabFixture : ::testing::Test {
     std::vector<std::unique_ptr<TmvButton>> buttons;
 
     void SetUp() override {
-        tab.Dialog = &dialog;
+        tab.Host = &dialog;
         dialog.TabControl = &tab;
     }
+    // The buttons go before the tab control, which must not report them on its way out.
+    void TearDown() override { tab.Host = nullptr; }
     TmvButton* AddButton(int page) {
         buttons.push_back(std::make_unique<TmvButton>(kFont));
         TmvButton* b = buttons.back().get();
-        b->Dialog = &dialog;
+        b->Host = &dialog;
         b->TabIndex = page;
         b->Visible = true;
         tab.Page(page)->Controls.push_back(b);
@@ -118,6 +120,7 @@ TEST_F(TabFixture, DeletingAPageAsksTheHostToDeleteItsControls) {
 }
 
 TEST_F(TabFixture, DeletingAPageWithoutHostDropsTheEntries) {
+    tab.Host = nullptr;
     tab.AddPage(10);
     AddButton(0);
     AddButton(0);
@@ -208,7 +211,7 @@ TEST(TabLifetime, DestroyingTheTabControlClearsTheDialogReference) {
     DialogDocument dialog;
     {
         TmvTab tab(kFont);
-        tab.Dialog = &dialog;
+        tab.Host = &dialog;
         dialog.TabControl = &tab;
         tab.AddPage(1);
     }

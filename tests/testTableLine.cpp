@@ -165,13 +165,13 @@ TEST(TableLineUnits, DbuModeConvertsTheLogicalRectangle) {
     DialogDocument dialog;
     dialog.UseDbu = true;
     TmvButton button(kFont);
-    button.Dialog = &dialog;
+    button.Host = &dialog;
     button.ID = 1;
     button.SetBounds(20, 32, 75, 25); // base units 8 x 16
     EXPECT_EQ(button.BuildLine(), QStringLiteral("button \"Button\", 1, 10 16 37 12"));
 
     TmvIcon icon(kFont); // 35 x 35 on the surface, logical 32 x 32 at (Left + 1, Top + 1)
-    icon.Dialog = &dialog;
+    icon.Host = &dialog;
     icon.ID = 2;
     icon.SetBounds(9, 15, 35, 35);
     EXPECT_EQ(icon.BuildLine(), QStringLiteral("icon 2, 5 8 16 16"));
@@ -187,12 +187,12 @@ TEST(TableLineUnits, PixelModeWritesLogicalPixels) {
 TEST(TableLineTab, ControlOnPageNamesThePageId) {
     DialogDocument dialog;
     TmvTab tab(kFont);
-    tab.Dialog = &dialog;
+    tab.Host = &dialog;
     dialog.TabControl = &tab;
     tab.AddPage(10);
     tab.AddPage(11);
     TmvEdit edit(kFont);
-    edit.Dialog = &dialog;
+    edit.Host = &dialog;
     edit.ID = 5;
     edit.TabIndex = 1;
     edit.ReadOnly = true;

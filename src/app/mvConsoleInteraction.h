@@ -1,7 +1,7 @@
 #pragma once
 // The command line's answers to the interaction interfaces: messages and status lines go to
 // standard error, nobody is there to answer questions or choose files.
-#include "io/mvInteraction.h"
+#include "surface/mvInteraction.h"
 
 // Messages are written as "caption: text". A question is written too and answered with No
 // (Cancel where that is offered), so that nothing is discarded or overwritten unasked.

@@ -1,7 +1,7 @@
 #pragma once
 // The designer's answers to the interaction interfaces: message boxes owned by the main
 // window and the standard file dialogs.
-#include "io/mvInteraction.h"
+#include "surface/mvInteraction.h"
 
 class QWidget;
 

@@ -22,9 +22,9 @@
 #include "app/mvStatusWindow.h"
 #include "app/mvWindowUtils.h"
 #include "io/mvErrorHandler.h"
-#include "io/mvInteraction.h"
 #include "io/mvProjects.h"
 #include "surface/mvDialogDocument.h"
+#include "surface/mvInteraction.h"
 
 QList<QPixmap> CutImageStrip(const QString& resource, int size, int count) {
     const QPixmap strip(resource);

@@ -5,11 +5,11 @@
 #include "app/mvCodeDialog.h"
 #include "app/mvMain.h"
 #include "io/mvExport.h"
-#include "io/mvInteraction.h"
 #include "io/mvPreview.h"
 #include "io/mvProjects.h"
 #include "surface/mvDeleteSelection.h"
 #include "surface/mvDialogDocument.h"
+#include "surface/mvInteraction.h"
 #include "surface/mvMainDialog.h"
 #include "surface/mvRenumber.h"
 

@@ -2,7 +2,7 @@
 // The progress and log window that loading and importing write to.
 #include <QWidget>
 
-#include "io/mvInteraction.h"
+#include "surface/mvInteraction.h"
 
 class QListWidget;
 class QFrame;

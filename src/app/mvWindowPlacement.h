@@ -2,7 +2,7 @@
 // Putting the stored placements on the shell's windows and reading them back.
 #include <QRect>
 
-#include "io/mvPlacement.h"
+#include "surface/mvPlacement.h"
 
 class QMainWindow;
 class QWidget;

@@ -4,9 +4,9 @@
 
 #include "io/mvConfigPaths.h"
 #include "io/mvIniFile.h"
-#include "io/mvInteraction.h"
 #include "io/mvSettings.h"
 #include "model/mvScrollAlignment.h"
+#include "surface/mvInteraction.h"
 
 namespace {
 using BoolField = bool ControlDefaults::*;

@@ -7,8 +7,8 @@
 #include <exception>
 
 #include "io/mvConfigPaths.h"
-#include "io/mvInteraction.h"
 #include "model/mvPlatform.h"
+#include "surface/mvInteraction.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // Export: the dialog's table written to a script or text file the user chooses.
 #include <QString>
 
-#include "io/mvInteraction.h"
+#include "surface/mvInteraction.h"
 
 class DialogDocument;
 

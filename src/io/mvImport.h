@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "io/mvImportFields.h"
-#include "io/mvInteraction.h"
+#include "surface/mvInteraction.h"
 
 class DialogDocument;
 class TmvControl;

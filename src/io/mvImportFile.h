@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "io/mvInteraction.h"
+#include "surface/mvInteraction.h"
 
 // The open dialog of "Select file..": the script filters, "Choose mIRC File...", no initial
 // folder, and the last chosen script as the initial file.

@@ -2,8 +2,8 @@
 
 #include <QFileInfo>
 
-#include "io/mvIniValues.h"
 #include "io/mvTextFile.h"
+#include "surface/mvIniValues.h"
 
 namespace {
 

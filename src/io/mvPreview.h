@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-#include "io/mvInteraction.h"
+#include "surface/mvInteraction.h"
 
 class DialogDocument;
 

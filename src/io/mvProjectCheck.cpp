@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "io/mvIniFile.h"
-#include "io/mvIniValues.h"
 #include "io/mvProjects.h"
+#include "surface/mvIniValues.h"
 
 namespace {
 // n when the section name is "control" + n in the reader's spelling (any letter case, n written

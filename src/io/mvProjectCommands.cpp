@@ -4,8 +4,8 @@
 
 #include "io/mvIniFile.h"
 #include "io/mvProjects.h"
-#include "io/mvRecentFiles.h"
 #include "surface/mvDialogDocument.h"
+#include "surface/mvRecentFiles.h"
 
 namespace {
 // Writes the project to path, keeping whatever else the file on disk holds. FALSE after an

@@ -3,12 +3,12 @@
 #include <QFileInfo>
 
 #include "io/mvIniFile.h"
-#include "io/mvIniValues.h"
 #include "io/mvProjects.h"
-#include "io/mvRecentFiles.h"
 #include "io/mvStatusLines.h"
 #include "model/mvTabControl.h"
 #include "surface/mvDialogDocument.h"
+#include "surface/mvIniValues.h"
+#include "surface/mvRecentFiles.h"
 #include "surface/mvSurfaceView.h"
 
 namespace {

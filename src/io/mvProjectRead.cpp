@@ -3,12 +3,12 @@
 #include <QRect>
 
 #include "io/mvIniFile.h"
-#include "io/mvIniValues.h"
 #include "io/mvProjects.h"
 #include "model/mvScrollAlignment.h"
 #include "model/mvTabControl.h"
 #include "surface/mvControlNames.h"
 #include "surface/mvDialogDocument.h"
+#include "surface/mvIniValues.h"
 
 namespace {
 constexpr int kMaxStoredNameLength = 100;

@@ -13,7 +13,7 @@
 #include <optional>
 #include <vector>
 
-#include "io/mvInteraction.h"
+#include "surface/mvInteraction.h"
 
 class DialogDocument;
 class TmvControl;

@@ -1,12 +1,11 @@
 #include "io/mvSettings.h"
 
+#include <map>
+
 #include "io/mvConfigPaths.h"
 #include "io/mvIniFile.h"
-#include "io/mvInteraction.h"
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
+#include "surface/mvIniValues.h"
+#include "surface/mvInteraction.h"
 
 namespace {
 
@@ -18,6 +17,7 @@ const QString kGrid = QStringLiteral("Grid");
 const QString kImport = QStringLiteral("Import");
 const QString kMisc = QStringLiteral("Misc");
 const QString kWindows = QStringLiteral("Windows");
+const QString kRecent = QStringLiteral("Recent");
 
 // Reads keys of one section in turn, each with the value the field holds as its default.
 class SectionReader {
@@ -86,17 +86,31 @@ std::optional<TmvPlacement> ReadPlacement(const TmvIniFile& ini, const QString& 
     return placement;
 }
 
-int DefaultLegacyCodePage() {
-#ifdef Q_OS_WIN
-    return int(GetACP());
-#else
-    return 1254;
-#endif
+TmvRecentFiles ReadRecentFiles(const TmvIniFile& ini) {
+    TmvRecentFiles recent;
+    const int count = ini.ReadInteger(kGeneral, kRecent, 0);
+    // Walk the keys that exist instead of 0 .. count-1, so a corrupt count costs nothing.
+    std::map<int, QString> byIndex;
+    for (const QString& key : ini.Keys(kRecent)) {
+        const std::optional<int> index = FieldInteger(key);
+        if (index && *index >= 0 && *index < count && !byIndex.count(*index))
+            byIndex.emplace(*index, ini.ReadString(kRecent, key));
+    }
+    for (const auto& entry : byIndex)
+        recent.Add(entry.second);
+    return recent;
+}
+
+void WriteRecentFiles(const TmvRecentFiles& recent, TmvIniFile& ini) {
+    const QStringList& paths = recent.Paths();
+    for (qsizetype i = 0; i < paths.size(); ++i)
+        ini.WriteString(kRecent, QString::number(i), paths[i]);
+    ini.WriteInteger(kGeneral, kRecent, int(paths.size()));
 }
 
 Settings ReadSettings(const TmvIniFile& ini, QStringList* warnings) {
     Settings s;
-    s.RecentFiles.Load(ini);
+    s.RecentFiles = ReadRecentFiles(ini);
 
     const SectionReader general(ini, kGeneral);
     general.Bool("SaveWindowPos", s.SaveWindowPos);
@@ -196,7 +210,7 @@ void WriteSettings(const Settings& s, TmvIniFile& ini) {
         .Placement("MenuEditor", s.Windows.MenuEditor)
         .Placement("StatusWindow", s.Windows.StatusWindow)
         .Placement("MainWindow", s.Windows.MainWindow);
-    s.RecentFiles.Save(ini);
+    WriteRecentFiles(s.RecentFiles, ini);
 }
 
 void SettingsWarning(Prompter* prompt, const QString& text) {

@@ -6,78 +6,23 @@
 #include <QStringList>
 #include <optional>
 
-#include "io/mvPlacement.h"
-#include "io/mvRecentFiles.h"
+#include "surface/mvSettingsRecord.h"
 
 class TmvIniFile;
 class Prompter;
-
-// Placements of the windows, as last stored; none when missing or unusable (the window then
-// keeps its built-in place).
-struct TmvWindowPlacements {
-    std::optional<TmvPlacement> MainWindow;
-    std::optional<TmvPlacement> MainDialog;
-    std::optional<TmvPlacement> ObjectPalette;
-    std::optional<TmvPlacement> ObjectBrowser;
-    std::optional<TmvPlacement> MenuEditor;
-    std::optional<TmvPlacement> StatusWindow;
-};
-
-// The system's ANSI code page on Windows; 1254 elsewhere.
-int DefaultLegacyCodePage();
-
-struct Settings {
-    // [General]
-    bool SaveWindowPos = true;
-    bool UseDefaultFont = true;
-    QString DDEName = QStringLiteral("mIRC");
-    QString DefProjectPath;
-    bool PreviewFix = false;
-    // The Windows code page of scripts that are not UTF-8: the system's ANSI code page on
-    // Windows, else 1254.
-    int LegacyCodePage = DefaultLegacyCodePage();
-    // [Defaults]
-    bool AutoTab = true;
-    bool AutoStartSize = false;
-    bool AutoStartMove = false;
-    bool AlwaysUseDBU = true; // also the new document's UseDbu at start-up
-    bool BringToFront = true;
-    bool TextBorder = true;
-    bool HotTracking = false;
-    int HotTrackColor = 255; // red, as a Windows colour value
-    // [IDMan]
-    int StartID = 1; // key "Start": the first ID NextFreeId tries
-    // [Palette]
-    int PaletteOrientation = 1;
-    bool PaletteShowDock = true; // read only when the orientation is 5 or more
-    bool PaletteFlat = true;
-    // [Grid]
-    bool ShowGrid = false;
-    bool ShowTabs = false;
-    bool SnapSize = false;
-    bool SnapMove = false;
-    bool SnapDialog = false;
-    int GridSizeX = 8;
-    int GridSizeY = 8;
-    int GridColor = 0; // black
-    int GridType = 0;  // 0 dots, 1 lines
-    // [Import]
-    bool ImportCloseStatus = true;
-    // [Misc]
-    bool PromptAll = true;
-    bool PromptTab = false;
-    bool StatusCloseProject = true;
-    // [Windows]
-    TmvWindowPlacements Windows;
-    // [General] "Recent" and [Recent]
-    TmvRecentFiles RecentFiles;
-};
 
 // Caption of the warnings about the settings file.
 inline const QString kSettingsWarningCaption = QStringLiteral("Settings Warning");
 // A warning box with that caption, when there is someone to tell.
 void SettingsWarning(Prompter* prompt, const QString& text);
 inline const QString kSettingsFileName = QStringLiteral("marovel.ini");
+
+// The recent list as the settings file stores it: [Recent] "0", "1", ... and [General]
+// "Recent" = count. Entries are read in index order through TmvRecentFiles::Add, so empty,
+// repeated or surplus entries of a hand-edited file vanish; the entries are written first,
+// then the count.
+TmvRecentFiles ReadRecentFiles(const TmvIniFile& ini);
+void WriteRecentFiles(const TmvRecentFiles& recent, TmvIniFile& ini);
 
 // The settings held by an INI buffer, in the program's reading order; missing keys and
 // non-integer values give the defaults. A placement that cannot be used is left out and

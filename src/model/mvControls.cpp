@@ -6,7 +6,6 @@
 #include "model/mvPlatform.h"
 #include "model/mvTabControl.h"
 #include "model/mvUnits.h"
-#include "surface/mvDialogDocument.h"
 
 const std::array<const char*, kControlTypeCount> ControlKeywords = {
     "button", "edit",  "combo", "text", "box", "list",
@@ -67,7 +66,7 @@ TmvControl::TmvControl(int type, const QFont& font) : ControlType(type), Font(fo
 TmvControl::~TmvControl() = default;
 
 bool TmvControl::UsesDbu() const {
-    return Dialog && Dialog->UseDbu;
+    return Host && Host->UsesDbu();
 }
 
 void TmvControl::Repaint() {

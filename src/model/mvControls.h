@@ -81,9 +81,8 @@ public:
     // that it can keep names unique without scanning every control.
     const QString& Name() const { return ComponentName; }
 
-    // Non-owning: who repaints, and the dialog the control belongs to (either may be null).
+    // Non-owning: the dialog the control belongs to, which also repaints it (may be null).
     TmvControlHost* Host = nullptr;
-    DialogDocument* Dialog = nullptr;
 
     QRect BoundsRect() const { return QRect(Left, Top, Width, Height); }
     QRect ClientRect() const { return QRect(0, 0, Width, Height); }

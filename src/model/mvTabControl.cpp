@@ -3,7 +3,6 @@
 #include <QFontMetrics>
 
 #include "model/mvControlHost.h"
-#include "surface/mvDialogDocument.h"
 
 TmvTab::TmvTab(const QFont& font) : TmvControl(ctTab, font) {
     Width = 200;
@@ -16,7 +15,7 @@ TmvTab::~TmvTab() {
     // Pages go from the last to the first, each with its controls.
     for (int i = PageCount() - 1; i >= 0; --i)
         DeletePage(i);
-    if (Dialog && Dialog->TabControl == this) Dialog->TabControl = nullptr;
+    if (Host) Host->TabControlDestroyed(this);
 }
 
 TmvTabPage* TmvTab::Page(int index) const {
@@ -109,7 +108,7 @@ void TmvTab::RenumberPages() {
 void TmvTab::MovePageControls(int dx, int dy) {
     for (const auto& page : Pages)
         for (TmvControl* control : page->Controls)
-            if (control && !(Dialog && Dialog->IsSelected(control)))
+            if (control && !(Host && Host->IsSelected(control)))
                 control->SetBounds(control->Left + dx, control->Top + dy, control->Width,
                                    control->Height);
 }

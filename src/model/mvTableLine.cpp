@@ -1,7 +1,7 @@
 // How each control writes its line of the dialog table.
+#include "model/mvControlHost.h"
 #include "model/mvControls.h"
 #include "model/mvUnits.h"
-#include "surface/mvDialogDocument.h"
 
 namespace {
 // The word a value selects from a word table; values outside the table write nothing.
@@ -43,7 +43,7 @@ QString TmvControl::CommonWords() const {
     QString words = Flag(Hidden, "hide ") + Flag(Disabled, "disable ") + Flag(Group, "group ") +
                     Flag(Result, "result ");
     if (TabIndex >= 0) {
-        const int pageId = Dialog ? Dialog->PageIdOfIndex(TabIndex) : -1;
+        const int pageId = Host ? Host->PageIdOfIndex(TabIndex) : -1;
         words += QStringLiteral("tab %1 ").arg(pageId);
     }
     return words;

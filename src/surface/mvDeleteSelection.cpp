@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "io/mvInteraction.h"
 #include "model/mvTabControl.h"
 #include "surface/mvDialogDocument.h"
+#include "surface/mvInteraction.h"
 
 namespace {
 bool TabHoldsControls(const TmvTab& tab) {

@@ -26,10 +26,8 @@ DialogDocument::~DialogDocument() {
     // to delete its page controls, and nothing may call back into the windows.
     View = nullptr;
     Ui = nullptr;
-    for (const auto& control : controls_) {
+    for (const auto& control : controls_)
         control->Host = nullptr;
-        control->Dialog = nullptr;
-    }
     TabControl = nullptr;
     controls_.clear();
 }
@@ -86,7 +84,6 @@ int DialogDocument::ZIndexOf(const TmvControl* control) const {
 
 TmvControl* DialogDocument::Adopt(std::unique_ptr<TmvControl> control) {
     control->Host = this;
-    control->Dialog = this;
     controls_.push_back(std::move(control));
     TmvControl* adopted = controls_.back().get();
     IndexName(adopted->Name(), +1);
@@ -243,6 +240,10 @@ void DialogDocument::LayoutChanged() {
 
 void DialogDocument::DeleteControlRequest(TmvControl* control) {
     DeleteControl(control);
+}
+
+void DialogDocument::TabControlDestroyed(const TmvControl* tab) {
+    if (TabControl == tab) TabControl = nullptr;
 }
 
 void DialogDocument::RepaintSurface() {

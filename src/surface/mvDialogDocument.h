@@ -103,7 +103,7 @@ public:
     // Index of the page of the tab control with this ID; -1 when none.
     int PageIndexOfId(int id) const;
     // ID of that page of the tab control; -1 when there is no tab control or no such page.
-    int PageIdOfIndex(int index) const;
+    int PageIdOfIndex(int index) const override;
 
     // --- Z-order (mvZOrder.cpp).
     void BringToFront(TmvControl* control);
@@ -131,7 +131,7 @@ public:
     void Select(TmvControl* control);
     void Deselect(TmvControl* control);
     void ClearSelection();
-    bool IsSelected(const TmvControl* control) const;
+    bool IsSelected(const TmvControl* control) const override;
     int SelectionCount() const { return int(Selection.size()); }
     TmvControl* SelectedAt(int index) const;
     void RefreshSelection();
@@ -142,6 +142,8 @@ public:
     void RepaintControl(TmvControl* control) override;
     void LayoutChanged() override;
     void DeleteControlRequest(TmvControl* control) override;
+    bool UsesDbu() const override { return UseDbu; }
+    void TabControlDestroyed(const TmvControl* tab) override;
     void RepaintSurface();
 
 private:

@@ -8,11 +8,11 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "io/mvSettings.h"
 #include "model/mvColorRef.h"
 #include "model/mvControls.h"
 #include "model/mvPaintHelpers.h"
 #include "surface/mvDialogDocument.h"
+#include "surface/mvSettingsRecord.h"
 
 TMainDialog::TMainDialog(DialogDocument& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
     setObjectName(QStringLiteral("MainDialog"));

@@ -10,12 +10,12 @@
 #include <deque>
 
 #include "io/mvProjects.h"
-#include "io/mvRecentFiles.h"
 #include "model/mvTabControl.h"
 #include "support/testRecordingPrompter.h"
 #include "support/testRecordingStatus.h"
 #include "surface/mvControlNames.h"
 #include "surface/mvDialogDocument.h"
+#include "surface/mvRecentFiles.h"
 
 // Answers file dialogs from a script; an empty script cancels. Records the requests.
 class ScriptedFiles : public FileChooser {

@@ -4,7 +4,7 @@
 #include <deque>
 #include <vector>
 
-#include "io/mvInteraction.h"
+#include "surface/mvInteraction.h"
 
 class RecordingPrompter : public Prompter {
 public:

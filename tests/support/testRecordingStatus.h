@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "io/mvInteraction.h"
+#include "surface/mvInteraction.h"
 
 class RecordingStatus : public StatusSink {
 public:

@@ -1,6 +1,6 @@
-#include "io/mvPlacement.h"
+#include "surface/mvPlacement.h"
 
-#include "io/mvIniValues.h"
+#include "surface/mvIniValues.h"
 
 TmvPlacement TmvPlacement::Short(int left, int top, bool visible) {
     TmvPlacement p;

@@ -1,4 +1,4 @@
-#include "io/mvIniValues.h"
+#include "surface/mvIniValues.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "io/mvInteraction.h"
+#include "surface/mvInteraction.h"
 
 #include <QElapsedTimer>
 

@@ -1,0 +1,16 @@
+#include "surface/mvRecentFiles.h"
+
+void TmvRecentFiles::Add(const QString& path) {
+    if (path.isEmpty()) return;
+    Paths_.removeIf([&](const QString& p) { return p.compare(path, Qt::CaseInsensitive) == 0; });
+    Paths_.append(path);
+    while (Paths_.size() > kMaxEntries)
+        Paths_.removeFirst();
+}
+
+QStringList TmvRecentFiles::MenuCaptions() const {
+    QStringList captions;
+    for (qsizetype i = Paths_.size() - 1; i >= 0; --i)
+        captions.append(QStringLiteral("%1. %2").arg(Paths_.size() - i).arg(Paths_[i]));
+    return captions;
+}
