@@ -30,23 +30,12 @@
 #include "support/testHelpers.h"
 #include "support/testProjectHelpers.h"
 #include "support/testRecordingPrompter.h"
+#include "support/testShell.h"
 #include "surface/mvDialogDocument.h"
 #include "surface/mvDialogTable.h"
 #include "surface/mvMainDialog.h"
 
 namespace {
-// A main window with the user scripted, after its first showing's work.
-struct Shell {
-    RecordingPrompter Prompt;
-    ScriptedFiles Files;
-    TMain Main;
-    Shell() {
-        Main.SetInteraction(&Prompt, &Files);
-        Main.FirstShow();
-    }
-    DialogDocument& Doc() { return Main.Document(); }
-};
-
 QStringList Questions(const RecordingPrompter& prompt) {
     QStringList captions;
     for (const auto& m : prompt.Messages)

@@ -88,12 +88,13 @@ TEST(MainWindow, EditCommandsStartDisabled) {
 
 TEST(MainWindow, OnlyCommandsWithWorkBehindThemAreEnabled) {
     TMain main;
-    for (QAction* action : {main.mmExit, main.StatusWindow1, main.mmContents, main.mmHomePage,
-                            main.mmAbout, main.codeView, main.codeCopy, main.mmDeleteAll,
-                            main.mmReorder, main.mmSelectAll, main.expFile, main.actPreview})
+    for (QAction* action :
+         {main.mmExit, main.StatusWindow1, main.mmContents, main.mmHomePage, main.mmAbout,
+          main.codeView, main.codeCopy, main.mmDeleteAll, main.mmReorder, main.mmSelectAll,
+          main.expFile, main.actPreview, main.actObjPalette})
         EXPECT_TRUE(action->isEnabled()) << action->objectName().toStdString();
-    for (QAction* action : {main.mmPreferences, main.impFile, main.impClipboard, main.actObjBrowser,
-                            main.actObjPalette, main.actMenuEd})
+    for (QAction* action :
+         {main.mmPreferences, main.impFile, main.impClipboard, main.actObjBrowser, main.actMenuEd})
         EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
 }
 

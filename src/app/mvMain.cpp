@@ -44,6 +44,7 @@ QString AppFilePath(const QString& name) {
 TMain::TMain(QWidget* parent) : QMainWindow(parent) {
     SetFontScaleHeight(QFontMetrics(font()).height());
     toolbarImages_ = CutImageStrip(QStringLiteral(":/images/toolbar.png"), 20, 15);
+    PaletteImages = CutImageStrip(QStringLiteral(":/images/palette.png"), 25, 12);
 
     mdi = new QMdiArea(this);
     mdi->setBackground(QColor(128, 128, 128));
@@ -168,8 +169,8 @@ void TMain::CreateActions() {
 
 void TMain::DisableUnbuiltCommands() {
     // Commands whose work has no implementation in this build yet stay visible but disabled.
-    const QList<QAction*> unbuilt = {impFile,       impClipboard,  mmPreferences,
-                                     actObjBrowser, actObjPalette, actMenuEd};
+    const QList<QAction*> unbuilt = {impFile, impClipboard, mmPreferences, actObjBrowser,
+                                     actMenuEd};
     for (QAction* action : unbuilt)
         action->setEnabled(false);
     mmView->actions().first()->setEnabled(false); // the browser's own menu item

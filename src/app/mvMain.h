@@ -22,6 +22,7 @@ class QMenu;
 class QToolBar;
 class QToolButton;
 class TStatusWindow;
+class TObjPalette;
 class THelpWindow;
 
 class TMain : public QMainWindow, public TmvDocumentUi {
@@ -39,6 +40,9 @@ public:
     TMainDialog* Surface() const { return surface_; }
     QMdiSubWindow* SurfaceFrame() const { return surfaceFrame_; }
     TCodeDialog* CodeDialog() const { return codeDialog_; }
+    // The control palette, from the first showing on (mvMainPalette.cpp).
+    TObjPalette* ObjPalette() const { return palette_; }
+    void ShowObjPalette(bool on);
     Settings& CurrentSettings() { return settings_; }
 
     // The work of the first showing (later calls do nothing): settings, the surface's place,
@@ -138,6 +142,9 @@ private:
     void StartNewProject();
     void InstallFatalErrorHooks();
     void UpdateMenuBarHeight();
+    void CreatePalette();
+    void ApplyPaletteSettings();
+    void StorePaletteSettings();
 
     void CreateActions();
     void CreateMenus();
@@ -149,6 +156,8 @@ private:
     void ShowAbout();
 
     QList<QPixmap> toolbarImages_;
+    QList<QPixmap> PaletteImages;
+    TObjPalette* palette_ = nullptr;
     TStatusWindow* status_ = nullptr;
     QMdiSubWindow* statusFrame_ = nullptr;
     QPointer<THelpWindow> help_;

@@ -80,6 +80,7 @@ void TMain::showEvent(QShowEvent* event) {
 void TMain::FirstShow() {
     if (started_) return;
     started_ = true;
+    CreatePalette();
     settings_ = LoadSettings(prompt_);
     ApplySettings();
     StartNewProject();
@@ -105,6 +106,7 @@ void TMain::ApplySettings() {
     doc.SetClientSize(place.width(), place.height());
     surface_->SyncWithDocument();
 
+    ApplyPaletteSettings();
     if (settings_.SaveWindowPos && settings_.Windows.StatusWindow) {
         ApplyToolWindowPlacement(statusFrame_, *settings_.Windows.StatusWindow);
     }
@@ -124,6 +126,7 @@ void TMain::StoreWindowPlacements() {
     w.MainDialog = TmvPlacement::Long(at.x(), at.y(), at.x() + document_->ClientWidth,
                                       at.y() + document_->ClientHeight, 1);
     w.StatusWindow = ToolWindowPlacement(statusFrame_);
+    StorePaletteSettings();
 }
 
 void TMain::closeEvent(QCloseEvent* event) {

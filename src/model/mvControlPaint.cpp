@@ -67,8 +67,7 @@ void TmvButton::PaintFace(QPainter& p, const TmvPaintContext& context) const {
         Frame3D(p, r, c.DarkShadow, c.DarkShadow);
         Frame3D(p, r, c.Window, c.Window);
     } else {
-        Frame3D(p, r, c.Highlight, c.DarkShadow);
-        Frame3D(p, r, c.Face, c.Shadow);
+        PushButtonFrame(p, r, false, c);
     }
 }
 
@@ -219,8 +218,7 @@ void TmvCheckClass::PaintFace(QPainter& p, const TmvPaintContext& context) const
     if (Kind == 1) {
         // A push-style check is shown pushed in.
         p.fillRect(r, HatchBrush(c));
-        Frame3D(p, r, c.DarkShadow, c.Highlight);
-        Frame3D(p, r, c.Shadow, c.Face);
+        PushButtonFrame(p, r, true, c);
         DrawText(p, ClientRect(), Qt::TextSingleLine | Qt::AlignCenter, Text, Font, c.ButtonText);
         return;
     }

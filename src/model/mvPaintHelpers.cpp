@@ -22,6 +22,16 @@ void Frame3D(QPainter& painter, QRect& r, const QColor& topLeft, const QColor& b
     r.adjust(1, 1, -1, -1);
 }
 
+void PushButtonFrame(QPainter& painter, QRect& r, bool pushed, const TmvSystemColors& c) {
+    if (pushed) {
+        Frame3D(painter, r, c.DarkShadow, c.Highlight);
+        Frame3D(painter, r, c.Shadow, c.Face);
+    } else {
+        Frame3D(painter, r, c.Highlight, c.DarkShadow);
+        Frame3D(painter, r, c.Face, c.Shadow);
+    }
+}
+
 void FrameRect(QPainter& painter, const QRect& r, const QColor& color) {
     for (const QRect& run : OutlineRuns(r, 1, 0))
         painter.fillRect(run, color);

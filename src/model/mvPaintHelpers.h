@@ -20,6 +20,9 @@ struct TmvPaintContext;
 // (which owns the top-right and bottom-left corners); then `r` shrinks by 1 on every side.
 void Frame3D(QPainter& painter, QRect& r, const QColor& topLeft, const QColor& bottomRight);
 
+// The two frames of a push button, raised or pushed in; then `r` shrinks by 2 on every side.
+void PushButtonFrame(QPainter& painter, QRect& r, bool pushed, const TmvSystemColors& colors);
+
 // A 1-pixel solid outline just inside `r`, no fill.
 void FrameRect(QPainter& painter, const QRect& r, const QColor& color);
 

@@ -1,0 +1,17 @@
+#pragma once
+// A main window with the user scripted, after its first showing's work.
+#include "app/mvMain.h"
+#include "support/testProjectHelpers.h"
+#include "support/testRecordingPrompter.h"
+#include "surface/mvDialogDocument.h"
+
+struct Shell {
+    RecordingPrompter Prompt;
+    ScriptedFiles Files;
+    TMain Main;
+    Shell() {
+        Main.SetInteraction(&Prompt, &Files);
+        Main.FirstShow();
+    }
+    DialogDocument& Doc() { return Main.Document(); }
+};
