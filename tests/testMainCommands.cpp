@@ -94,19 +94,40 @@ TEST(MainCommands, ReorderIdsAsksAndRenumbersOnYes) {
     }
 }
 
-TEST(MainCommands, DeleteFollowsTheCurrentControlCutAndCopyWaitForTheClipboard) {
+TEST(MainCommands, CutCopyAndDeleteFollowTheCurrentControlPasteTheClipboard) {
     Shell shell;
-    EXPECT_FALSE(shell.Main.ccpdDelete->isEnabled());
+    const auto enabled = [&shell] {
+        std::vector<bool> states;
+        for (QAction* a : {shell.Main.ccpdCut, shell.Main.ccpdCopy, shell.Main.ccpdPaste,
+                           shell.Main.ccpdDelete})
+            states.push_back(a->isEnabled());
+        return states;
+    };
+    using B = std::vector<bool>;
+    EXPECT_EQ(enabled(), (B{false, false, false, false}));
     TmvControl* button = Place(shell.Doc(), ctButton, 10, 10, 60, 20);
     shell.Doc().Select(button);
     shell.Doc().SetCurrentControl(button);
-    EXPECT_TRUE(shell.Main.ccpdDelete->isEnabled());
-    // The control clipboard is not built: no enabled command without work behind it.
-    EXPECT_FALSE(shell.Main.ccpdCut->isEnabled());
-    EXPECT_FALSE(shell.Main.ccpdCopy->isEnabled());
-    EXPECT_FALSE(shell.Main.ccpdPaste->isEnabled());
-    shell.Doc().SetCurrentControl(nullptr);
-    EXPECT_FALSE(shell.Main.ccpdDelete->isEnabled());
+    EXPECT_EQ(enabled(), (B{true, true, false, true}));
+
+    shell.Main.ccpdCopy->trigger();
+    EXPECT_EQ(enabled(), (B{true, true, true, true}));
+    shell.Main.ccpdPaste->trigger();
+    ASSERT_EQ(shell.Doc().ControlCount(), 2);
+    EXPECT_NE(shell.Doc().CurrentControl, button);
+    EXPECT_EQ(shell.Doc().CurrentControl->ID, 2);
+
+    // Cut leaves no current control; what it cut can be pasted back with its ID.
+    shell.Main.ccpdCut->trigger();
+    EXPECT_EQ(shell.Doc().ControlCount(), 1);
+    EXPECT_EQ(enabled(), (B{false, false, true, false}));
+    shell.Main.ccpdPaste->trigger();
+    EXPECT_EQ(shell.Doc().CurrentControl->ID, 2);
+    // New keeps the clipboard: controls can be carried from one project to the next.
+    shell.Doc().Modified = false;
+    shell.Main.actFileNew->trigger();
+    EXPECT_EQ(shell.Doc().ControlCount(), 0);
+    EXPECT_EQ(enabled(), (B{false, false, true, false}));
 }
 
 TEST(MainCommands, DeleteRemovesTheSelectionAndDisablesItself) {

@@ -14,6 +14,7 @@ struct TmvProjectSession;
 class FileChooser;
 class Prompter;
 class TCodeDialog;
+class TEditCommands;
 class TMainDialog;
 class QAction;
 class QMdiArea;
@@ -61,8 +62,9 @@ public:
     bool ExportCommand();
     // The dialog shown in mIRC with the settings' DDE name; FALSE when it was not sent.
     bool PreviewCommand();
-    void DeleteSelectionCommand();
     void SelectAllCommand();
+    // Clipboard, z-order, hiding, locking, alignment and creation order.
+    TEditCommands& EditCommands() const { return *editCommands_; }
 
     // TmvDocumentUi
     void CurrentControlChanged(TmvControl* control) override;
@@ -172,6 +174,7 @@ private:
     TMainDialog* surface_ = nullptr;
     QMdiSubWindow* surfaceFrame_ = nullptr;
     TCodeDialog* codeDialog_ = nullptr;
+    TEditCommands* editCommands_ = nullptr;
     bool started_ = false;
 };
 

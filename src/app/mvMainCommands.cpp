@@ -3,11 +3,11 @@
 #include <QMdiSubWindow>
 
 #include "app/mvCodeDialog.h"
+#include "app/mvEditCommands.h"
 #include "app/mvMain.h"
 #include "io/mvExport.h"
 #include "io/mvPreview.h"
 #include "io/mvProjects.h"
-#include "surface/mvDeleteSelection.h"
 #include "surface/mvDialogDocument.h"
 #include "surface/mvInteraction.h"
 #include "surface/mvMainDialog.h"
@@ -18,7 +18,7 @@ void TMain::ConnectDocumentCommands() {
     connect(mmReorder, &QAction::triggered, this, &TMain::ReorderIds);
     connect(codeView, &QAction::triggered, this, &TMain::ShowCodeView);
     connect(codeCopy, &QAction::triggered, this, &TMain::CopyCode);
-    connect(ccpdDelete, &QAction::triggered, this, &TMain::DeleteSelectionCommand);
+    editCommands_ = new TEditCommands(*this);
     connect(mmSelectAll, &QAction::triggered, this, &TMain::SelectAllCommand);
     connect(expFile, &QAction::triggered, this, &TMain::ExportCommand);
     connect(actPreview, &QAction::triggered, this, &TMain::PreviewCommand);
@@ -68,25 +68,20 @@ bool TMain::PreviewCommand() {
     return PreviewDialog(*document_, options, session_->Ui);
 }
 
-void TMain::DeleteSelectionCommand() {
-    DeleteSelection(*document_, prompt_, settings_.PromptTab);
-}
-
 void TMain::SelectAllCommand() {
     document_->SelectAll();
     surface_->RepaintSurface();
 }
 
 void TMain::CurrentControlChanged(TmvControl* control) {
-    // Cut and Copy wait for the control clipboard; until it exists they stay disabled.
-    ccpdDelete->setEnabled(control != nullptr);
+    if (editCommands_) editCommands_->CurrentControlChanged(control);
     if (surface_) surface_->RepaintSurface();
 }
 
 void TMain::ControlDeleting(TmvControl*) {}
 
 void TMain::DialogCleared() {
-    ccpdDelete->setEnabled(false);
+    if (editCommands_) editCommands_->CurrentControlChanged(nullptr);
 }
 
 void TMain::GrabHandlesChanged() {

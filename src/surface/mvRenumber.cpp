@@ -9,46 +9,68 @@
 
 namespace {
 // Calls `visit` for every control and page that takes part, in renumbering order; each is
-// told whether it keeps its ID and how to set a new one.
+// told whether it keeps its ID, how to set a new one and the ID it holds.
 template <typename Visit> void WalkCreationOrder(const DialogDocument& doc, Visit visit) {
     for (TmvControl* control : doc.CreationOrder) {
         auto* tab = dynamic_cast<TmvTab*>(control);
         if (!tab) {
-            visit(control->StaticID, [control](int id) { control->ID = id; });
+            visit(control->StaticID, [control](int id) { control->ID = id; }, control->ID);
             continue;
         }
         for (const auto& page : tab->Pages) {
             TmvTabPage* p = page.get();
-            visit(p->StaticID, [p](int id) { p->ID = id; });
+            visit(p->StaticID, [p](int id) { p->ID = id; }, p->ID);
             for (TmvControl* child : p->Controls)
-                visit(child->StaticID, [child](int id) { child->ID = id; });
+                visit(child->StaticID, [child](int id) { child->ID = id; }, child->ID);
         }
     }
 }
 } // namespace
 
 bool RenumberIds(DialogDocument& doc, QString* error) {
-    const int start = FirstIdToTry(doc.Options);
-    // Count first so that a menu ID out of range refuses the whole renumbering.
+    // Entries that keep their ID hold it against the counter too, so that no renumbered entry
+    // ends up with the ID a fixed one keeps.
+    QSet<qint64> kept;
     qint64 taken = 0;
-    WalkCreationOrder(doc, [&taken](bool keeps, auto&&) { taken += keeps ? 0 : 1; });
+    WalkCreationOrder(doc, [&](bool keeps, auto&&, int id) {
+        if (keeps)
+            kept.insert(id);
+        else
+            ++taken;
+    });
     const std::vector<TmvMenuNode*> nodes = doc.Menu.NodesDepthFirst();
     qint64 menuValues = 0;
-    for (const TmvMenuNode* node : nodes)
-        if ((node->Data & 0xFF) == 0) ++menuValues;
-    const qint64 lastMenuId = start + taken + menuValues - 1;
+    for (const TmvMenuNode* node : nodes) {
+        if ((node->Data & 0xFF) == 0)
+            ++menuValues;
+        else
+            kept.insert(node->Id());
+    }
+    qint64 counter = FirstIdToTry(doc.Options);
+    const auto next = [&counter, &kept] {
+        while (kept.contains(counter))
+            ++counter;
+        return counter++;
+    };
+
+    // A dry run first, so that a menu ID out of range refuses the whole renumbering.
+    for (qint64 i = 0; i < taken; ++i)
+        next();
+    qint64 lastMenuId = 0;
+    for (qint64 i = 0; i < menuValues; ++i)
+        lastMenuId = next();
     if (menuValues > 0 && !MenuIdFits(lastMenuId)) {
         if (error) *error = MenuIdRangeMessage(lastMenuId);
         return false;
     }
 
-    int counter = start;
+    counter = FirstIdToTry(doc.Options);
     if (doc.TabControl) doc.TabControl->ID = 0; // its own field, not the active page's
-    WalkCreationOrder(doc, [&counter](bool keeps, auto&& assign) {
-        if (!keeps) assign(counter++);
+    WalkCreationOrder(doc, [&next](bool keeps, auto&& assign, int) {
+        if (!keeps) assign(int(next()));
     });
     for (TmvMenuNode* node : nodes)
-        if ((node->Data & 0xFF) == 0) node->Data = MenuData(counter++, node->Flags());
+        if ((node->Data & 0xFF) == 0) node->Data = MenuData(int(next()), node->Flags());
 
     doc.Modified = true;
     if (!doc.Selection.empty()) doc.LayoutChanged();

@@ -8,8 +8,8 @@ class TmvControl;
 
 // Renumbers every ID in creation order from [IDMan] "Start": the dialog's controls, at the tab
 // control its pages each followed by the page's controls, then the menu nodes depth-first.
-// Controls and pages with StaticID and flagged menu nodes keep their IDs. Refuses, changing
-// nothing, when a menu node would get an ID beyond 16 bits.
+// Controls and pages with StaticID and flagged menu nodes keep their IDs, and the counter skips
+// the IDs they keep. Refuses, changing nothing, when a menu node would get an ID beyond 16 bits.
 bool RenumberIds(DialogDocument& doc, QString* error = nullptr);
 
 // The container whose creation order the order window edits: the active page when the current

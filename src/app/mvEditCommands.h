@@ -1,0 +1,47 @@
+#pragma once
+// The main window's editing commands on the selected controls: the clipboard (Cut, Copy, Paste,
+// Delete), z-order, hiding, locking, aligning to the grid, and the windows for alignment,
+// unhiding and creation order. The Edit menu, the toolbar and the surface's context menu and
+// keys all run these, and their enabled states are kept here.
+#include <QObject>
+#include <memory>
+
+class TMain;
+class TmvControl;
+class TmvControlClipboard;
+
+class TEditCommands : public QObject {
+    Q_OBJECT
+public:
+    explicit TEditCommands(TMain& main);
+    ~TEditCommands() override;
+
+    TmvControlClipboard& Clipboard() const { return *clipboard_; }
+
+    void Cut();
+    void Copy();
+    void Paste();
+    void Delete();
+    void BringToFront();
+    void SendToBack();
+    void AlignToGrid();
+    void Hide();
+    void Unhide(); // the "Unhide Controls" window
+    void UnhideAll();
+    void Lock(bool locked);
+    void ToggleLockAll();
+    // The alignment dialog on its "Alignment", "Spacing" or "Sizing" page.
+    void OpenAlignDialog(int page);
+    // The creation-order window on the current control's container.
+    void OpenCreationOrder();
+
+    // Cut, Copy and Delete follow the current control; Paste is enabled while the clipboard
+    // holds controls.
+    void CurrentControlChanged(TmvControl* control);
+    void UpdatePaste();
+
+private:
+    void Connect();
+    TMain& main_;
+    std::unique_ptr<TmvControlClipboard> clipboard_;
+};

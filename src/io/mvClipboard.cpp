@@ -1,0 +1,99 @@
+#include "io/mvClipboard.h"
+
+#include <algorithm>
+
+#include "io/mvIniValues.h"
+#include "io/mvProjects.h"
+#include "model/mvTabControl.h"
+#include "model/mvUnits.h"
+#include "surface/mvDeleteSelection.h"
+#include "surface/mvDialogDocument.h"
+
+namespace {
+const QString kPosition = QStringLiteral("Position");
+const QString kOptions = QStringLiteral("Options");
+
+int IntegerField(const QStringList& fields, int index) {
+    return FieldInteger(fields.value(index)).value_or(0);
+}
+
+// Moves the stored copy one paste step further, so that every paste of the same buffer lands
+// beside the one before.
+void ShiftStoredPosition(TmvIniFile& buffer, const QString& section) {
+    const QStringList fields =
+        SplitList(buffer.ReadString(section, kPosition, QStringLiteral("0,0,0,0")), QLatin1Char(','));
+    const int x = IntegerField(fields, 0) + QuantizeX(5);
+    const int y = IntegerField(fields, 1) + QuantizeY(5);
+    buffer.WriteString(section, kPosition,
+                       QStringLiteral("%1,%2,%3,%4")
+                           .arg(x)
+                           .arg(y)
+                           .arg(fields.value(2), fields.value(3)));
+}
+
+// Points the stored copy at the target container; returns the ID it holds.
+int RetargetStoredPage(TmvIniFile& buffer, const QString& section, int page) {
+    const QStringList fields =
+        SplitList(buffer.ReadString(section, kOptions, QStringLiteral("0,0,0,1")), QLatin1Char(','));
+    const int id = IntegerField(fields, 3);
+    buffer.WriteString(section, kOptions,
+                       QStringLiteral("%1,%2,%3,%4")
+                           .arg(IntegerField(fields, 0))
+                           .arg(IntegerField(fields, 1))
+                           .arg(page)
+                           .arg(id));
+    return id;
+}
+} // namespace
+
+void TmvControlClipboard::CopySelection(const DialogDocument& doc) {
+    if (doc.Selection.empty()) return;
+    buffer_.Clear();
+    int n = 0;
+    for (const TmvControl* control : doc.Selection)
+        if (control != doc.TabControl) WriteControlSection(buffer_, *control, ++n);
+    count_ = n;
+}
+
+void TmvControlClipboard::CutSelection(DialogDocument& doc, Prompter* prompt, bool promptTab) {
+    const bool onlyTheTab = std::all_of(doc.Selection.begin(), doc.Selection.end(),
+                                        [&doc](TmvControl* c) { return c == doc.TabControl; });
+    if (onlyTheTab) return;
+    if (doc.TabControl) doc.Deselect(doc.TabControl);
+    CopySelection(doc);
+    DeleteSelection(doc, prompt, promptTab);
+}
+
+int TmvControlClipboard::PasteControls(DialogDocument& doc) {
+    if (count_ == 0) return 0;
+    const int page = doc.TabControl && doc.CurrentControl == doc.TabControl
+                         ? std::max(-1, doc.TabControl->ActivePage)
+                         : -1;
+    doc.ClearSelection();
+    doc.UpdatesSuspended = true;
+    TmvControl* last = nullptr;
+    int pasted = 0;
+    for (int n = 1; n <= count_; ++n) {
+        const QString section = ControlSectionName(n);
+        if (!buffer_.SectionExists(section)) continue;
+        ShiftStoredPosition(buffer_, section);
+        const int id = RetargetStoredPage(buffer_, section, page);
+        const bool idFree = doc.IsIdFree(id);
+        TmvControl* control = ReadControlSection(doc, buffer_, true, n);
+        if (!control) continue; // a section the reader refuses is skipped
+        if (!idFree) {
+            control->SetStaticID(false);
+            control->SetID(doc.NextFreeId());
+        }
+        doc.Select(control);
+        last = control;
+        ++pasted;
+    }
+    doc.UpdatesSuspended = false;
+    if (last) {
+        doc.Modified = true;
+        doc.SetCurrentControl(last);
+    }
+    doc.RepaintSurface();
+    return pasted;
+}

@@ -1,0 +1,221 @@
+#include "surface/mvAlignment.h"
+
+#include <QtGlobal>
+#include <algorithm>
+
+#include "model/mvTabControl.h"
+#include "model/mvUnits.h"
+#include "surface/mvDialogDocument.h"
+
+namespace {
+// The range of a dialog template's coordinates; pixels beyond it come only from typed numbers.
+constexpr qint64 kLowestPosition = -32768;
+constexpr qint64 kHighestPosition = 32767;
+// Amounts beyond this cannot be meant and would overflow the conversion to pixels.
+constexpr int kLargestAmount = 65535;
+
+int ClampPosition(qint64 v) {
+    return int(std::clamp(v, kLowestPosition, kHighestPosition));
+}
+int ClampSize(qint64 v) {
+    return int(std::clamp<qint64>(v, 0, kHighestPosition));
+}
+
+// One direction of the surface: the same arithmetic serves left/width and top/height.
+struct Axis {
+    bool Horizontal;
+    int Position(const TmvControl* c) const { return Horizontal ? c->Left : c->Top; }
+    int Size(const TmvControl* c) const { return Horizontal ? c->Width : c->Height; }
+    int Quantize(qint64 px) const {
+        const int v = ClampPosition(px);
+        return Horizontal ? QuantizeX(v) : QuantizeY(v);
+    }
+    int ToPixels(bool useDbu, int amount) const {
+        const int v = std::clamp(amount, -kLargestAmount, kLargestAmount);
+        return Horizontal ? XToPixelsIf(useDbu, v) : YToPixelsIf(useDbu, v);
+    }
+    int ClientSize(const DialogDocument& doc) const {
+        return Horizontal ? doc.ClientWidth : doc.ClientHeight;
+    }
+    const std::vector<TmvControl*>& Ordered(const TmvAlignLists& lists) const {
+        return Horizontal ? lists.ByLeft : lists.ByTop;
+    }
+    void SetPosition(DialogDocument& doc, TmvControl* c, qint64 v) const {
+        const int p = ClampPosition(v);
+        if (Horizontal)
+            MoveControlTo(doc, c, p, c->Top);
+        else
+            MoveControlTo(doc, c, c->Left, p);
+    }
+    void SetSize(DialogDocument& doc, TmvControl* c, qint64 v) const {
+        const int s = Horizontal ? QuantizeX(ClampSize(v)) : QuantizeY(ClampSize(v));
+        if (s == Size(c)) return;
+        if (Horizontal)
+            c->SetWidth(s);
+        else
+            c->SetHeight(s);
+        doc.Modified = true;
+    }
+};
+constexpr Axis kX{true};
+constexpr Axis kY{false};
+
+std::vector<TmvControl*> OrderedBy(const DialogDocument& doc, const Axis& axis) {
+    std::vector<TmvControl*> list = doc.Selection;
+    std::stable_sort(list.begin(), list.end(), [&axis](TmvControl* a, TmvControl* b) {
+        return axis.Position(a) < axis.Position(b);
+    });
+    return list;
+}
+
+// Lines every selected control up on the reference's side, middle or far side.
+enum class Edge { Near, Middle, Far };
+void AlignEdge(DialogDocument& doc, const Axis& axis, Edge edge) {
+    const TmvControl* reference = doc.SelectedAt(0);
+    const qint64 nearSide = axis.Position(reference);
+    const qint64 size = axis.Size(reference);
+    for (TmvControl* c : doc.Selection) {
+        switch (edge) {
+        case Edge::Near:
+            axis.SetPosition(doc, c, nearSide);
+            break;
+        case Edge::Middle:
+            axis.SetPosition(doc, c, axis.Quantize(nearSide + size / 2 - axis.Size(c) / 2));
+            break;
+        case Edge::Far:
+            axis.SetPosition(doc, c, nearSide + size - axis.Size(c));
+            break;
+        }
+    }
+}
+
+// The span ends at the far side of the last control of the ordered list, even when another
+// control reaches further.
+void CenterGroup(DialogDocument& doc, const TmvAlignLists& lists, const Axis& axis) {
+    const std::vector<TmvControl*>& list = axis.Ordered(lists);
+    if (list.empty()) return;
+    const qint64 first = axis.Position(list.front());
+    const qint64 span = qint64(axis.Position(list.back())) + axis.Size(list.back()) - first;
+    const qint64 delta = (axis.ClientSize(doc) - span) / 2 - first;
+    for (TmvControl* c : list)
+        axis.SetPosition(doc, c, axis.Quantize(axis.Position(c) + delta));
+}
+
+void Space(DialogDocument& doc, const TmvAlignLists& lists, const Axis& axis, TmvSpacing how,
+           int amount) {
+    const std::vector<TmvControl*>& list = axis.Ordered(lists);
+    const qint64 count = qint64(list.size());
+    const auto farSide = [&axis](const TmvControl* c) {
+        return qint64(axis.Position(c)) + axis.Size(c);
+    };
+    switch (how) {
+    case TmvSpacing::NoChange:
+        break;
+    case TmvSpacing::Equal: {
+        if (count < 3) return;
+        const qint64 span = farSide(list.back()) - axis.Position(list.front());
+        qint64 total = 0;
+        for (const TmvControl* c : list)
+            total += axis.Size(c);
+        const qint64 gap = (span - total) / (count - 1);
+        for (qint64 i = 1; i < count - 1; ++i)
+            axis.SetPosition(doc, list[i], axis.Quantize(farSide(list[i - 1]) + gap));
+        break;
+    }
+    case TmvSpacing::Remove:
+        for (qint64 i = 1; i < count; ++i)
+            axis.SetPosition(doc, list[i], farSide(list[i - 1]));
+        break;
+    case TmvSpacing::Increase:
+    case TmvSpacing::Decrease: {
+        const qint64 step =
+            axis.ToPixels(doc.UseDbu, amount) * (how == TmvSpacing::Increase ? 1 : -1);
+        for (qint64 i = 1; i < count; ++i)
+            axis.SetPosition(doc, list[i], axis.Position(list[i]) + i * step);
+        break;
+    }
+    }
+}
+
+void Size(DialogDocument& doc, const Axis& axis, TmvSizing how, int value) {
+    if (how == TmvSizing::NoChange || doc.Selection.empty()) return;
+    int smallest = axis.Size(doc.Selection.front());
+    int largest = smallest;
+    for (const TmvControl* c : doc.Selection) {
+        smallest = std::min(smallest, axis.Size(c));
+        largest = std::max(largest, axis.Size(c));
+    }
+    const qint64 size = how == TmvSizing::ShrinkToSmallest ? smallest
+                        : how == TmvSizing::GrowToLargest  ? largest
+                                                           : value;
+    for (TmvControl* c : doc.Selection)
+        axis.SetSize(doc, c, size);
+}
+} // namespace
+
+TmvAlignLists BuildAlignLists(const DialogDocument& doc) {
+    return {OrderedBy(doc, kX), OrderedBy(doc, kY)};
+}
+
+void AlignSelection(DialogDocument& doc, const TmvAlignLists& lists,
+                    TmvHorizontalAlign horizontal, TmvVerticalAlign vertical) {
+    if (doc.Selection.empty()) return;
+    switch (horizontal) {
+    case TmvHorizontalAlign::NoChange:
+        break;
+    case TmvHorizontalAlign::LeftSides:
+        AlignEdge(doc, kX, Edge::Near);
+        break;
+    case TmvHorizontalAlign::Middles:
+        AlignEdge(doc, kX, Edge::Middle);
+        break;
+    case TmvHorizontalAlign::RightSides:
+        AlignEdge(doc, kX, Edge::Far);
+        break;
+    case TmvHorizontalAlign::Center:
+        CenterGroup(doc, lists, kX);
+        break;
+    }
+    switch (vertical) {
+    case TmvVerticalAlign::NoChange:
+        break;
+    case TmvVerticalAlign::Tops:
+        AlignEdge(doc, kY, Edge::Near);
+        break;
+    case TmvVerticalAlign::Middles:
+        AlignEdge(doc, kY, Edge::Middle);
+        break;
+    case TmvVerticalAlign::Bottoms:
+        AlignEdge(doc, kY, Edge::Far);
+        break;
+    case TmvVerticalAlign::Center:
+        CenterGroup(doc, lists, kY);
+        break;
+    }
+}
+
+void SpaceSelection(DialogDocument& doc, const TmvAlignLists& lists, TmvSpacing horizontal,
+                    int horizontalAmount, TmvSpacing vertical, int verticalAmount) {
+    Space(doc, lists, kY, vertical, verticalAmount);
+    Space(doc, lists, kX, horizontal, horizontalAmount);
+}
+
+void SizeSelection(DialogDocument& doc, TmvSizing width, int widthValue, TmvSizing height,
+                   int heightValue) {
+    Size(doc, kX, width, widthValue);
+    Size(doc, kY, height, heightValue);
+}
+
+void AlignSelectionToGrid(DialogDocument& doc, int stepX, int stepY) {
+    for (TmvControl* c : doc.Selection)
+        MoveControlTo(doc, c, SnapToGrid(c->Left, stepX), SnapToGrid(c->Top, stepY));
+}
+
+void MoveControlTo(DialogDocument& doc, TmvControl* control, int left, int top) {
+    const int dx = left - control->Left;
+    const int dy = top - control->Top;
+    if (dx == 0 && dy == 0) return;
+    control->SetBounds(left, top, control->Width, control->Height);
+    if (control == doc.TabControl) doc.TabControl->MovePageControls(dx, dy);
+    doc.Modified = true;
+}

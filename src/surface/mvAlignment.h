@@ -1,0 +1,43 @@
+#pragma once
+// Lining up, spacing and sizing the selected controls as a group, and aligning them to the grid.
+// The alignment dialog (mvAlignDialog) and the context menu call these; they need no window.
+//
+// Every operation acts on the selection, locked controls included. Positions are kept within a
+// dialog template's 16-bit range and sizes within 0 and that range, whatever number was typed.
+// A tab control that moves takes the controls on its pages along (those not selected
+// themselves), as the mouse and the arrow keys do, so the pages never part from it.
+#include <vector>
+
+class DialogDocument;
+class TmvControl;
+
+enum class TmvHorizontalAlign { NoChange, LeftSides, Middles, RightSides, Center };
+enum class TmvVerticalAlign { NoChange, Tops, Middles, Bottoms, Center };
+enum class TmvSpacing { NoChange, Equal, Remove, Increase, Decrease };
+enum class TmvSizing { NoChange, ShrinkToSmallest, GrowToLargest, Exact };
+
+// The selected controls ordered by left edge (ByLeft) and by top edge (ByTop); controls with
+// equal edges keep their selection order.
+struct TmvAlignLists {
+    std::vector<TmvControl*> ByLeft;
+    std::vector<TmvControl*> ByTop;
+};
+TmvAlignLists BuildAlignLists(const DialogDocument& doc);
+
+// Horizontal first, then vertical. The reference is the first selected control; centring puts
+// the group's span (from the first to the last control of the ordered list) in the middle of
+// the dialog's client area.
+void AlignSelection(DialogDocument& doc, const TmvAlignLists& lists,
+                    TmvHorizontalAlign horizontal, TmvVerticalAlign vertical);
+// Vertical first, then horizontal. The amounts of Increase and Decrease are in dialog units in
+// dialog-unit mode, else in pixels; the first control of the ordered list stays in place.
+void SpaceSelection(DialogDocument& doc, const TmvAlignLists& lists, TmvSpacing horizontal,
+                    int horizontalAmount, TmvSpacing vertical, int verticalAmount);
+// Width first, then height. The exact sizes are in pixels.
+void SizeSelection(DialogDocument& doc, TmvSizing width, int widthValue, TmvSizing height,
+                   int heightValue);
+// Every selected control's left and top to the nearest grid point (steps in pixels); sizes stay.
+void AlignSelectionToGrid(DialogDocument& doc, int stepX, int stepY);
+
+// Moves a control, the tab control with the controls on its pages that are not selected.
+void MoveControlTo(DialogDocument& doc, TmvControl* control, int left, int top);
