@@ -151,3 +151,30 @@ TEST(CreationOrder, ReordersAPageList) {
     EXPECT_TRUE(ApplyCreationOrder(doc, 0, {b, a}));
     EXPECT_EQ(doc.TabControl->Page(0)->Controls, (std::vector<TmvControl*>{b, a}));
 }
+
+// A renumbered entry never takes an ID that a fixed control, page or menu entry keeps.
+TEST(RenumberNoDuplicates, TheCounterSkipsEveryIdAFixedEntryKeeps) {
+    DialogDocument doc;
+    TmvControl* fixed = Place(doc, ctButton, 0, 0, -1, -1);
+    TmvControl* a = Place(doc, ctEdit, 0, 0, -1, -1);
+    TmvControl* b = Place(doc, ctEdit, 0, 0, -1, -1);
+    fixed->ID = 2;
+    fixed->StaticID = true;
+    a->ID = 9;
+    b->ID = 10;
+    auto* tab = static_cast<TmvTab*>(Place(doc, ctTab, 0, 0, -1, -1));
+    tab->AddPage(5)->StaticID = true;
+    tab->AddPage(40);
+    TmvMenuNode* menu = doc.Menu.AddMenuEntry("File", 60, 0, -1);
+    TmvMenuNode* ok = doc.Menu.AddMenuEntry("Close", 4, 0, 60);
+    ok->Data = MenuData(4, kMenuOk);
+    ASSERT_TRUE(RenumberIds(doc));
+    // 1, then 2 is kept (skipped), 3, then 4 and 5 are kept, so the free page takes 6.
+    EXPECT_EQ(fixed->ID, 2);
+    EXPECT_EQ(a->ID, 1);
+    EXPECT_EQ(b->ID, 3);
+    EXPECT_EQ(tab->Page(0)->ID, 5);
+    EXPECT_EQ(tab->Page(1)->ID, 6);
+    EXPECT_EQ(menu->Id(), 7);
+    EXPECT_EQ(ok->Id(), 4);
+}
