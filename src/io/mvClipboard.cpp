@@ -8,6 +8,7 @@
 #include "model/mvUnits.h"
 #include "surface/mvDeleteSelection.h"
 #include "surface/mvDialogDocument.h"
+#include "surface/mvIdServices.h"
 
 namespace {
 const QString kPosition = QStringLiteral("Position");
@@ -73,17 +74,20 @@ int TmvControlClipboard::PasteControls(DialogDocument& doc) {
     doc.UpdatesSuspended = true;
     TmvControl* last = nullptr;
     int pasted = 0;
+    TmvTakenIds ids(doc); // kept up to date below, so a paste of many controls stays linear
     for (int n = 1; n <= count_; ++n) {
         const QString section = ControlSectionName(n);
         if (!buffer_.SectionExists(section)) continue;
         ShiftStoredPosition(buffer_, section);
         const int id = RetargetStoredPage(buffer_, section, page);
-        const bool idFree = doc.IsIdFree(id);
+        const bool idFree = ids.IsFree(id);
         TmvControl* control = ReadControlSection(doc, buffer_, true, n);
         if (!control) continue; // a section the reader refuses is skipped
-        if (!idFree) {
+        if (idFree) {
+            ids.TakeForControl(id);
+        } else {
             control->SetStaticID(false);
-            control->SetID(doc.NextFreeId());
+            control->SetID(ids.TakeNext());
         }
         doc.Select(control);
         last = control;

@@ -24,19 +24,25 @@ bool DialogDocument::IsIdFree(int id) const {
 }
 
 int DialogDocument::NextFreeId() const {
-    // One pass collects the taken IDs, so finding a gap stays linear.
-    QSet<int> taken;
-    for (int i = 0; i < ControlCount(); ++i)
-        if (const int id = ControlAt(i)->ID; id != 0) taken.insert(id);
-    if (TabControl)
-        for (const auto& page : TabControl->Pages)
-            taken.insert(page->ID);
-    for (const TmvMenuNode* node : Menu.NodesDepthFirst())
-        taken.insert(node->Id());
-    int id = FirstIdToTry(Options);
-    while (taken.contains(id))
-        ++id;
-    return id;
+    return TmvTakenIds(*this).TakeNext();
+}
+
+TmvTakenIds::TmvTakenIds(const DialogDocument& doc) : next_(FirstIdToTry(doc.Options)) {
+    // The tab control's own ID is 0 and blocks nothing; no other control blocks 0 either.
+    for (int i = 0; i < doc.ControlCount(); ++i)
+        if (const int id = doc.ControlAt(i)->ID; id != 0) taken_.insert(id);
+    if (doc.TabControl)
+        for (const auto& page : doc.TabControl->Pages)
+            taken_.insert(page->ID);
+    for (const TmvMenuNode* node : doc.Menu.NodesDepthFirst())
+        taken_.insert(node->Id());
+}
+
+int TmvTakenIds::TakeNext() {
+    while (taken_.contains(next_))
+        ++next_;
+    taken_.insert(next_);
+    return next_++;
 }
 
 TmvControl* DialogDocument::FindControlById(int id) const {
