@@ -32,15 +32,17 @@ MAROVEL_BENCH(Clipboard) {
     std::unique_ptr<DialogDocument> doc;
     TmvControlClipboard clipboard;
     report.Figure(QStringLiteral("Copy the selection"), kInput,
-                  MedianMs(5, [&] { clipboard.CopySelection(*doc); }, [&] { doc = SelectedDialog(); }),
+                  MedianMs(
+                      5, [&] { clipboard.CopySelection(*doc); }, [&] { doc = SelectedDialog(); }),
                   100);
     // Every pasted control finds its ID taken and gets a new one.
     report.Figure(QStringLiteral("Paste (IDs repaired)"), kInput,
-                  MedianMs(5, [&] { clipboard.PasteControls(*doc); },
-                           [&] {
-                               doc = SelectedDialog();
-                               clipboard.CopySelection(*doc);
-                           }),
+                  MedianMs(
+                      5, [&] { clipboard.PasteControls(*doc); },
+                      [&] {
+                          doc = SelectedDialog();
+                          clipboard.CopySelection(*doc);
+                      }),
                   100);
 }
 
@@ -52,7 +54,9 @@ MAROVEL_BENCH(AlignmentOperations) {
         lists = BuildAlignLists(*doc);
     };
     report.Figure(QStringLiteral("Build the ordered lists"), kInput,
-                  MedianMs(5, [&] { lists = BuildAlignLists(*doc); }, prepare), 100);
+                  MedianMs(
+                      5, [&] { lists = BuildAlignLists(*doc); }, prepare),
+                  100);
 
     using H = TmvHorizontalAlign;
     using Vt = TmvVerticalAlign;
@@ -64,8 +68,8 @@ MAROVEL_BENCH(AlignmentOperations) {
     };
     for (const auto& [name, how] : aligns)
         report.Figure(QString::fromLatin1(name), kInput,
-                      MedianMs(5, [&] { AlignSelection(*doc, lists, how.first, how.second); },
-                               prepare),
+                      MedianMs(
+                          5, [&] { AlignSelection(*doc, lists, how.first, how.second); }, prepare),
                       100);
 
     const std::pair<const char*, TmvSpacing> spacings[] = {
@@ -76,7 +80,8 @@ MAROVEL_BENCH(AlignmentOperations) {
     };
     for (const auto& [name, how] : spacings)
         report.Figure(QString::fromLatin1(name), kInput,
-                      MedianMs(5, [&] { SpaceSelection(*doc, lists, how, 3, how, 3); }, prepare),
+                      MedianMs(
+                          5, [&] { SpaceSelection(*doc, lists, how, 3, how, 3); }, prepare),
                       100);
 
     const std::pair<const char*, TmvSizing> sizings[] = {
@@ -86,8 +91,12 @@ MAROVEL_BENCH(AlignmentOperations) {
     };
     for (const auto& [name, how] : sizings)
         report.Figure(QString::fromLatin1(name), kInput,
-                      MedianMs(5, [&] { SizeSelection(*doc, how, 40, how, 20); }, prepare), 100);
+                      MedianMs(
+                          5, [&] { SizeSelection(*doc, how, 40, how, 20); }, prepare),
+                      100);
 
     report.Figure(QStringLiteral("Align to grid"), kInput,
-                  MedianMs(5, [&] { AlignSelectionToGrid(*doc, 8, 8); }, prepare), 100);
+                  MedianMs(
+                      5, [&] { AlignSelectionToGrid(*doc, 8, 8); }, prepare),
+                  100);
 }

@@ -87,8 +87,11 @@ TEST(CreationOrderWnd, ArrowsFollowTheChoiceAndMoveBlocks) {
         std::initializer_list<int> rows;
         bool up, down;
     };
-    const Case states[] = {{{}, false, false}, {{0}, false, true}, {{4}, true, false},
-                           {{1, 2}, true, true}, {{0, 4}, false, false}};
+    const Case states[] = {{{}, false, false},
+                           {{0}, false, true},
+                           {{4}, true, false},
+                           {{1, 2}, true, true},
+                           {{0, 4}, false, false}};
     for (const Case& c : states) {
         Choose(window.OrderList, c.rows);
         EXPECT_EQ(window.UpButton->isEnabled(), c.up);
@@ -98,9 +101,9 @@ TEST(CreationOrderWnd, ArrowsFollowTheChoiceAndMoveBlocks) {
     // Entries 2 and 3 (counting from 1) up: they become 1 and 2, still chosen.
     Choose(window.OrderList, {1, 2});
     QTest::mouseClick(window.UpButton, Qt::LeftButton);
-    EXPECT_EQ(Entries(window.OrderList), (QStringList{"edit1: edit", "check1: check",
-                                                      "button1: button", "radio1: radio",
-                                                      "list1: list"}));
+    EXPECT_EQ(Entries(window.OrderList),
+              (QStringList{"edit1: edit", "check1: check", "button1: button", "radio1: radio",
+                           "list1: list"}));
     EXPECT_EQ(Chosen(window.OrderList), (QStringList{"edit1: edit", "check1: check"}));
     EXPECT_FALSE(window.UpButton->isEnabled());
     // Down twice, then OK: the dialog's creation order follows; the z-order does not.

@@ -98,8 +98,8 @@ TEST(MainCommands, CutCopyAndDeleteFollowTheCurrentControlPasteTheClipboard) {
     Shell shell;
     const auto enabled = [&shell] {
         std::vector<bool> states;
-        for (QAction* a : {shell.Main.ccpdCut, shell.Main.ccpdCopy, shell.Main.ccpdPaste,
-                           shell.Main.ccpdDelete})
+        for (QAction* a :
+             {shell.Main.ccpdCut, shell.Main.ccpdCopy, shell.Main.ccpdPaste, shell.Main.ccpdDelete})
             states.push_back(a->isEnabled());
         return states;
     };

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "io/mvIniValues.h"
 #include "io/mvProjects.h"
 #include "model/mvTabControl.h"
 #include "model/mvUnits.h"
 #include "surface/mvDeleteSelection.h"
 #include "surface/mvDialogDocument.h"
 #include "surface/mvIdServices.h"
+#include "surface/mvIniValues.h"
 
 namespace {
 const QString kPosition = QStringLiteral("Position");
@@ -21,21 +21,19 @@ int IntegerField(const QStringList& fields, int index) {
 // Moves the stored copy one paste step further, so that every paste of the same buffer lands
 // beside the one before.
 void ShiftStoredPosition(TmvIniFile& buffer, const QString& section) {
-    const QStringList fields =
-        SplitList(buffer.ReadString(section, kPosition, QStringLiteral("0,0,0,0")), QLatin1Char(','));
+    const QStringList fields = SplitList(
+        buffer.ReadString(section, kPosition, QStringLiteral("0,0,0,0")), QLatin1Char(','));
     const int x = IntegerField(fields, 0) + QuantizeX(5);
     const int y = IntegerField(fields, 1) + QuantizeY(5);
-    buffer.WriteString(section, kPosition,
-                       QStringLiteral("%1,%2,%3,%4")
-                           .arg(x)
-                           .arg(y)
-                           .arg(fields.value(2), fields.value(3)));
+    buffer.WriteString(
+        section, kPosition,
+        QStringLiteral("%1,%2,%3,%4").arg(x).arg(y).arg(fields.value(2), fields.value(3)));
 }
 
 // Points the stored copy at the target container; returns the ID it holds.
 int RetargetStoredPage(TmvIniFile& buffer, const QString& section, int page) {
-    const QStringList fields =
-        SplitList(buffer.ReadString(section, kOptions, QStringLiteral("0,0,0,1")), QLatin1Char(','));
+    const QStringList fields = SplitList(
+        buffer.ReadString(section, kOptions, QStringLiteral("0,0,0,1")), QLatin1Char(','));
     const int id = IntegerField(fields, 3);
     buffer.WriteString(section, kOptions,
                        QStringLiteral("%1,%2,%3,%4")

@@ -67,7 +67,8 @@ TmvSpacing SpacingOf(const QRadioButton* equal, const QRadioButton* remove,
     return TmvSpacing::NoChange;
 }
 
-TmvSizing SizingOf(const QRadioButton* shrink, const QRadioButton* grow, const QRadioButton* exact) {
+TmvSizing SizingOf(const QRadioButton* shrink, const QRadioButton* grow,
+                   const QRadioButton* exact) {
     if (shrink->isChecked()) return TmvSizing::ShrinkToSmallest;
     if (grow->isChecked()) return TmvSizing::GrowToLargest;
     if (exact->isChecked()) return TmvSizing::Exact;
@@ -215,12 +216,10 @@ void TAlignDialog::Apply() {
         case SpacingPage: {
             const TmvSpacing h = SpacingOf(hspEqual, hspRemove, hspIncrease, hspDecrease);
             const TmvSpacing v = SpacingOf(vspEqual, vspRemove, vspIncrease, vspDecrease);
-            SpaceSelection(doc_, lists_, h,
-                           h == TmvSpacing::Decrease ? hspDecreaseNum->Value()
-                                                     : hspIncreaseNum->Value(),
-                           v,
-                           v == TmvSpacing::Decrease ? vspDecreaseNum->Value()
-                                                     : vspIncreaseNum->Value());
+            SpaceSelection(
+                doc_, lists_, h,
+                h == TmvSpacing::Decrease ? hspDecreaseNum->Value() : hspIncreaseNum->Value(), v,
+                v == TmvSpacing::Decrease ? vspDecreaseNum->Value() : vspIncreaseNum->Value());
             break;
         }
         case SizingPage:

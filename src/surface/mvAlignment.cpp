@@ -157,8 +157,8 @@ TmvAlignLists BuildAlignLists(const DialogDocument& doc) {
     return {OrderedBy(doc, kX), OrderedBy(doc, kY)};
 }
 
-void AlignSelection(DialogDocument& doc, const TmvAlignLists& lists,
-                    TmvHorizontalAlign horizontal, TmvVerticalAlign vertical) {
+void AlignSelection(DialogDocument& doc, const TmvAlignLists& lists, TmvHorizontalAlign horizontal,
+                    TmvVerticalAlign vertical) {
     if (doc.Selection.empty()) return;
     switch (horizontal) {
     case TmvHorizontalAlign::NoChange:

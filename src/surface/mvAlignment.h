@@ -27,8 +27,8 @@ TmvAlignLists BuildAlignLists(const DialogDocument& doc);
 // Horizontal first, then vertical. The reference is the first selected control; centring puts
 // the group's span (from the first to the last control of the ordered list) in the middle of
 // the dialog's client area.
-void AlignSelection(DialogDocument& doc, const TmvAlignLists& lists,
-                    TmvHorizontalAlign horizontal, TmvVerticalAlign vertical);
+void AlignSelection(DialogDocument& doc, const TmvAlignLists& lists, TmvHorizontalAlign horizontal,
+                    TmvVerticalAlign vertical);
 // Vertical first, then horizontal. The amounts of Increase and Decrease are in dialog units in
 // dialog-unit mode, else in pixels; the first control of the ordered list stays in place.
 void SpaceSelection(DialogDocument& doc, const TmvAlignLists& lists, TmvSpacing horizontal,

@@ -14,14 +14,17 @@ template <typename Visit> void WalkCreationOrder(const DialogDocument& doc, Visi
     for (TmvControl* control : doc.CreationOrder) {
         auto* tab = dynamic_cast<TmvTab*>(control);
         if (!tab) {
-            visit(control->StaticID, [control](int id) { control->ID = id; }, control->ID);
+            visit(
+                control->StaticID, [control](int id) { control->ID = id; }, control->ID);
             continue;
         }
         for (const auto& page : tab->Pages) {
             TmvTabPage* p = page.get();
-            visit(p->StaticID, [p](int id) { p->ID = id; }, p->ID);
+            visit(
+                p->StaticID, [p](int id) { p->ID = id; }, p->ID);
             for (TmvControl* child : p->Controls)
-                visit(child->StaticID, [child](int id) { child->ID = id; }, child->ID);
+                visit(
+                    child->StaticID, [child](int id) { child->ID = id; }, child->ID);
         }
     }
 }
