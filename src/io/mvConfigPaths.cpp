@@ -5,6 +5,12 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+bool IsInstalledProgramFolder(const QString& folder) {
+    // Installed, under any prefix, the program lives in <prefix>/lib/marovel.
+    return QDir::cleanPath(QDir::fromNativeSeparators(folder))
+        .endsWith(QLatin1String("/lib/marovel"));
+}
+
 QString ConfigFolder() {
     const QString configured = qEnvironmentVariable("MAROVEL_CONFIG_DIR");
     if (!configured.isEmpty()) {
@@ -12,9 +18,12 @@ QString ConfigFolder() {
         return QDir::cleanPath(configured);
     }
     if (QCoreApplication::instance()) {
+        // A program run from its own folder keeps its settings there; an installed one keeps
+        // them per user, even for a user who could write to the installed folder.
         const QString exeFolder = QCoreApplication::applicationDirPath();
         const QFileInfo info(exeFolder);
-        if (info.isDir() && info.isWritable()) return exeFolder;
+        if (info.isDir() && info.isWritable() && !IsInstalledProgramFolder(exeFolder))
+            return exeFolder;
     }
     const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(userFolder);
