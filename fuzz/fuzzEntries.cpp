@@ -201,7 +201,8 @@ void InitFuzzApplication() {
     static int argc = 1;
     static char name[] = "marovel-fuzz";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
+    // Lives until the process ends: destroyed at exit, after Qt's own globals, it would crash.
+    new QApplication(argc, argv);
     RegisterWindowsFonts();
     static QTemporaryDir config;
     qputenv("MAROVEL_CONFIG_DIR", config.path().toUtf8());

@@ -73,7 +73,9 @@ void TmvIniFile::Clear() {
 void TmvIniFile::Parse(const QString& text) {
     Section* current = nullptr;
     for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
-        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+        // Carriage returns at a line's end belong to the line end, however many there are.
+        while (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
         if (line.isEmpty() || line.startsWith(QLatin1Char(';'))) continue;
         const QStringView trimmed = TrimBlanks(line);
         if (trimmed.startsWith(QLatin1Char('[')) && trimmed.endsWith(QLatin1Char(']'))) {
