@@ -76,8 +76,9 @@ void TmvIniFile::Parse(const QString& text) {
         // Carriage returns at a line's end belong to the line end, however many there are.
         while (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';'))) continue;
+        // A comment may be indented, like every other line.
         const QStringView trimmed = TrimBlanks(line);
+        if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char(';'))) continue;
         if (trimmed.startsWith(QLatin1Char('[')) && trimmed.endsWith(QLatin1Char(']'))) {
             // A repeated section name continues the first section of that name.
             current = &FindOrAdd(trimmed.mid(1, trimmed.size() - 2).toString());
