@@ -326,9 +326,7 @@ TEST(MainCommands, FatalErrorHooksSaveTheWorkOnlyWhenModified) {
 namespace {
 TEST(MainCommands, SampleProjectLoadsWithMenuBarAndTheStatusWindowShowsTheLoading) {
     Shell shell;
-    const QString sample =
-        QString::fromLocal8Bit(qgetenv("MAROVEL_SOURCE_DIR")) + QStringLiteral("/docs/sample.mv");
-    ASSERT_TRUE(shell.Main.OpenProject(sample));
+    ASSERT_TRUE(shell.Main.OpenProject(SampleProjectPath()));
     DialogDocument& doc = shell.Doc();
     std::set<int> types;
     for (int i = 0; i < doc.ControlCount(); ++i)

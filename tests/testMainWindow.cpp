@@ -91,10 +91,10 @@ TEST(MainWindow, OnlyCommandsWithWorkBehindThemAreEnabled) {
     for (QAction* action :
          {main.mmExit, main.StatusWindow1, main.mmContents, main.mmHomePage, main.mmAbout,
           main.codeView, main.codeCopy, main.mmDeleteAll, main.mmReorder, main.mmSelectAll,
-          main.expFile, main.actPreview, main.actObjPalette})
+          main.expFile, main.actPreview, main.actObjPalette, main.actMenuEd})
         EXPECT_TRUE(action->isEnabled()) << action->objectName().toStdString();
     for (QAction* action :
-         {main.mmPreferences, main.impFile, main.impClipboard, main.actObjBrowser, main.actMenuEd})
+         {main.mmPreferences, main.impFile, main.impClipboard, main.actObjBrowser})
         EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
 }
 

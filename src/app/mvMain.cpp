@@ -25,6 +25,7 @@
 #include "io/mvProjects.h"
 #include "surface/mvDialogDocument.h"
 #include "surface/mvInteraction.h"
+#include "surface/mvMenuEditor.h"
 
 QList<QPixmap> CutImageStrip(const QString& resource, int size, int count) {
     const QPixmap strip(resource);
@@ -85,7 +86,9 @@ TMain::~TMain() {
         FatalErrorHooks().Prompt = nullptr;
         FatalErrorHooks().SaveRecovery = nullptr;
     }
-    // The surface refers to the document: it goes first.
+    // The menu editor and the surface refer to the document: they go first.
+    if (menuEditor_) delete menuEditor_->Frame();
+    menuEditor_ = nullptr;
     delete surfaceFrame_;
     surfaceFrame_ = nullptr;
     surface_ = nullptr;
@@ -169,8 +172,7 @@ void TMain::CreateActions() {
 
 void TMain::DisableUnbuiltCommands() {
     // Commands whose work has no implementation in this build yet stay visible but disabled.
-    const QList<QAction*> unbuilt = {impFile, impClipboard, mmPreferences, actObjBrowser,
-                                     actMenuEd};
+    const QList<QAction*> unbuilt = {impFile, impClipboard, mmPreferences, actObjBrowser};
     for (QAction* action : unbuilt)
         action->setEnabled(false);
     mmView->actions().first()->setEnabled(false); // the browser's own menu item

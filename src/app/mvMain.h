@@ -24,6 +24,7 @@ class QToolBar;
 class QToolButton;
 class TStatusWindow;
 class TObjPalette;
+class TMenuEditor;
 class THelpWindow;
 
 class TMain : public QMainWindow, public TmvDocumentUi {
@@ -44,6 +45,9 @@ public:
     // The control palette, from the first showing on (mvMainPalette.cpp).
     TObjPalette* ObjPalette() const { return palette_; }
     void ShowObjPalette(bool on);
+    // The menu editor, from the first showing on (mvMainMenuEditor.cpp).
+    TMenuEditor* MenuEditor() const { return menuEditor_; }
+    void ShowMenuEditor(bool on);
     Settings& CurrentSettings() { return settings_; }
 
     // The work of the first showing (later calls do nothing): settings, the surface's place,
@@ -147,6 +151,9 @@ private:
     void CreatePalette();
     void ApplyPaletteSettings();
     void StorePaletteSettings();
+    void CreateMenuEditor();
+    void ApplyMenuEditorSettings();
+    void StoreMenuEditorSettings();
 
     void CreateActions();
     void CreateMenus();
@@ -160,6 +167,7 @@ private:
     QList<QPixmap> toolbarImages_;
     QList<QPixmap> PaletteImages;
     TObjPalette* palette_ = nullptr;
+    TMenuEditor* menuEditor_ = nullptr;
     TStatusWindow* status_ = nullptr;
     QMdiSubWindow* statusFrame_ = nullptr;
     QPointer<THelpWindow> help_;

@@ -11,6 +11,8 @@
 #include "surface/mvDialogDocument.h"
 #include "surface/mvInteraction.h"
 #include "surface/mvMainDialog.h"
+#include "surface/mvMenuBar.h"
+#include "surface/mvMenuEditor.h"
 #include "surface/mvRenumber.h"
 
 void TMain::ConnectDocumentCommands() {
@@ -89,13 +91,14 @@ void TMain::GrabHandlesChanged() {
 }
 
 void TMain::MenuChanged() {
+    if (menuEditor_) menuEditor_->MenuChanged();
     UpdateMenuBarHeight();
 }
 
 void TMain::UpdateMenuBarHeight() {
-    // Until the menu editor's preview measures the bar, a menu takes one bar line: the
-    // classic menu height (19) and its bottom border.
-    constexpr int kOneLineMenuBar = 20;
-    document_->MenuBarHeight = document_->Menu.IsEmpty() ? 0 : kOneLineMenuBar;
+    // The band is as tall as the preview's real bar across the dialog's width; the surface
+    // window grows or shrinks by the change and its client area stays.
+    DialogDocument& doc = *document_;
+    doc.MenuBarHeight = MenuBarHeightOf(doc.Menu, doc.ClientWidth);
     if (surface_) surface_->SyncWithDocument();
 }

@@ -7,6 +7,7 @@
 #include "io/mvProjects.h"
 #include "surface/mvDialogDocument.h"
 #include "surface/mvMainDialog.h"
+#include "surface/mvMenuEditor.h"
 
 void TMain::CreateSession() {
     session_ = std::make_unique<TmvProjectSession>(*document_);
@@ -24,6 +25,7 @@ void TMain::CreateSession() {
         surface_->setUpdatesEnabled(!loading);
         if (!loading) {
             surface_->RebuildGridBitmap();
+            if (menuEditor_) menuEditor_->ProjectLoaded();
             UpdateMenuBarHeight();
         }
     };

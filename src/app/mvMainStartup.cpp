@@ -81,6 +81,7 @@ void TMain::FirstShow() {
     if (started_) return;
     started_ = true;
     CreatePalette();
+    CreateMenuEditor();
     settings_ = LoadSettings(prompt_);
     ApplySettings();
     StartNewProject();
@@ -107,6 +108,7 @@ void TMain::ApplySettings() {
     surface_->SyncWithDocument();
 
     ApplyPaletteSettings();
+    ApplyMenuEditorSettings();
     if (settings_.SaveWindowPos && settings_.Windows.StatusWindow) {
         ApplyToolWindowPlacement(statusFrame_, *settings_.Windows.StatusWindow);
     }
@@ -127,6 +129,7 @@ void TMain::StoreWindowPlacements() {
                                       at.y() + document_->ClientHeight, 1);
     w.StatusWindow = ToolWindowPlacement(statusFrame_);
     StorePaletteSettings();
+    StoreMenuEditorSettings();
 }
 
 void TMain::closeEvent(QCloseEvent* event) {

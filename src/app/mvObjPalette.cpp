@@ -17,7 +17,7 @@ constexpr int kButton = 27;
 // Picture of each type in the palette images, in type order.
 constexpr std::array<int, kControlTypeCount> kPictures = {0, 4, 1, 10, 3, 2, 9, 8, 7, 11, 6, 5};
 // Where the floating window sits inside the frame until a placement is stored.
-constexpr int kFloatLeft = 540;
+constexpr int kFloatLeft = 530;
 constexpr int kFloatTop = 20;
 
 Qt::ToolBarArea DockArea(int orientation) {

@@ -12,6 +12,7 @@
 #include "model/mvControls.h"
 #include "model/mvPaintHelpers.h"
 #include "surface/mvDialogDocument.h"
+#include "surface/mvMenuBar.h"
 #include "surface/mvSettingsRecord.h"
 
 TMainDialog::TMainDialog(DialogDocument& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
@@ -19,6 +20,7 @@ TMainDialog::TMainDialog(DialogDocument& doc, QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     doc_.View = this;
+    installEventFilter(new TmvMenuBarClickFilter(doc_, this));
     SyncWithDocument();
     RebuildGridBitmap();
 }
@@ -112,19 +114,7 @@ void TMainDialog::paintEvent(QPaintEvent* event) {
 }
 
 void TMainDialog::PaintMenuBar(QPainter& painter) const {
-    const TmvSystemColors& c = options_.Colors;
-    const int h = ClientTop();
-    const int w = width();
-    painter.fillRect(0, 0, w, h, c.Face);
-    painter.fillRect(0, 0, w, 1, c.Shadow);
-    painter.fillRect(0, 1, w, 1, c.Highlight);
-    if (h >= 3) painter.fillRect(0, h - 3, w, 1, c.Shadow);
-    if (h >= 2) painter.fillRect(0, h - 2, w, 1, c.Highlight);
-    // The classic menu font: Tahoma at 8 points.
-    QFont menuFont(QStringLiteral("Tahoma"));
-    menuFont.setPixelSize(11);
-    DrawText(painter, QRect(0, 0, w, h), Qt::AlignCenter | Qt::TextSingleLine,
-             QStringLiteral("Menu Bar"), menuFont, c.ButtonText);
+    PaintMenuBarBand(painter, MenuBarBandRect(width(), ClientTop()), options_.Colors);
 }
 
 void TMainDialog::keyPressEvent(QKeyEvent* event) {

@@ -5,6 +5,12 @@
 #include "support/testRecordingPrompter.h"
 #include "surface/mvDialogDocument.h"
 
+// The sample project of the source tree, with every control type, tab pages and a menu.
+inline QString SampleProjectPath() {
+    return QString::fromLocal8Bit(qgetenv("MAROVEL_SOURCE_DIR")) +
+           QStringLiteral("/docs/sample.mv");
+}
+
 struct Shell {
     RecordingPrompter Prompt;
     ScriptedFiles Files;

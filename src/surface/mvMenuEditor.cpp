@@ -1,0 +1,449 @@
+#include "surface/mvMenuEditor.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSet>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <cmath>
+#include <optional>
+
+#include "model/mvEdits.h"
+#include "surface/mvDialogDocument.h"
+#include "surface/mvMenuEditing.h"
+#include "surface/mvMenuPreview.h"
+#include "surface/mvMenuTree.h"
+
+namespace {
+// The preview's place inside the panel.
+constexpr int kPreviewMargin = 10;
+constexpr int kScrollMaximum = 100;
+
+// What a typed text becomes: a TAB character as the two characters that stand for it, line
+// breaks as blanks; none when nothing but blanks and TABs is left.
+std::optional<QString> CleanMenuText(QString text) {
+    text.replace(QLatin1Char('\t'), QStringLiteral("\\t"));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    const QString bare = QString(text).replace(QStringLiteral("\\t"), QString()).trimmed();
+    if (bare.isEmpty()) return std::nullopt;
+    return text;
+}
+} // namespace
+
+TMenuEditor::TMenuEditor(DialogDocument& doc, QMdiArea* mdi) : doc_(doc) {
+    setObjectName(QStringLiteral("MenuEditor"));
+    setWindowTitle(QStringLiteral("Menu Düzenliyici"));
+    CreateControls();
+    resize(460, 430);
+    if (mdi) {
+        frame_ = mdi->addSubWindow(this,
+                                   Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+        frame_->setAttribute(Qt::WA_DeleteOnClose, false);
+        frame_->hide();
+    }
+    Reload();
+}
+
+TMenuEditor::~TMenuEditor() {
+    // The tree's items go with it; the panel must not look at the document meanwhile.
+    meItems->blockSignals(true);
+}
+
+void TMenuEditor::CreateControls() {
+    meItems = new QTreeWidget(this);
+    meItems->setObjectName(QStringLiteral("meItems"));
+    meItems->setHeaderHidden(true);
+    meItems->setColumnCount(1);
+    meItems->setEditTriggers(QAbstractItemView::EditKeyPressed);
+    meItems->setSelectionMode(QAbstractItemView::SingleSelection);
+    meItems->setMinimumWidth(100);
+
+    const auto button = [this](const char* name, const QString& caption) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QString::fromLatin1(name));
+        return b;
+    };
+    meNewMenu = button("meNewMenu", QStringLiteral("Yeni Ekle"));
+    meNewItem = button("meNewItem", QStringLiteral("Item Ekle"));
+    meDelete = button("meDelete", QStringLiteral("Sil"));
+    btnMoveUp = button("btnMoveUp", QStringLiteral("Yukarı Al"));
+    btnMoveDown = button("btnMoveDown", QStringLiteral("Aşşağı Al"));
+    meNewItem->setEnabled(false);
+    meDelete->setEnabled(false);
+
+    PropsGroup = new QGroupBox(QStringLiteral("Görüntü Ayarları"), this);
+    PropsOK = new QCheckBox(QStringLiteral("'ok' Stili"), PropsGroup);
+    PropsOK->setObjectName(QStringLiteral("PropsOK"));
+    PropsCancel = new QCheckBox(QStringLiteral("'cancel' Stili"), PropsGroup);
+    PropsCancel->setObjectName(QStringLiteral("PropsCancel"));
+    PropsStaticID = new QCheckBox(QStringLiteral("Use ID:"), PropsGroup);
+    PropsStaticID->setObjectName(QStringLiteral("PropsStaticID"));
+    PropsID = new TmvNumberEdit(PropsGroup);
+    PropsID->setObjectName(QStringLiteral("PropsID"));
+    PropsID->SetRange(1, 3000);
+    PropsID->SetValue(1);
+    PropsID->setMaximumWidth(60);
+    PropsID->installEventFilter(this);
+
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* b : {meNewMenu, meNewItem, meDelete})
+        buttons->addWidget(b);
+    buttons->addStretch(1);
+    buttons->addWidget(btnMoveUp);
+    buttons->addWidget(btnMoveDown);
+
+    auto* props = new QVBoxLayout(PropsGroup);
+    props->addWidget(PropsOK);
+    props->addWidget(PropsCancel);
+    auto* idRow = new QHBoxLayout;
+    idRow->addWidget(PropsStaticID);
+    idRow->addWidget(PropsID);
+    props->addLayout(idRow);
+    props->addStretch(1);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(meItems, 1);
+    top->addLayout(buttons);
+    top->addWidget(PropsGroup);
+
+    mePanel = new QWidget(this);
+    mePanel->setObjectName(QStringLiteral("mePanel"));
+    mePanel->setMinimumHeight(40);
+    mePanel->installEventFilter(this);
+    preview_ = new TMenuPreview(mePanel);
+    preview_->move(kPreviewMargin, kPreviewMargin);
+    meScroll = new QScrollBar(Qt::Horizontal, this);
+    meScroll->setObjectName(QStringLiteral("meScroll"));
+    meScroll->setRange(0, kScrollMaximum);
+    meScroll->hide();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(mePanel, 1);
+    layout->addWidget(meScroll);
+
+    connect(meNewMenu, &QPushButton::clicked, this, &TMenuEditor::meNewMenuClick);
+    connect(meNewItem, &QPushButton::clicked, this, &TMenuEditor::meNewItemClick);
+    connect(meDelete, &QPushButton::clicked, this, &TMenuEditor::meDeleteClick);
+    connect(btnMoveUp, &QPushButton::clicked, this, &TMenuEditor::btnMoveUpClick);
+    connect(btnMoveDown, &QPushButton::clicked, this, &TMenuEditor::btnMoveDownClick);
+    connect(meItems, &QTreeWidget::currentItemChanged, this, [this] { RefreshPanel(); });
+    connect(meItems, &QTreeWidget::itemChanged, this, &TMenuEditor::ItemRenamed);
+    connect(PropsStaticID, &QCheckBox::toggled, this,
+            [this](bool on) { FlagClicked(kMenuFixedId, on); });
+    connect(PropsOK, &QCheckBox::toggled, this, [this](bool on) { FlagClicked(kMenuOk, on); });
+    connect(PropsCancel, &QCheckBox::toggled, this,
+            [this](bool on) { FlagClicked(kMenuCancel, on); });
+    connect(PropsID, &TmvNumberEdit::NeedsUpdate, this, [this] { IdCommitted(); });
+    connect(meScroll, &QScrollBar::valueChanged, this, [this] { ApplyScroll(); });
+    connect(preview_, &TMenuPreview::Activated, this, [this] {
+        if (frame_) frame_->raise();
+        preview_->raise();
+    });
+}
+
+// --- The tree ---------------------------------------------------------------------------------
+
+TmvMenuNode* TMenuEditor::NodeOf(const QTreeWidgetItem* item) {
+    if (!item) return nullptr;
+    return reinterpret_cast<TmvMenuNode*>(item->data(0, Qt::UserRole).value<quintptr>());
+}
+
+TmvMenuNode* TMenuEditor::SelectedNode() const {
+    TmvMenuNode* node = NodeOf(meItems->currentItem());
+    return node && doc_.Menu.Contains(node) ? node : nullptr;
+}
+
+void TMenuEditor::SelectNode(const TmvMenuNode* node) {
+    meItems->setCurrentItem(node ? items_.value(node) : nullptr);
+    RefreshPanel();
+}
+
+void TMenuEditor::Reload() {
+    ++reloads_;
+    const TmvMenuNode* selected = NodeOf(meItems->currentItem());
+    QSet<const TmvMenuNode*> expanded;
+    for (auto it = items_.cbegin(); it != items_.cend(); ++it)
+        if (it.value()->isExpanded()) expanded.insert(it.key());
+
+    meItems->blockSignals(true);
+    meItems->clear();
+    items_.clear();
+    QList<QTreeWidgetItem*> tops;
+    std::vector<QTreeWidgetItem*> parents;
+    doc_.Menu.ForEachDepthFirst([&](TmvMenuNode* node, int depth) {
+        parents.resize(size_t(depth));
+        auto* item = depth == 0 ? new QTreeWidgetItem : new QTreeWidgetItem(parents.back());
+        item->setText(0, node->Text);
+        item->setData(0, Qt::UserRole, QVariant::fromValue(quintptr(node)));
+        item->setFlags(item->flags() | Qt::ItemIsEditable);
+        if (depth == 0) tops << item;
+        parents.push_back(item);
+        items_.insert(node, item);
+        return true;
+    });
+    meItems->addTopLevelItems(tops);
+    for (const TmvMenuNode* node : expanded)
+        if (QTreeWidgetItem* item = items_.value(node)) item->setExpanded(true);
+    if (QTreeWidgetItem* item = items_.value(selected)) meItems->setCurrentItem(item);
+    meItems->blockSignals(false);
+
+    RebuildPreview();
+    RefreshPanel();
+}
+
+void TMenuEditor::MenuChanged() {
+    // A rename in progress finishes the view itself.
+    if (renaming_) return;
+    Reload();
+}
+
+void TMenuEditor::ProjectLoaded() {
+    Reload();
+    meItems->expandAll();
+    SelectNode(doc_.Menu.IsEmpty() ? nullptr : doc_.Menu.TopLevel().front().get());
+}
+
+void TMenuEditor::AfterEdit(const TmvMenuNode* select) {
+    // The main window has the tree reloaded when the document tells it; else it is done here.
+    if (reloads_ == commandStart_) Reload();
+    SelectNode(select);
+    RebuildPreview();
+    emit MenuBarMayHaveChanged();
+}
+
+// --- Commands ---------------------------------------------------------------------------------
+
+void TMenuEditor::meNewMenuClick() {
+    commandStart_ = reloads_;
+    QString error;
+    TmvMenuNode* node = NewMenu(doc_, &error);
+    if (!node) {
+        if (Warn) Warn(QStringLiteral("ID Warning"), error);
+        return;
+    }
+    AfterEdit(node);
+}
+
+void TMenuEditor::meNewItemClick() {
+    commandStart_ = reloads_;
+    TmvMenuNode* parent = SelectedNode();
+    if (!CanAddMenuItem(parent)) return;
+    QString error;
+    TmvMenuNode* node = NewMenuItem(doc_, parent, &error);
+    if (!node) {
+        if (Warn) Warn(QStringLiteral("ID Warning"), error);
+        return;
+    }
+    AfterEdit(node);
+    if (QTreeWidgetItem* item = items_.value(parent)) item->setExpanded(true);
+}
+
+void TMenuEditor::meDeleteClick() {
+    commandStart_ = reloads_;
+    TmvMenuNode* node = SelectedNode();
+    if (!node) return;
+    // The neighbour that takes the selection: the next sibling, else the previous, else the
+    // parent, else nothing.
+    const auto& siblings = doc_.Menu.Siblings(node);
+    const int index = doc_.Menu.IndexInSiblings(node);
+    const TmvMenuNode* next = nullptr;
+    if (index + 1 < int(siblings.size()))
+        next = siblings[size_t(index + 1)].get();
+    else if (index > 0)
+        next = siblings[size_t(index - 1)].get();
+    else
+        next = node->Parent;
+    // A rename still open on the node ends without being taken.
+    meItems->closePersistentEditor(meItems->currentItem());
+    DeleteMenuNode(doc_, node);
+    AfterEdit(next);
+}
+
+void TMenuEditor::btnMoveUpClick() {
+    commandStart_ = reloads_;
+    TmvMenuNode* node = SelectedNode();
+    if (!PanelReady || !node || !MoveMenuNodeUp(doc_, node)) return;
+    AfterEdit(node);
+    if (QTreeWidgetItem* item = items_.value(node)) item->setExpanded(true);
+}
+
+void TMenuEditor::btnMoveDownClick() {
+    commandStart_ = reloads_;
+    TmvMenuNode* node = SelectedNode();
+    if (!PanelReady || !node || !MoveMenuNodeDown(doc_, node)) return;
+    AfterEdit(node);
+    if (QTreeWidgetItem* item = items_.value(node)) item->setExpanded(true);
+}
+
+void TMenuEditor::RenameSelected(const QString& text) {
+    if (QTreeWidgetItem* item = meItems->currentItem()) item->setText(0, text);
+}
+
+void TMenuEditor::ItemRenamed(QTreeWidgetItem* item) {
+    TmvMenuNode* node = NodeOf(item);
+    if (renaming_ || !node || !doc_.Menu.Contains(node) || items_.value(node) != item) return;
+    const std::optional<QString> text = CleanMenuText(item->text(0));
+    if (!text) {
+        meItems->blockSignals(true);
+        item->setText(0, node->Text);
+        meItems->blockSignals(false);
+        if (Warn)
+            Warn(QStringLiteral("Menu Editor"),
+                 QStringLiteral("A menu entry needs a text other than blanks and TABs; it keeps "
+                                "\"%1\".")
+                     .arg(node->Text));
+        return;
+    }
+    if (*text != item->text(0)) {
+        meItems->blockSignals(true);
+        item->setText(0, *text);
+        meItems->blockSignals(false);
+    }
+    renaming_ = true;
+    RenameMenuNode(doc_, node, *text);
+    renaming_ = false;
+    RefreshPanel();
+    RebuildPreview();
+    emit MenuBarMayHaveChanged();
+}
+
+void TMenuEditor::FlagClicked(quint32 flag, bool on) {
+    commandStart_ = reloads_;
+    TmvMenuNode* node = SelectedNode();
+    if (!PanelReady || !node) return;
+    SetMenuNodeFlag(doc_, node, flag, on);
+    AfterEdit(node);
+}
+
+void TMenuEditor::IdCommitted() {
+    commandStart_ = reloads_;
+    TmvMenuNode* node = SelectedNode();
+    if (!PanelReady || !node || !PropsID->isEnabled() || !PropsID->isModified()) return;
+    PropsID->setModified(false);
+    const int id = PropsID->Value();
+    if (id == node->Id()) {
+        PropsID->SetValue(id);
+        return;
+    }
+    QString message;
+    if (!SetMenuNodeId(doc_, node, id, &message)) {
+        PropsID->SetValue(node->Id());
+        if (Warn) Warn(QStringLiteral("ID Warning"), message);
+        return;
+    }
+    AfterEdit(node);
+}
+
+// --- The panel --------------------------------------------------------------------------------
+
+void TMenuEditor::RefreshPanel() {
+    PanelReady = false;
+    const TmvMenuNode* node = SelectedNode();
+    meNewItem->setEnabled(CanAddMenuItem(node));
+    meDelete->setEnabled(node != nullptr);
+    PropsOK->setEnabled(CanTakeResultStyle(node));
+    PropsCancel->setEnabled(CanTakeResultStyle(node));
+    PropsStaticID->setEnabled(node != nullptr);
+    PropsStaticID->setChecked(false);
+    PropsID->setEnabled(false);
+    PropsID->clear();
+    PropsOK->setChecked(node && node->HasFlag(kMenuOk));
+    PropsCancel->setChecked(node && node->HasFlag(kMenuCancel));
+    if (node) {
+        PropsStaticID->setChecked(node->HasFlag(kMenuFixedId));
+        PropsID->setEnabled(node->HasFlag(kMenuFixedId));
+        PropsID->SetValue(node->Id());
+    }
+    const int index = node ? doc_.Menu.IndexInSiblings(node) : -1;
+    btnMoveUp->setEnabled(node && index > 0);
+    btnMoveDown->setEnabled(node && index + 1 < int(doc_.Menu.Siblings(node).size()));
+    PanelReady = true;
+}
+
+// --- The preview ------------------------------------------------------------------------------
+
+void TMenuEditor::RebuildPreview() {
+    preview_->RebuildMenu(doc_.Menu);
+}
+
+void TMenuEditor::SetSurfaceFrame(QWidget* frame, QWidget* surface) {
+    if (surfaceFrame_) surfaceFrame_->removeEventFilter(this);
+    surfaceFrame_ = frame;
+    surface_ = surface;
+    if (surfaceFrame_) surfaceFrame_->installEventFilter(this);
+    FollowSurface();
+}
+
+void TMenuEditor::FollowSurface() {
+    if (!surfaceFrame_) return;
+    const QString caption = surface_ ? surface_->windowTitle() : doc_.Title;
+    // A window of the frame's own gets the application's icon; only one set on the surface
+    // counts.
+    const QIcon icon = surface_ && surface_->testAttribute(Qt::WA_SetWindowIcon)
+                           ? surface_->windowIcon()
+                           : QIcon();
+    preview_->FollowSurface(surfaceFrame_->size(), doc_.ClientWidth, caption, icon);
+    ApplyScroll();
+}
+
+void TMenuEditor::ApplyScroll() {
+    const int surfaceWidth = preview_->width();
+    const int panelWidth = mePanel->width();
+    meScroll->setVisible(surfaceWidth + 2 * kPreviewMargin >= panelWidth);
+    int x = kPreviewMargin;
+    if (meScroll->isVisibleTo(this)) {
+        const double share = double(meScroll->value()) / meScroll->maximum();
+        x = kPreviewMargin -
+            int(std::lround(share * (surfaceWidth - panelWidth + 2 * kPreviewMargin)));
+    }
+    preview_->move(x, preview_->y());
+}
+
+// --- Window -----------------------------------------------------------------------------------
+
+void TMenuEditor::closeEvent(QCloseEvent* event) {
+    // Closing only hides the editor.
+    event->ignore();
+    if (frame_) frame_->hide();
+    hide();
+    emit ShownChanged(false);
+}
+
+void TMenuEditor::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    ApplyScroll();
+}
+
+void TMenuEditor::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    FollowSurface();
+}
+
+bool TMenuEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == surfaceFrame_ &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::WindowTitleChange ||
+         event->type() == QEvent::WindowIconChange)) {
+        FollowSurface();
+        if (event->type() == QEvent::Resize) emit MenuBarMayHaveChanged();
+    } else if (watched == mePanel && event->type() == QEvent::Resize) {
+        ApplyScroll();
+    } else if (watched == PropsID && event->type() == QEvent::KeyPress &&
+               static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        if (const TmvMenuNode* node = SelectedNode()) {
+            PropsID->SetValue(node->Id());
+            PropsID->setModified(false);
+            PropsID->selectAll();
+        }
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,158 @@
+#include "surface/mvMenuPreview.h"
+
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+
+#include "model/mvPaintHelpers.h"
+#include "surface/mvMenuTree.h"
+
+TMenuPreview::TMenuPreview(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("MenuPreview"));
+    setWindowTitle(QStringLiteral("Menu Görünümü"));
+    setFocusPolicy(Qt::NoFocus);
+    resize(330, 270);
+}
+
+TMenuPreview::~TMenuPreview() = default;
+
+int TMenuPreview::FrameWidth() const {
+    return style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+}
+
+int TMenuPreview::CaptionHeight() const {
+    QStyleOptionTitleBar option;
+    option.initFrom(this);
+    return style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, this);
+}
+
+QRect TMenuPreview::BarRect() const {
+    const int fw = FrameWidth();
+    return QRect(fw, fw + CaptionHeight(), clientWidth_, layout_.Height);
+}
+
+void TMenuPreview::RebuildMenu(const TmvMenuTree& menu) {
+    for (const auto& popup : menus_)
+        if (popup) popup->close();
+    menus_.clear();
+    captions_ = MenuBarCaptions(menu);
+    for (const auto& top : menu.TopLevel()) {
+        if (!top->HasChildren()) {
+            menus_.emplace_back();
+            continue;
+        }
+        auto root = std::make_unique<QMenu>();
+        // Each level's menu, deepest last; the walk below the menu stays off the call stack.
+        std::vector<std::pair<const TmvMenuNode*, QMenu*>> open{{top.get(), root.get()}};
+        std::vector<std::pair<const TmvMenuNode*, size_t>> walk{{top.get(), 0}};
+        while (!walk.empty()) {
+            auto& [node, next] = walk.back();
+            if (next >= node->Children.size()) {
+                walk.pop_back();
+                open.pop_back();
+                continue;
+            }
+            const TmvMenuNode* child = node->Children[next++].get();
+            QMenu* into = open.back().second;
+            const QString text = MenuTextForTable(child->Text);
+            if (child->HasChildren()) {
+                QMenu* sub = into->addMenu(text);
+                open.emplace_back(child, sub);
+                walk.emplace_back(child, 0);
+            } else if (child->Text == QLatin1String("-")) {
+                into->addSeparator();
+            } else {
+                into->addAction(text);
+            }
+        }
+        menus_.push_back(std::move(root));
+    }
+    Relayout();
+}
+
+void TMenuPreview::FollowSurface(const QSize& outerSize, int clientWidth, const QString& caption,
+                                 const QIcon& icon) {
+    clientWidth_ = clientWidth;
+    caption_ = caption;
+    icon_ = icon;
+    resize(outerSize);
+    Relayout();
+}
+
+void TMenuPreview::Relayout() {
+    layout_ = LayoutMenuBar(captions_, clientWidth_);
+    update();
+}
+
+QMenu* TMenuPreview::EntryMenu(int index) const {
+    if (index < 0 || index >= int(menus_.size())) return nullptr;
+    return menus_[size_t(index)].get();
+}
+
+void TMenuPreview::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const TmvSystemColors c = SystemColors();
+    p.fillRect(rect(), c.Face);
+    const int fw = FrameWidth();
+
+    QStyleOptionFrame frame;
+    frame.initFrom(this);
+    frame.lineWidth = fw;
+    frame.state |= QStyle::State_Active;
+    style()->drawPrimitive(QStyle::PE_FrameWindow, &frame, &p, this);
+
+    QStyleOptionTitleBar title;
+    title.initFrom(this);
+    title.rect = QRect(fw, fw, width() - 2 * fw, CaptionHeight());
+    title.text = caption_;
+    title.icon = icon_;
+    // The surface's own title bar: its icon (when it has one) and caption.
+    title.titleBarFlags = Qt::SubWindow | Qt::WindowTitleHint;
+    title.subControls = QStyle::SC_TitleBarLabel;
+    if (!icon_.isNull()) {
+        title.titleBarFlags |= Qt::WindowSystemMenuHint;
+        title.subControls |= QStyle::SC_TitleBarSysMenu;
+    }
+    title.state |= QStyle::State_Active;
+    title.titleBarState = Qt::WindowActive;
+    style()->drawComplexControl(QStyle::CC_TitleBar, &title, &p, this);
+
+    const QRect bar = BarRect();
+    if (bar.isEmpty()) return;
+    p.fillRect(bar, c.Face);
+    const QFont font = MenuBarFont();
+    for (size_t i = 0; i < layout_.Items.size(); ++i)
+        DrawText(p, layout_.Items[i].translated(bar.topLeft()),
+                 Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextSingleLine, captions_[int(i)],
+                 font, c.ButtonText);
+    // The line Windows draws between the bar and the client area.
+    p.fillRect(bar.left(), bar.bottom(), bar.width(), 1, c.Face.darker(110));
+}
+
+void TMenuPreview::mousePressEvent(QMouseEvent* event) {
+    emit Activated();
+    if (event->button() != Qt::LeftButton) return;
+    const QPoint at = event->position().toPoint() - BarRect().topLeft();
+    for (size_t i = 0; i < layout_.Items.size(); ++i) {
+        if (!layout_.Items[i].contains(at)) continue;
+        if (QMenu* popup = EntryMenu(int(i)))
+            popup->popup(
+                mapToGlobal(layout_.Items[i].bottomLeft() + BarRect().topLeft() + QPoint(0, 1)));
+        return;
+    }
+}
+
+void TMenuPreview::mouseDoubleClickEvent(QMouseEvent*) {
+    emit Activated();
+}
+
+void TMenuPreview::keyPressEvent(QKeyEvent* event) {
+    event->accept();
+}
+
+void TMenuPreview::keyReleaseEvent(QKeyEvent* event) {
+    event->accept();
+}
