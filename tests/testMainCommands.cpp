@@ -37,10 +37,7 @@
 
 namespace {
 QStringList Questions(const RecordingPrompter& prompt) {
-    QStringList captions;
-    for (const auto& m : prompt.Messages)
-        if (m.Kind == QLatin1String("Question")) captions << m.Caption;
-    return captions;
+    return MessageCaptions(prompt, QStringLiteral("Question"));
 }
 
 TEST(MainCommands, DeleteAllAsksWhenPromptAllIsOn) {

@@ -88,13 +88,13 @@ TEST(MainWindow, EditCommandsStartDisabled) {
 
 TEST(MainWindow, OnlyCommandsWithWorkBehindThemAreEnabled) {
     TMain main;
-    for (QAction* action :
-         {main.mmExit, main.StatusWindow1, main.mmContents, main.mmHomePage, main.mmAbout,
-          main.codeView, main.codeCopy, main.mmDeleteAll, main.mmReorder, main.mmSelectAll,
-          main.expFile, main.actPreview, main.actObjPalette, main.actMenuEd})
+    for (QAction* action : {main.mmExit, main.StatusWindow1, main.mmContents, main.mmHomePage,
+                            main.mmAbout, main.codeView, main.codeCopy, main.mmDeleteAll,
+                            main.mmReorder, main.mmSelectAll, main.expFile, main.actPreview,
+                            main.actObjPalette, main.actMenuEd, main.impFile, main.impClipboard})
         EXPECT_TRUE(action->isEnabled()) << action->objectName().toStdString();
-    for (QAction* action :
-         {main.mmPreferences, main.impFile, main.impClipboard, main.actObjBrowser})
+    EXPECT_TRUE(main.importButton->isEnabled());
+    for (QAction* action : {main.mmPreferences, main.actObjBrowser})
         EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
 }
 

@@ -67,6 +67,7 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
         statusFrame_->raise();
     });
     connect(status_, &TStatusWindow::HideRequested, statusFrame_, &QWidget::hide);
+    PlaceToolWindows();
 
     UpdateTitle(QString());
     RebuildRecentMenu();
@@ -74,6 +75,7 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
     SetInteraction(nullptr, nullptr);
     CreateDocument();
     CreateSession();
+    CreateImportWindows();
     ConnectDocumentCommands();
     ConnectProjectCommands();
     ApplyStoredMainPlacement();
@@ -172,11 +174,10 @@ void TMain::CreateActions() {
 
 void TMain::DisableUnbuiltCommands() {
     // Commands whose work has no implementation in this build yet stay visible but disabled.
-    const QList<QAction*> unbuilt = {impFile, impClipboard, mmPreferences, actObjBrowser};
+    const QList<QAction*> unbuilt = {mmPreferences, actObjBrowser};
     for (QAction* action : unbuilt)
         action->setEnabled(false);
     mmView->actions().first()->setEnabled(false); // the browser's own menu item
-    importButton->setEnabled(false);
 }
 
 void TMain::CreateMenus() {

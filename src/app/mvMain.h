@@ -6,7 +6,10 @@
 #include <QStringList>
 #include <memory>
 
+#include "app/mvWindowPlacement.h"
+#include "io/mvImport.h"
 #include "io/mvSettings.h"
+#include "surface/mvControlDefaults.h"
 #include "surface/mvSurfaceView.h"
 
 class DialogDocument;
@@ -15,6 +18,9 @@ class FileChooser;
 class Prompter;
 class TCodeDialog;
 class TEditCommands;
+class TConfigDialog;
+class TImportFile;
+class TImportForm;
 class TMainDialog;
 class QAction;
 class QMdiArea;
@@ -48,7 +54,20 @@ public:
     // The menu editor, from the first showing on (mvMainMenuEditor.cpp).
     TMenuEditor* MenuEditor() const { return menuEditor_; }
     void ShowMenuEditor(bool on);
+    TConfigDialog* ConfigDialog() const { return configDialog_; }
+    TImportFile* ImportFileWindow() const { return importFile_; }
+    TImportForm* ImportFormWindow() const { return importForm_; }
     Settings& CurrentSettings() { return settings_; }
+    // The live per-type defaults that new controls receive ("defaults.ini").
+    ControlDefaultsSet& ControlDefaultsRecords() { return controlDefaults_; }
+    // The tool windows whose placements are restored at start-up and stored at close; a new
+    // tool window adds itself here under its [Windows] key.
+    TmvPlacedWindows& PlacedWindows() { return placedWindows_; }
+
+    // Makes the settings take effect at once: the document's options, the project commands'
+    // folder and status rule, the surface's grid and painting, the windows' font. Run at
+    // start-up and whenever the preferences are applied.
+    void ApplySettings();
 
     // The work of the first showing (later calls do nothing): settings, the surface's place,
     // the recent list, a new project.
@@ -69,6 +88,13 @@ public:
     void SelectAllCommand();
     // Clipboard, z-order, hiding, locking, alignment and creation order.
     TEditCommands& EditCommands() const { return *editCommands_; }
+    // The import windows, shown modally; and the import they run: a new project (after the save
+    // question) filled from the table's lines.
+    void ImportFileCommand();
+    void ImportClipboardCommand();
+    TmvImportResult ImportLines(const QStringList& lines);
+    // The preferences, shown modally.
+    void PreferencesCommand();
 
     // TmvDocumentUi
     void CurrentControlChanged(TmvControl* control) override;
@@ -141,9 +167,15 @@ private:
     void CreateSession();
     void ConnectProjectCommands();
     void ConnectDocumentCommands();
+    void CreateImportWindows();
     void ApplyStoredMainPlacement();
-    void ApplySettings();
+    // What only a start takes from the settings: units, surface and tool-window places, the
+    // recent list.
+    void ApplyStartupSettings();
+    void PlaceToolWindows();
     void StoreWindowPlacements();
+    // The windows whose font follows "UseDefaultFont".
+    QList<QWidget*> UiFontWindows() const;
     // New, as far as the project commands allow: the document's resets.
     void StartNewProject();
     void InstallFatalErrorHooks();
@@ -177,12 +209,17 @@ private:
     Prompter* prompt_ = nullptr;
     FileChooser* files_ = nullptr;
     Settings settings_;
+    ControlDefaultsSet controlDefaults_;
+    TmvPlacedWindows placedWindows_;
     std::unique_ptr<DialogDocument> document_;
     std::unique_ptr<TmvProjectSession> session_;
     TMainDialog* surface_ = nullptr;
     QMdiSubWindow* surfaceFrame_ = nullptr;
     TCodeDialog* codeDialog_ = nullptr;
     TEditCommands* editCommands_ = nullptr;
+    TConfigDialog* configDialog_ = nullptr;
+    TImportForm* importForm_ = nullptr;
+    TImportFile* importFile_ = nullptr;
     bool started_ = false;
 };
 

@@ -7,12 +7,15 @@
 #include "app/mvCodeDialog.h"
 #include "app/mvGuiInteraction.h"
 #include "app/mvHelp.h"
+#include "app/mvImportForm.h"
 #include "app/mvMain.h"
 #include "app/mvStatusWindow.h"
 #include "app/mvWindowPlacement.h"
 #include "app/mvWindowUtils.h"
 #include "io/mvConfigPaths.h"
+#include "io/mvDefaultsFile.h"
 #include "io/mvErrorHandler.h"
+#include "io/mvImportFileWindow.h"
 #include "io/mvIniFile.h"
 #include "io/mvProjects.h"
 #include "surface/mvDialogDocument.h"
@@ -82,22 +85,18 @@ void TMain::FirstShow() {
     started_ = true;
     CreatePalette();
     CreateMenuEditor();
+    controlDefaults_ = LoadControlDefaults(prompt_);
     settings_ = LoadSettings(prompt_);
+    ApplyStartupSettings();
     ApplySettings();
     StartNewProject();
     raise();
 }
 
-void TMain::ApplySettings() {
+void TMain::ApplyStartupSettings() {
     DialogDocument& doc = *document_;
+    // Only a new start takes this: the open project keeps its own units.
     doc.UseDbu = settings_.AlwaysUseDBU;
-    doc.Options.IdStart = settings_.StartID;
-    doc.Options.BringToFront = settings_.BringToFront;
-    doc.Options.AutoStartSize = settings_.AutoStartSize;
-    doc.Options.AutoStartMove = settings_.AutoStartMove;
-    surface_->ApplySettings(settings_);
-    for (QWidget* window : {static_cast<QWidget*>(codeDialog_), static_cast<QWidget*>(status_)})
-        ApplyUiFont(window, settings_.UseDefaultFont);
 
     const QRect fallback(kSurfaceLeft, kSurfaceTop, kSurfaceClientWidth, kSurfaceClientHeight);
     const QRect place = settings_.Windows.MainDialog
@@ -109,11 +108,27 @@ void TMain::ApplySettings() {
 
     ApplyPaletteSettings();
     ApplyMenuEditorSettings();
-    if (settings_.SaveWindowPos && settings_.Windows.StatusWindow) {
-        ApplyToolWindowPlacement(statusFrame_, *settings_.Windows.StatusWindow);
-    }
+    if (settings_.SaveWindowPos) placedWindows_.Apply(settings_.Windows);
     Recent = settings_.RecentFiles.Paths();
     RebuildRecentMenu();
+}
+
+void TMain::ApplySettings() {
+    DialogDocument& doc = *document_;
+    doc.Options.IdStart = settings_.StartID;
+    doc.Options.BringToFront = settings_.BringToFront;
+    doc.Options.AutoStartSize = settings_.AutoStartSize;
+    doc.Options.AutoStartMove = settings_.AutoStartMove;
+    session_->DefProjectPath = settings_.DefProjectPath;
+    session_->StatusCloseProject = settings_.StatusCloseProject;
+    surface_->ApplySettings(settings_);
+    for (QWidget* window : UiFontWindows())
+        ApplyUiFont(window, settings_.UseDefaultFont);
+}
+
+QList<QWidget*> TMain::UiFontWindows() const {
+    return {static_cast<QWidget*>(codeDialog_), static_cast<QWidget*>(importForm_),
+            static_cast<QWidget*>(importFile_), static_cast<QWidget*>(status_)};
 }
 
 void TMain::StartNewProject() {
@@ -127,9 +142,17 @@ void TMain::StoreWindowPlacements() {
     const QPoint at = surfaceFrame_->pos();
     w.MainDialog = TmvPlacement::Long(at.x(), at.y(), at.x() + document_->ClientWidth,
                                       at.y() + document_->ClientHeight, 1);
-    w.StatusWindow = ToolWindowPlacement(statusFrame_);
     StorePaletteSettings();
     StoreMenuEditorSettings();
+    placedWindows_.Store(w);
+}
+
+void TMain::PlaceToolWindows() {
+    placedWindows_.Add(QStringLiteral("StatusWindow"), statusFrame_, TmvPlacementShape::LongHidden,
+                       {});
+    // Windows this build does not have yet keep their stored places, or get these.
+    placedWindows_.Add(QStringLiteral("ObjectBrowser"), nullptr, TmvPlacementShape::Short,
+                       TmvPlacement::Short(0, 40, true));
 }
 
 void TMain::closeEvent(QCloseEvent* event) {
@@ -143,6 +166,7 @@ void TMain::closeEvent(QCloseEvent* event) {
         settings_.RecentFiles.Add(path);
     StoreWindowPlacements();
     SaveSettings(settings_, prompt_);
+    SaveControlDefaults(controlDefaults_, prompt_);
     if (help_) help_->close();
     event->accept();
 }

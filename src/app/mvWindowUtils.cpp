@@ -1,6 +1,7 @@
 #include "app/mvWindowUtils.h"
 
 #include <QFontDatabase>
+#include <QVariant>
 #include <QWidget>
 #include <cmath>
 
@@ -30,7 +31,19 @@ QString UiFontFamily(const QStringList& installedFamilies) {
 }
 
 void ApplyUiFont(QWidget* window, bool useDefaultFont) {
-    if (!window || useDefaultFont) return;
+    if (!window) return;
+    // The window's own font is kept aside the first time it is replaced, so that turning the
+    // setting back on restores it while the program runs.
+    static const char* const kOwnFont = "mvOwnFont";
+    if (useDefaultFont) {
+        const QVariant own = window->property(kOwnFont);
+        if (own.isValid()) window->setFont(own.value<QFont>());
+        return;
+    }
+    if (!window->property(kOwnFont).isValid())
+        window->setProperty(
+            kOwnFont,
+            QVariant::fromValue(window->testAttribute(Qt::WA_SetFont) ? window->font() : QFont()));
     QFont font(UiFontFamily(QFontDatabase::families()));
     font.setPointSize(8);
     window->setFont(font);

@@ -15,5 +15,5 @@ int ScaleByFont(int v);
 // The user-interface font: "Tahoma" when the font database has it, else "Arial".
 QString UiFontFamily(const QStringList& installedFamilies);
 // With "UseDefaultFont" off the window's font becomes the user-interface font at 8 points;
-// with it on the window keeps its own font.
+// with it on the window keeps (or gets back) its own font.
 void ApplyUiFont(QWidget* window, bool useDefaultFont);

@@ -53,23 +53,11 @@ public:
         ini_.WriteString(section_, QLatin1String(key), value);
         return *this;
     }
-    const SectionWriter& Placement(const char* key,
-                                   const std::optional<TmvPlacement>& placement) const {
-        if (placement) ini_.WriteString(section_, QLatin1String(key), FormatPlacement(*placement));
-        return *this;
-    }
 
 private:
     TmvIniFile& ini_;
     const QString& section_;
 };
-
-void ReadPlacementInto(const TmvIniFile& ini, const char* key,
-                       std::optional<TmvPlacement>& placement, QStringList* warnings) {
-    QString warning;
-    placement = ReadPlacement(ini, QLatin1String(key), &warning);
-    if (!warning.isEmpty() && warnings) warnings->append(warning);
-}
 
 } // namespace
 
@@ -158,12 +146,11 @@ Settings ReadSettings(const TmvIniFile& ini, QStringList* warnings) {
     if (s.SaveWindowPos && s.PaletteOrientation >= 5) palette.Bool("ShowDock", s.PaletteShowDock);
     // Every placement is kept, applied or not, so that it survives the next save unchanged when
     // no window replaces it.
-    ReadPlacementInto(ini, "ObjectPalette", s.Windows.ObjectPalette, warnings);
-    ReadPlacementInto(ini, "ObjectBrowser", s.Windows.ObjectBrowser, warnings);
-    ReadPlacementInto(ini, "MenuEditor", s.Windows.MenuEditor, warnings);
-    ReadPlacementInto(ini, "StatusWindow", s.Windows.StatusWindow, warnings);
-    ReadPlacementInto(ini, "MainWindow", s.Windows.MainWindow, warnings);
-    ReadPlacementInto(ini, "MainDialog", s.Windows.MainDialog, warnings);
+    for (const QString& key : WindowPlacementKeys()) {
+        QString warning;
+        *s.Windows.Find(key) = ReadPlacement(ini, key, &warning);
+        if (!warning.isEmpty() && warnings) warnings->append(warning);
+    }
     return s;
 }
 
@@ -203,13 +190,9 @@ void WriteSettings(const Settings& s, TmvIniFile& ini) {
         .Bool("PromptAll", s.PromptAll)
         .Bool("PromptTab", s.PromptTab)
         .Bool("StatusCloseProject", s.StatusCloseProject);
-    SectionWriter(ini, kWindows)
-        .Placement("MainDialog", s.Windows.MainDialog)
-        .Placement("ObjectPalette", s.Windows.ObjectPalette)
-        .Placement("ObjectBrowser", s.Windows.ObjectBrowser)
-        .Placement("MenuEditor", s.Windows.MenuEditor)
-        .Placement("StatusWindow", s.Windows.StatusWindow)
-        .Placement("MainWindow", s.Windows.MainWindow);
+    for (const QString& key : WindowPlacementKeys())
+        if (const std::optional<TmvPlacement>& placement = *s.Windows.Find(key))
+            ini.WriteString(kWindows, key, FormatPlacement(*placement));
     WriteRecentFiles(s.RecentFiles, ini);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The program's preferences as one record: every key of "marovel.ini" with its default, the
 // window placements and the recent projects. Reading and writing the file is io/mvSettings.h.
+#include <QStringList>
 #include <optional>
 
 #include "surface/mvPlacement.h"
@@ -15,7 +16,14 @@ struct TmvWindowPlacements {
     std::optional<TmvPlacement> ObjectBrowser;
     std::optional<TmvPlacement> MenuEditor;
     std::optional<TmvPlacement> StatusWindow;
+
+    // The placement stored under a [Windows] key, in any letter case; none for another key.
+    std::optional<TmvPlacement>* Find(const QString& key);
+    const std::optional<TmvPlacement>* Find(const QString& key) const;
 };
+
+// The [Windows] keys in the order they are written.
+const QStringList& WindowPlacementKeys();
 
 // The system's ANSI code page on Windows; 1254 elsewhere.
 int DefaultLegacyCodePage();

@@ -1,5 +1,6 @@
 #pragma once
-// A main window with the user scripted, after its first showing's work.
+// A main window with the user scripted (message boxes recorded, file dialogs answered from a
+// script), after its first showing's work.
 #include "app/mvMain.h"
 #include "support/testProjectHelpers.h"
 #include "support/testRecordingPrompter.h"
@@ -21,3 +22,11 @@ struct Shell {
     }
     DialogDocument& Doc() { return Main.Document(); }
 };
+
+// The captions of the messages of one kind ("Question", "Warning", ...), in order.
+inline QStringList MessageCaptions(const RecordingPrompter& prompt, const QString& kind) {
+    QStringList captions;
+    for (const auto& m : prompt.Messages)
+        if (m.Kind == kind) captions << m.Caption;
+    return captions;
+}

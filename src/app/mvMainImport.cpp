@@ -1,0 +1,46 @@
+// The main window's import commands: the two import windows and the import they run.
+#include <QAction>
+
+#include "app/mvImportForm.h"
+#include "app/mvMain.h"
+#include "app/mvWindowUtils.h"
+#include "io/mvImportFileWindow.h"
+#include "io/mvProjects.h"
+#include "surface/mvDialogDocument.h"
+#include "surface/mvMainDialog.h"
+
+void TMain::CreateImportWindows() {
+    importForm_ = new TImportForm(this);
+    importForm_->ImportLines = [this](const QStringList& lines) { return ImportLines(lines); };
+    importFile_ = new TImportFile(this);
+    importFile_->ImportLines = importForm_->ImportLines;
+    CenterOnMainForm(importFile_, this);
+    connect(impFile, &QAction::triggered, this, &TMain::ImportFileCommand);
+    connect(impClipboard, &QAction::triggered, this, &TMain::ImportClipboardCommand);
+}
+
+void TMain::ImportFileCommand() {
+    importFile_->SetInteraction(prompt_, files_);
+    importFile_->exec();
+}
+
+void TMain::ImportClipboardCommand() {
+    importForm_->exec();
+}
+
+TmvImportResult TMain::ImportLines(const QStringList& lines) {
+    FirstShow();
+    TmvImportOptions options;
+    options.CloseStatus = settings_.ImportCloseStatus;
+    bool started = false;
+    options.StartNewProject = [this, &started](DialogDocument&) {
+        started = NewProject(*session_);
+        // No half-imported dialog is painted.
+        if (started && session_->LoadingChanged) session_->LoadingChanged(true);
+        return started;
+    };
+    const TmvImportResult result = ImportTable(*document_, lines, session_->Ui, options);
+    if (started && session_->LoadingChanged) session_->LoadingChanged(false);
+    surface_->SyncWithDocument();
+    return result;
+}
