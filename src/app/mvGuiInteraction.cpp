@@ -68,3 +68,7 @@ QString GuiFileChooser::SaveFile(const TmvFileRequest& request) {
     return QFileDialog::getSaveFileName(owner_, request.Title, StartPath(request),
                                         QtFileFilter(request.Filter));
 }
+
+QString GuiFileChooser::ChooseFolder(const TmvFileRequest& request) {
+    return QFileDialog::getExistingDirectory(owner_, request.Title, request.InitialFolder);
+}

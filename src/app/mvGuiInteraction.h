@@ -23,6 +23,7 @@ public:
     explicit GuiFileChooser(QWidget* owner) : owner_(owner) {}
     QString OpenFile(const TmvFileRequest& request) override;
     QString SaveFile(const TmvFileRequest& request) override;
+    QString ChooseFolder(const TmvFileRequest& request) override;
 
 private:
     QWidget* owner_;

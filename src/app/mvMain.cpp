@@ -75,6 +75,7 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
     SetInteraction(nullptr, nullptr);
     CreateDocument();
     CreateSession();
+    CreateConfigDialog();
     CreateImportWindows();
     ConnectDocumentCommands();
     ConnectProjectCommands();
@@ -174,7 +175,7 @@ void TMain::CreateActions() {
 
 void TMain::DisableUnbuiltCommands() {
     // Commands whose work has no implementation in this build yet stay visible but disabled.
-    const QList<QAction*> unbuilt = {mmPreferences, actObjBrowser};
+    const QList<QAction*> unbuilt = {actObjBrowser};
     for (QAction* action : unbuilt)
         action->setEnabled(false);
     mmView->actions().first()->setEnabled(false); // the browser's own menu item

@@ -168,6 +168,7 @@ private:
     void ConnectProjectCommands();
     void ConnectDocumentCommands();
     void CreateImportWindows();
+    void CreateConfigDialog();
     void ApplyStoredMainPlacement();
     // What only a start takes from the settings: units, surface and tool-window places, the
     // recent list.

@@ -12,6 +12,7 @@
 #include "app/mvStatusWindow.h"
 #include "app/mvWindowPlacement.h"
 #include "app/mvWindowUtils.h"
+#include "io/mvConfigDialog.h"
 #include "io/mvConfigPaths.h"
 #include "io/mvDefaultsFile.h"
 #include "io/mvErrorHandler.h"
@@ -127,8 +128,9 @@ void TMain::ApplySettings() {
 }
 
 QList<QWidget*> TMain::UiFontWindows() const {
-    return {static_cast<QWidget*>(codeDialog_), static_cast<QWidget*>(importForm_),
-            static_cast<QWidget*>(importFile_), static_cast<QWidget*>(status_)};
+    return {static_cast<QWidget*>(codeDialog_), static_cast<QWidget*>(configDialog_),
+            static_cast<QWidget*>(importForm_), static_cast<QWidget*>(importFile_),
+            static_cast<QWidget*>(status_)};
 }
 
 void TMain::StartNewProject() {

@@ -35,6 +35,9 @@ public:
     virtual QString OpenFile(const TmvFileRequest& request) = 0;
     // Save dialogs ask before overwriting an existing file.
     virtual QString SaveFile(const TmvFileRequest& request) = 0;
+    // A folder dialog (Title and InitialFolder are used). Choosers without one answer as if
+    // the user cancelled.
+    virtual QString ChooseFolder(const TmvFileRequest&) { return QString(); }
 };
 
 class StatusSink {

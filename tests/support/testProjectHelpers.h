@@ -25,6 +25,7 @@ public:
 
     QString OpenFile(const TmvFileRequest& request) override { return Next(request); }
     QString SaveFile(const TmvFileRequest& request) override { return Next(request); }
+    QString ChooseFolder(const TmvFileRequest& request) override { return Next(request); }
 
 private:
     QString Next(const TmvFileRequest& request) {
