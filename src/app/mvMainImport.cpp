@@ -14,17 +14,19 @@ void TMain::CreateImportWindows() {
     importForm_->ImportLines = [this](const QStringList& lines) { return ImportLines(lines); };
     importFile_ = new TImportFile(this);
     importFile_->ImportLines = importForm_->ImportLines;
-    CenterOnMainForm(importFile_, this);
     connect(impFile, &QAction::triggered, this, &TMain::ImportFileCommand);
     connect(impClipboard, &QAction::triggered, this, &TMain::ImportClipboardCommand);
 }
 
 void TMain::ImportFileCommand() {
     importFile_->SetInteraction(prompt_, files_);
+    // Over the main window where it is now, not where it was at start-up.
+    CenterOnMainForm(importFile_, this);
     importFile_->exec();
 }
 
 void TMain::ImportClipboardCommand() {
+    CenterOnMainForm(importForm_, this);
     importForm_->exec();
 }
 
