@@ -26,13 +26,7 @@ TCodeDialog::TCodeDialog(const DialogDocument& doc, QWidget* mainWindow)
     CodeMemo = new QPlainTextEdit(this);
     CodeMemo->setObjectName(QStringLiteral("CodeMemo"));
     CodeMemo->setReadOnly(true);
-    CodeMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    CodeMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    CodeMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont fixed(QStringLiteral("Fixedsys"));
-    fixed.setPixelSize(12);
-    fixed.setStyleHint(QFont::TypeWriter);
-    CodeMemo->setFont(fixed);
+    SetTableMemoLook(CodeMemo);
 
     btnCopy = new QPushButton(QStringLiteral("Kopyala"), this);
     btnCopy->setObjectName(QStringLiteral("btnCopy"));

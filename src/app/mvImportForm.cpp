@@ -20,13 +20,7 @@ TImportForm::TImportForm(QWidget* mainWindow)
     Label1 = new QLabel(QStringLiteral("&Paste dialog table to be imported:"), this);
     ImportMemo = new QPlainTextEdit(this);
     ImportMemo->setObjectName(QStringLiteral("ImportMemo"));
-    ImportMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    ImportMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    ImportMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont fixed(QStringLiteral("Fixedsys"));
-    fixed.setPixelSize(12);
-    fixed.setStyleHint(QFont::TypeWriter);
-    ImportMemo->setFont(fixed);
+    SetTableMemoLook(ImportMemo);
     Label1->setBuddy(ImportMemo);
 
     btnImport = new QPushButton(QStringLiteral("Import"), this);

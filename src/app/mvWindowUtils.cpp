@@ -1,6 +1,7 @@
 #include "app/mvWindowUtils.h"
 
 #include <QFontDatabase>
+#include <QPlainTextEdit>
 #include <QVariant>
 #include <QWidget>
 #include <cmath>
@@ -47,4 +48,14 @@ void ApplyUiFont(QWidget* window, bool useDefaultFont) {
     QFont font(UiFontFamily(QFontDatabase::families()));
     font.setPointSize(8);
     window->setFont(font);
+}
+
+void SetTableMemoLook(QPlainTextEdit* memo) {
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont fixed(QStringLiteral("Fixedsys"));
+    fixed.setPixelSize(12);
+    fixed.setStyleHint(QFont::TypeWriter);
+    memo->setFont(fixed);
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class QPlainTextEdit;
 class QWidget;
 
 // Centres `window` over `mainWindow` without changing its size.
@@ -17,3 +18,6 @@ QString UiFontFamily(const QStringList& installedFamilies);
 // With "UseDefaultFont" off the window's font becomes the user-interface font at 8 points;
 // with it on the window keeps (or gets back) its own font.
 void ApplyUiFont(QWidget* window, bool useDefaultFont);
+
+// A memo that shows dialog-table lines: no word wrap, both scroll bars, Fixedsys 12 pixels high.
+void SetTableMemoLook(QPlainTextEdit* memo);

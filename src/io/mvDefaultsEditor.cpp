@@ -135,6 +135,12 @@ QWidget* TmvDefaultsEditor::BuildSheets() {
     const auto place = [&](int type, QWidget* widget, int row, int column) {
         static_cast<QGridLayout*>(sheets[type]->layout())->addWidget(widget, row, column);
     };
+    // Boxes one below the other in a column of a sheet.
+    const auto column = [&](int type, int at, std::initializer_list<QWidget*> boxes) {
+        int row = 0;
+        for (QWidget* box : boxes)
+            place(type, box, row++, at);
+    };
     const auto limitRow = [&](int type, TmvNumberEdit* edit, int row) {
         auto* label = new QLabel(QStringLiteral("Limit:"), sheets[type]);
         label->setBuddy(edit);
@@ -148,9 +154,7 @@ QWidget* TmvDefaultsEditor::BuildSheets() {
     DefaultDefault = Check(QStringLiteral("Default Button"), &D::StylesDefault, s);
     DefaultFlat = Check(QStringLiteral("Flat Appearance"), &D::StylesFlat, s);
     DefaultMultiButton = Check(QStringLiteral("Multi-line"), &D::StylesMulti, s);
-    place(ctButton, DefaultDefault, 0, 0);
-    place(ctButton, DefaultFlat, 1, 0);
-    place(ctButton, DefaultMultiButton, 2, 0);
+    column(ctButton, 0, {DefaultDefault, DefaultFlat, DefaultMultiButton});
 
     s = sheets[ctEdit];
     DefaultRead = Check(QStringLiteral("Read Only"), &D::StylesRead, s);
@@ -162,14 +166,8 @@ QWidget* TmvDefaultsEditor::BuildSheets() {
     DefaultHSBarEdit = Check(QStringLiteral("Horz. Scrollbar"), &D::StylesHSBar, s);
     DefaultVSBarEdit = Check(QStringLiteral("Vert. Scrollbar"), &D::StylesVSBar, s);
     DefaultLimit = Number(&D::StylesLimit, 0, INT_MAX, s);
-    place(ctEdit, DefaultRead, 0, 0);
-    place(ctEdit, DefaultPass, 1, 0);
-    place(ctEdit, DefaultMulti, 2, 0);
-    place(ctEdit, DefaultReturn, 3, 0);
-    place(ctEdit, DefaultAutoHS, 0, 1);
-    place(ctEdit, DefaultAutoVS, 1, 1);
-    place(ctEdit, DefaultHSBarEdit, 2, 1);
-    place(ctEdit, DefaultVSBarEdit, 3, 1);
+    column(ctEdit, 0, {DefaultRead, DefaultPass, DefaultMulti, DefaultReturn});
+    column(ctEdit, 1, {DefaultAutoHS, DefaultAutoVS, DefaultHSBarEdit, DefaultVSBarEdit});
     limitRow(ctEdit, DefaultLimit, 4);
 
     s = sheets[ctCombo];
@@ -179,11 +177,8 @@ QWidget* TmvDefaultsEditor::BuildSheets() {
     DefaultHSBarCombo = Check(QStringLiteral("Horz. Scrollbar"), &D::StylesHSBar, s);
     DefaultVSBarCombo = Check(QStringLiteral("Vert. Scrollbar"), &D::StylesVSBar, s);
     DefaultLimitCombo = Number(&D::StylesLimit, 0, INT_MAX, s);
-    place(ctCombo, DefaultSortCombo, 0, 0);
-    place(ctCombo, DefaultEdit, 1, 0);
-    place(ctCombo, DefaultSizeCombo, 2, 0);
-    place(ctCombo, DefaultHSBarCombo, 0, 1);
-    place(ctCombo, DefaultVSBarCombo, 1, 1);
+    column(ctCombo, 0, {DefaultSortCombo, DefaultEdit, DefaultSizeCombo});
+    column(ctCombo, 1, {DefaultHSBarCombo, DefaultVSBarCombo});
     limitRow(ctCombo, DefaultLimitCombo, 3);
 
     s = sheets[ctList];
@@ -192,11 +187,8 @@ QWidget* TmvDefaultsEditor::BuildSheets() {
     DefaultSizeList = Check(QStringLiteral("Force Size"), &D::StylesSize, s);
     DefaultHSBarList = Check(QStringLiteral("Horz. Scrollbar"), &D::StylesHSBar, s);
     DefaultVSBarList = Check(QStringLiteral("Vert. Scrollbar"), &D::StylesVSBar, s);
-    place(ctList, DefaultSortList, 0, 0);
-    place(ctList, DefaultExtSel, 1, 0);
-    place(ctList, DefaultSizeList, 2, 0);
-    place(ctList, DefaultHSBarList, 0, 1);
-    place(ctList, DefaultVSBarList, 1, 1);
+    column(ctList, 0, {DefaultSortList, DefaultExtSel, DefaultSizeList});
+    column(ctList, 1, {DefaultHSBarList, DefaultVSBarList});
 
     s = sheets[ctScroll];
     DefaultRange = Number(&D::StylesRange, 0, INT_MAX, s);
@@ -214,13 +206,11 @@ QWidget* TmvDefaultsEditor::BuildSheets() {
     DefaultAutoSizeText =
         Check(QStringLiteral("Auto-fit Width"), &D::StylesAutoSize, sheets[ctText]);
     DefaultNoWrap = Check(QStringLiteral("No Wordwrap"), &D::StylesNoWrap, sheets[ctText]);
-    place(ctText, DefaultAutoSizeText, 0, 0);
-    place(ctText, DefaultNoWrap, 1, 0);
+    column(ctText, 0, {DefaultAutoSizeText, DefaultNoWrap});
 
     DefaultState3 = Check(QStringLiteral("3 State"), &D::StylesState3, sheets[ctCheck]);
     DefaultCheckFlat = Check(QStringLiteral("Flat"), &D::StylesFlat, sheets[ctCheck]);
-    place(ctCheck, DefaultState3, 0, 0);
-    place(ctCheck, DefaultCheckFlat, 1, 0);
+    column(ctCheck, 0, {DefaultState3, DefaultCheckFlat});
 
     DefaultNoBorder = Check(QStringLiteral("No Border"), &D::StylesNoBorder, sheets[ctIcon]);
     place(ctIcon, DefaultNoBorder, 0, 0);
