@@ -138,7 +138,7 @@ TEST_F(MainSettings, UnusablePlacementsWarnOnceAndAreReplacedAtClose) {
 
 // Placements of windows this build does not have survive a start and a close unchanged.
 TEST_F(MainSettings, PlacementsOfOtherWindowsAreKept) {
-    WriteSettingsText("[Windows]\r\nObjectBrowser=11,12,0\r\nMenuEditor=1,2,400,300,1\r\n");
+    WriteSettingsText("[Windows]\r\nObjectBrowser=11,12,0\r\n");
     {
         Shell shell;
         Close(shell);
@@ -146,7 +146,5 @@ TEST_F(MainSettings, PlacementsOfOtherWindowsAreKept) {
     const TmvIniFile stored = Stored(SettingsPath());
     EXPECT_EQ(stored.ReadString(QStringLiteral("Windows"), QStringLiteral("ObjectBrowser")),
               QStringLiteral("11,12,0"));
-    EXPECT_EQ(stored.ReadString(QStringLiteral("Windows"), QStringLiteral("MenuEditor")),
-              QStringLiteral("1,2,400,300,1"));
 }
 } // namespace
