@@ -1,6 +1,8 @@
 // Fields, defaults, geometry, styles masks, units and the host notifications of the controls.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <QFontMetrics>
 #include <memory>
 
@@ -279,6 +281,25 @@ TEST(Units, ConversionsTruncateWithBaseUnits8By16) {
     };
     for (const ConversionCase& c : cases)
         EXPECT_EQ(c.convert(c.in), c.out) << c.in;
+}
+
+TEST(Units, DialogUnitsSurviveTheTripThroughPixelsForAnyBaseUnits) {
+    for (const auto [baseX, baseY] : {std::pair{6, 13}, {7, 14}, {8, 16}, {10, 20}, {9, 18}}) {
+        SCOPED_TRACE(testing::Message() << baseX << " x " << baseY);
+        for (int dbu = -1000; dbu <= 1000; ++dbu) {
+            ASSERT_EQ(XToDbu(XToPixels(dbu, baseX), baseX), dbu);
+            ASSERT_EQ(YToDbu(YToPixels(dbu, baseY), baseY), dbu);
+        }
+        for (const int dbu : {32767, -32768}) {
+            EXPECT_EQ(XToDbu(XToPixels(dbu, baseX), baseX), dbu);
+            EXPECT_EQ(YToDbu(YToPixels(dbu, baseY), baseY), dbu);
+        }
+    }
+    EXPECT_EQ(XToPixels(201, 10), 503); // 502.5 up; 502 would read back as 200
+    // Nothing wraps, whatever the value.
+    EXPECT_EQ(XToDbu(std::numeric_limits<int>::max()), std::numeric_limits<int>::max() / 2);
+    EXPECT_EQ(YToPixels(std::numeric_limits<int>::max()), std::numeric_limits<int>::max());
+    EXPECT_EQ(XToPixels(std::numeric_limits<int>::min()), std::numeric_limits<int>::min());
 }
 
 TEST(Units, ModeDependentFormsAreIdentityInPixelMode) {

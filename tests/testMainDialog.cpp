@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScreen>
 #include <QTest>
 
 #include "io/mvSettings.h"
@@ -125,13 +127,22 @@ TEST(MainDialog, GridDotsAndLines) {
     }
 }
 
-TEST(MainDialog, GridBitmapCoversAtLeastTheScreenAndTheDialog) {
+TEST(MainDialog, GridIsTiledSoItsBitmapStaysTheSizeOfWhatIsShown) {
     DialogDocument doc;
+    doc.UseDbu = false;
     TMainDialog surface(doc);
-    doc.SetClientSize(3000, 2000);
     surface.ApplySettings(GridSettings(0));
-    EXPECT_GE(surface.GridBitmap().width(), 3000);
-    EXPECT_GE(surface.GridBitmap().height(), 2000);
+    doc.SetClientSize(32767, 300); // far wider than the screen
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    EXPECT_LE(surface.GridBitmap().width(), screen.width() + 8);
+    EXPECT_EQ(surface.GridBitmap().width() % 8, 0);
+    // Far beyond the first tile the dots still lie on the grid.
+    QImage part(64, 64, QImage::Format_RGB32);
+    surface.render(&part, QPoint(), QRegion(QRect(30000, 200, 64, 64)));
+    EXPECT_EQ(part.pixelColor(0, 0), QColor(255, 0, 0));  // (30000, 200)
+    EXPECT_EQ(part.pixelColor(8, 16), QColor(255, 0, 0)); // (30008, 216)
+    EXPECT_EQ(part.pixelColor(4, 4), SystemColors().Face);
+    EXPECT_EQ(part.pixelColor(4, 0), SystemColors().Face);
 }
 
 TEST(MainDialog, GKeyTogglesTheGrid) {

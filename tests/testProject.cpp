@@ -558,10 +558,38 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedCase{"PageIdText",
                       "[Main]\nControlCount=1\n[Control1]\nCType=10\nTabCount=2\nIDs=5 six \n",
                       {"[Control1]", "\"IDs\"", "\"5 six \"", "\"six\""}},
+        // Coordinates and sizes beyond what a dialog can hold.
+        MalformedCase{"MainWidthHuge",
+                      "[Main]\nPosition=-1,-1,39999920,240\n",
+                      {"[Main]", "\"Position\"", "39999920", "field 3"}},
+        MalformedCase{"MainTopTooLow", "[Main]\nPosition=0,-32769,320,240\n", {"-32769"}},
+        MalformedCase{"ControlLeftHuge",
+                      "[Main]\nControlCount=1\n[Control1]\nPosition=600000000,5,10,10\n",
+                      {"[Control1]", "600000000", "field 1"}},
+        MalformedCase{"ControlWidthMax",
+                      "[Main]\nControlCount=1\n[Control1]\nPosition=5,5,2147483647,10\n",
+                      {"[Control1]", "2147483647", "field 3"}},
+        MalformedCase{"ControlHeightJustOver",
+                      "[Main]\nControlCount=1\n[Control1]\nPosition=5,5,10,32768\n",
+                      {"[Control1]", "32768", "field 4"}},
         MalformedCase{"PageIdMissing",
                       "[Main]\nControlCount=1\n[Control1]\nCType=10\nTabCount=3\nIDs=5 6 \n",
                       {"[Control1]", "\"IDs\"", "\"5 6 \"", "page 3"}}),
     [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(ProjectFileTest, TheLargestCoordinatesLoadAndConvertExactly) {
+    const QString path = WriteProjectText(
+        QStringLiteral("edge.mv"), "[Main]\nPosition=-32768,32767,32767,32767\nControlCount=1\n"
+                                   "[Control1]\nCType=0\nPosition=32767,-32768,32766,32766\n");
+    ProjectRun run;
+    ASSERT_TRUE(run.Load(path));
+    EXPECT_EQ(run.Doc.ClientWidth, 32767);
+    const TmvControl* button = run.Doc.CreationOrder.at(0);
+    EXPECT_EQ(button->BoundsRect(), QRect(32767, -32768, 32766, 32766));
+    run.Doc.UseDbu = true; // base units 8 x 16: pixels halve
+    EXPECT_TRUE(button->BuildLine().endsWith(QStringLiteral("16383 -16384 16383 16383")))
+        << button->BuildLine().toStdString();
+}
 
 TEST_F(ProjectFileTest, MissingFileChangesNothing) {
     ProjectRun run;
@@ -667,6 +695,37 @@ TEST_F(ProjectFileTest, SaveAsAddsTheExtension) {
     }
     EXPECT_EQ(ProjectPathWithExtension(QStringLiteral("ab")), QStringLiteral("ab.mv"));
     EXPECT_EQ(ProjectPathWithExtension(QStringLiteral(".mv")), QStringLiteral(".mv"));
+}
+
+TEST_F(ProjectFileTest, SaveAsAsksAboutTheFileWithTheExtension) {
+    const QString existing = WriteProjectText(QStringLiteral("proj.mv"), "[Main]\nTitle=Old\n");
+    for (const TmvAnswer answer : {TmvAnswer::No, TmvAnswer::Yes}) {
+        ProjectRun run;
+        run.Prompt.Answers.push_back(answer);
+        EXPECT_EQ(run.SaveAs(PathOf(QStringLiteral("proj"))), answer == TmvAnswer::Yes);
+        ASSERT_EQ(run.Prompt.Messages.size(), 1u);
+        EXPECT_EQ(run.Prompt.Messages[0].Kind, QStringLiteral("Question"));
+        EXPECT_TRUE(run.Prompt.Messages[0].Text.contains(existing));
+        EXPECT_EQ(ReadTestFile(existing).contains(QStringLiteral("Title=Old")),
+                  answer == TmvAnswer::No);
+    }
+    // A new file needs no question.
+    ProjectRun run;
+    EXPECT_TRUE(run.SaveAs(PathOf(QStringLiteral("fresh"))));
+    EXPECT_TRUE(run.Prompt.Messages.empty());
+}
+
+TEST_F(ProjectFileTest, RelativePathsEnterTheRecentListAbsolute) {
+    const QString saved = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+    ProjectRun run;
+    const bool savedAs = run.SaveAs(QStringLiteral("./Rel"));
+    const bool loaded = run.Load(QStringLiteral("Rel.mv"));
+    QDir::setCurrent(saved);
+    ASSERT_TRUE(savedAs && loaded);
+    const QString absolute = QDir(dir_.path()).absoluteFilePath(QStringLiteral("Rel.mv"));
+    EXPECT_EQ(run.Recent.Paths(), QStringList{absolute});
+    EXPECT_EQ(run.Doc.FileName, absolute);
 }
 
 TEST_F(ProjectFileTest, SaveAsAsksInTheProjectsFolder) {

@@ -75,7 +75,16 @@ bool SaveProjectAs(TmvProjectSession& session) {
     const QString chosen = session.Ui.Files->SaveFile(
         {QStringLiteral("Save Project As.."), kProjectFilter, initialFolder, QString()});
     if (chosen.isEmpty()) return false;
-    const QString path = ProjectPathWithExtension(chosen);
+    // Absolute, so the recent list still finds it when Marovel starts from another folder.
+    const QString path = QFileInfo(ProjectPathWithExtension(chosen)).absoluteFilePath();
+    // The chooser asked about the name as typed; the extension may name another, existing file.
+    if (path != QFileInfo(chosen).absoluteFilePath() && QFileInfo::exists(path)) {
+        if (!session.Ui.Prompt) return false;
+        const TmvAnswer answer = session.Ui.Prompt->Question(
+            QStringLiteral("Save Project As.."),
+            QStringLiteral("'%1' already exists.\nDo you want to replace it?").arg(path));
+        if (answer != TmvAnswer::Yes) return false;
+    }
     // A failed write leaves the project under its old name and out of the recent list.
     if (!WriteProjectFile(session, path)) return false;
     doc.FileName = path;

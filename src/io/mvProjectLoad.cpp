@@ -96,6 +96,8 @@ bool LoadProject(TmvProjectSession& session, const QString& chosenPath) {
                                            session.DefProjectPath, QString()});
         if (path.isEmpty()) return false;
     }
+    // Absolute, so the recent list still finds it when Marovel starts from another folder.
+    path = QFileInfo(path).absoluteFilePath();
     // Nothing changes, Modified included, until the whole file is known to load.
     std::optional<TmvIniFile> ini = ReadProjectFile(session, path);
     if (!ini) return false;

@@ -2,6 +2,7 @@
 // runs before a load), then the keys in the reader's order.
 #include <QRect>
 
+#include "io/mvImportFields.h"
 #include "io/mvIniFile.h"
 #include "io/mvProjects.h"
 #include "model/mvScrollAlignment.h"
@@ -48,6 +49,28 @@ bool ReadNumbers(const TmvIniFile& ini, const QString& section, const QString& k
         }
         *target = *number;
         ++i;
+    }
+    return true;
+}
+
+// "Position": four whole numbers, each within what a dialog can hold (the 16-bit fields of a
+// dialog template); larger values come only from damaged files.
+bool ReadPosition(const TmvIniFile& ini, const QString& section, const QString& defaultText,
+                  std::initializer_list<int*> targets, QString* problem) {
+    const QString key = QStringLiteral("Position");
+    if (!ReadNumbers(ini, section, key, defaultText, targets, true, problem)) return false;
+    int field = 1;
+    for (const int* target : targets) {
+        if (!IsTableCoordinate(*target)) {
+            if (problem)
+                *problem = Problem(section, key, ini.ReadString(section, key, defaultText),
+                                   QStringLiteral("holds %1 in field %2, outside the range a "
+                                                  "dialog can hold (-32768 to 32767).")
+                                       .arg(*target)
+                                       .arg(field));
+            return false;
+        }
+        ++field;
     }
     return true;
 }
@@ -159,8 +182,8 @@ std::optional<TmvControlSectionHead> ReadControlSectionHead(const TmvIniFile& in
                                QStringLiteral("is not a control type (0 to 11)."));
         return std::nullopt;
     }
-    if (!ReadNumbers(ini, section, QStringLiteral("Position"), QStringLiteral("50,50,-1,-1"),
-                     {&head.X, &head.Y, &head.W, &head.H}, true, problem))
+    if (!ReadPosition(ini, section, QStringLiteral("50,50,-1,-1"),
+                      {&head.X, &head.Y, &head.W, &head.H}, problem))
         return std::nullopt;
     // Missing trailing fields of "Options" keep their defaults; a field present must be a number.
     if (!ReadNumbers(ini, section, QStringLiteral("Options"), QStringLiteral("0,0,-1,0"),
@@ -172,9 +195,8 @@ std::optional<TmvControlSectionHead> ReadControlSectionHead(const TmvIniFile& in
 
 std::optional<TmvMainPosition> ReadMainPosition(const TmvIniFile& ini, QString* problem) {
     TmvMainPosition position;
-    if (!ReadNumbers(ini, QStringLiteral("Main"), QStringLiteral("Position"),
-                     QStringLiteral("-1,-1,320,240"),
-                     {&position.X, &position.Y, &position.W, &position.H}, true, problem))
+    if (!ReadPosition(ini, QStringLiteral("Main"), QStringLiteral("-1,-1,320,240"),
+                      {&position.X, &position.Y, &position.W, &position.H}, problem))
         return std::nullopt;
     return position;
 }

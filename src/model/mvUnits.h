@@ -1,11 +1,19 @@
 #pragma once
-// Pixels and dialog units. Divisions truncate toward zero, as the system's do.
+// Pixels and dialog units. Pixels to dialog units truncate toward zero, as the system's
+// conversion does; dialog units to pixels round away from zero, so that converting back gives
+// the same number for any base units. No value overflows: results beyond the integer range
+// are held at its ends.
 
-// Always convert, whatever the dialog's mode.
+// Always convert, whatever the dialog's mode, with the system's base units ...
 int XToDbu(int px);
 int YToDbu(int px);
 int XToPixels(int dbu);
 int YToPixels(int dbu);
+// ... or with the given ones (horizontal for X, vertical for Y).
+int XToDbu(int px, int baseX);
+int YToDbu(int px, int baseY);
+int XToPixels(int dbu, int baseX);
+int YToPixels(int dbu, int baseY);
 
 // Convert only when the dialog is in dialog-unit mode; identity in pixel mode.
 inline int XToDbuIf(bool useDbu, int px) {

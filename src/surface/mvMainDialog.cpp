@@ -11,6 +11,7 @@
 #include "model/mvColorRef.h"
 #include "model/mvControls.h"
 #include "model/mvPaintHelpers.h"
+#include "model/mvUnits.h"
 #include "surface/mvDialogDocument.h"
 #include "surface/mvMenuBar.h"
 #include "surface/mvSettingsRecord.h"
@@ -47,11 +48,20 @@ void TMainDialog::SetShowGrid(bool on) {
     RebuildGridBitmap();
 }
 
-void TMainDialog::RebuildGridBitmap() {
-    // The screen's size, or the dialog's when it is larger, so every part of it has a background.
-    QSize wanted = size().expandedTo(QSize(1, 1));
+QSize TMainDialog::GridTileSize() const {
+    QSize shown = size().expandedTo(QSize(1, 1));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        wanted = wanted.expandedTo(screen->size());
+        shown = shown.boundedTo(screen->size().expandedTo(QSize(1, 1)));
+    const auto wholeSteps = [](int length, int step) {
+        step = std::max(1, step);
+        return int((qint64(length) + step - 1) / step * step);
+    };
+    return QSize(wholeSteps(shown.width(), XToPixelsIf(doc_.UseDbu, options_.GridSizeX)),
+                 wholeSteps(shown.height(), YToPixelsIf(doc_.UseDbu, options_.GridSizeY)));
+}
+
+void TMainDialog::RebuildGridBitmap() {
+    const QSize wanted = GridTileSize();
     if (gridBitmap_.size() != wanted) gridBitmap_ = QImage(wanted, QImage::Format_RGB32);
     gridBitmap_.fill(options_.Colors.Face);
     gridBuiltForDbu_ = doc_.UseDbu;
@@ -74,8 +84,7 @@ void TMainDialog::SyncWithDocument() {
         if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->adjustSize();
     }
     if (options_.ShowGrid &&
-        (gridBuiltForDbu_ != doc_.UseDbu || gridBitmap_.width() < client.width() ||
-         gridBitmap_.height() < client.height()))
+        (gridBuiltForDbu_ != doc_.UseDbu || gridBitmap_.size() != GridTileSize()))
         RebuildGridBitmap();
     update();
 }
@@ -96,9 +105,21 @@ TmvPaintContext TMainDialog::ContextFor(const TmvControl& control) const {
 void TMainDialog::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect area = event->rect();
-    if (options_.ShowGrid)
-        painter.drawImage(area.topLeft(), gridBitmap_, area.translated(0, -ClientTop()));
-    else
+    if (options_.ShowGrid) {
+        // The tiles that meet the area, in client coordinates (below the menu bar).
+        const QRect client = area.translated(0, -ClientTop());
+        const int w = gridBitmap_.width();
+        const int h = gridBitmap_.height();
+        const auto tileStart = [](int v, int size) {
+            return v >= 0 ? v / size * size : -((-v + size - 1) / size * size);
+        };
+        painter.save();
+        painter.setClipRect(area);
+        for (int y = tileStart(client.top(), h); y <= client.bottom(); y += h)
+            for (int x = tileStart(client.left(), w); x <= client.right(); x += w)
+                painter.drawImage(QPoint(x, y + ClientTop()), gridBitmap_);
+        painter.restore();
+    } else
         painter.fillRect(area, options_.Colors.Face);
     if (ClientTop() > 0) PaintMenuBar(painter);
     for (int i = 0; i < doc_.ControlCount(); ++i) {

@@ -29,8 +29,9 @@ public:
 
     bool ShowGrid() const { return options_.ShowGrid; }
     void SetShowGrid(bool on);
-    // The background with the grid, at least the screen's size, copied to the surface when the
-    // grid is shown.
+    // One tile of the background with the grid, repeated over the surface when the grid is
+    // shown: as large as what can be shown at once (the surface, at most the screen), in whole
+    // grid steps so that tiles join, whatever the dialog's size.
     const QImage& GridBitmap() const { return gridBitmap_; }
     void RebuildGridBitmap();
 
@@ -71,6 +72,7 @@ private:
     // Top of the client area inside this widget: the height of the imitated menu bar.
     int ClientTop() const;
     TmvPaintContext ContextFor(const TmvControl& control) const;
+    QSize GridTileSize() const;
     void PaintMenuBar(QPainter& painter) const;
 
     DialogDocument& doc_;

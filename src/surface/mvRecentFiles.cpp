@@ -1,8 +1,16 @@
 #include "surface/mvRecentFiles.h"
 
+namespace {
+#ifdef Q_OS_WIN
+constexpr Qt::CaseSensitivity kPathCase = Qt::CaseInsensitive;
+#else
+constexpr Qt::CaseSensitivity kPathCase = Qt::CaseSensitive;
+#endif
+} // namespace
+
 void TmvRecentFiles::Add(const QString& path) {
     if (path.isEmpty()) return;
-    Paths_.removeIf([&](const QString& p) { return p.compare(path, Qt::CaseInsensitive) == 0; });
+    Paths_.removeIf([&](const QString& p) { return p.compare(path, kPathCase) == 0; });
     Paths_.append(path);
     while (Paths_.size() > kMaxEntries)
         Paths_.removeFirst();

@@ -1,7 +1,8 @@
 #pragma once
 // The recently used projects: full paths, oldest first, at most ten, no path twice (paths are
-// compared without regard to case). Opening or saving a project under a new name moves it to
-// the end. The settings file stores the list (ReadRecentFiles and WriteRecentFiles).
+// compared without regard to case only where the file system does so, on Windows). Opening or
+// saving a project under a new name moves it to the end. The settings file stores the list
+// (ReadRecentFiles and WriteRecentFiles).
 #include <QString>
 #include <QStringList>
 
