@@ -3,8 +3,11 @@
 
 #include <QAction>
 #include <QFrame>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -12,6 +15,7 @@
 #include "app/mvMain.h"
 #include "app/mvStatusWindow.h"
 #include "support/testHelpers.h"
+#include "support/testProjectHelpers.h"
 #include "support/testRecordingPrompter.h"
 
 namespace {
@@ -96,6 +100,43 @@ TEST(MainWindow, OnlyCommandsWithWorkBehindThemAreEnabled) {
         EXPECT_TRUE(action->isEnabled()) << action->objectName().toStdString();
     EXPECT_TRUE(main.importButton->isEnabled());
     EXPECT_FALSE(main.actObjBrowser->isEnabled());
+}
+
+// Alt+E is both the Export command's shortcut and the "&Extra" menu's letter; the command wins.
+TEST(MainWindow, AltEExports) {
+    TMain main;
+    RecordingPrompter prompt;
+    ScriptedFiles files; // cancels the export's file dialog
+    main.SetInteraction(&prompt, &files);
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    QSignalSpy exported(main.expFile, &QAction::triggered);
+    QTest::keyClick(&main, Qt::Key_E, Qt::AltModifier);
+    EXPECT_EQ(exported.count(), 1);
+    EXPECT_EQ(files.Requests.size(), 1u);
+    EXPECT_FALSE(main.mmTools->isVisible());
+}
+
+// The status window has a close button and a "Close" entry in its system menu; closing hides it.
+TEST(MainWindow, StatusWindowClosesByItsSystemMenu) {
+    TMain main;
+    main.show();
+    main.statusWindow()->ShowStatus();
+    auto* frame = qobject_cast<QMdiSubWindow*>(main.statusWindow()->parentWidget());
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(frame->isVisible());
+    EXPECT_TRUE(frame->windowFlags() & Qt::WindowSystemMenuHint);
+    ASSERT_NE(frame->systemMenu(), nullptr);
+    QAction* close = nullptr;
+    for (QAction* action : frame->systemMenu()->actions())
+        if (action->text().remove(QLatin1Char('&')).startsWith(QStringLiteral("Close")))
+            close = action;
+    ASSERT_NE(close, nullptr);
+    ASSERT_TRUE(close->isEnabled() && close->isVisible());
+    close->trigger();
+    EXPECT_FALSE(frame->isVisible());
+    main.statusWindow()->ShowStatus(); // still there, shown again
+    EXPECT_TRUE(frame->isVisible());
 }
 
 TEST(MainWindow, ToolbarOrderAndCheckButtons) {

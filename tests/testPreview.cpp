@@ -3,8 +3,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cmath>
 
+#include "io/mvDde.h"
 #include "io/mvPreview.h"
+#include "support/scopedEnvironment.h"
 #include "support/testDocumentHelpers.h"
 #include "support/testRecordingPrompter.h"
 
@@ -87,3 +92,75 @@ TEST(Preview, OkAndCancelButtonCountsAsClosingAndModifiedStays) {
     EXPECT_FALSE(doc.Modified);
     EXPECT_FALSE(run.ScriptText().contains(QStringLiteral("ok hide")));
 }
+
+TEST(Preview, AnUnwritableScriptIsNamedInTheError) {
+    DialogDocument doc;
+    Place(doc, ctButton, 0, 0, 50, 20)->Kind = 1;
+    PreviewRun run;
+    run.Script = QDir::temp().filePath(QStringLiteral("no-such-folder-here/123.mrc"));
+    EXPECT_FALSE(run.Run(doc, false));
+    ASSERT_EQ(run.Prompt.Messages.size(), 1u);
+    EXPECT_EQ(run.Prompt.Messages[0].Caption, QStringLiteral("Preview Error"));
+    EXPECT_TRUE(run.Prompt.Messages[0].Text.contains(run.Script))
+        << run.Prompt.Messages[0].Text.toStdString();
+}
+
+TEST(Preview, ScriptGoesWhereItsPathIsPlainAscii) {
+    QTemporaryDir dir;
+    TestScopedEnvironment environment;
+    const QString plain = dir.filePath(QStringLiteral("plain"));
+    environment.Set("MAROVEL_CONFIG_DIR", QFile::encodeName(plain));
+    EXPECT_EQ(DefaultPreviewScriptPath(), plain + QStringLiteral("/123.mrc"));
+    environment.Set("MAROVEL_CONFIG_DIR",
+                    QFile::encodeName(dir.filePath(QStringLiteral("Gözde Ağış"))));
+    EXPECT_EQ(DefaultPreviewScriptPath(), QDir::tempPath() + QStringLiteral("/marovel-123.mrc"));
+}
+
+#ifndef Q_OS_WIN
+// The temporary table names come from a clock that runs on from the system's start, not from
+// the program's: a second run must not repeat the first one's names.
+TEST(Preview, TheClockCountsFromTheSystemsStart) {
+    QFile uptime(QStringLiteral("/proc/uptime"));
+    ASSERT_TRUE(uptime.open(QIODevice::ReadOnly));
+    const double seconds =
+        QString::fromLatin1(uptime.readAll()).section(QLatin1Char(' '), 0, 0).toDouble();
+    SystemClock clock;
+    const double ticks = clock.TickCount() / 1000.0;
+    // The monotonic clock leaves out suspended time, so it may lag the uptime, never lead it.
+    EXPECT_LE(ticks, std::fmod(seconds, 4294967.296) + 1.0);
+    EXPECT_GT(ticks, 0.0);
+    if (seconds < 4294967.0 && seconds > 60) {
+        EXPECT_GT(ticks, 30.0); // not the age of the program
+    }
+}
+
+// A stand-in for wine that takes a while and succeeds.
+class SlowWine : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(DdeHelperPath().isEmpty()) << "marovel-dde.exe was not built";
+        const QString wine = bin_.filePath(QStringLiteral("wine"));
+        QFile script(wine);
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nsleep 0.5\nexit 0\n");
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        environment_.Set("MAROVEL_WINE", QByteArray());
+        environment_.Set("PATH", QFile::encodeName(bin_.path()) + ":" + qgetenv("PATH"));
+        // A prefix that Wine has just made: the folder, no "system.reg" yet.
+        environment_.Set("WINEPREFIX", QFile::encodeName(prefix_.path()));
+    }
+    QTemporaryDir bin_;
+    QTemporaryDir prefix_;
+    TestScopedEnvironment environment_;
+};
+
+TEST_F(SlowWine, AFreshPrefixIsUsedAndTheWindowKeepsPaintingWhileWineRuns) {
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start(10);
+    EXPECT_TRUE(SendDdeCommand(QStringLiteral("mIRC"), QStringLiteral("/return")));
+    EXPECT_GT(ticks, 5);
+}
+#endif

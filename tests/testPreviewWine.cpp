@@ -119,6 +119,23 @@ TEST_F(PreviewWine, NoClosingButtonWithoutFixSendsOnlyTheProbe) {
     EXPECT_EQ(standIn_->Pokes(), QStringList{QStringLiteral("/return")});
 }
 
+// mIRC takes the load command in the ANSI code page: a settings folder with letters outside it
+// must not turn the path into one that names no file.
+TEST_F(PreviewWine, ASettingsFolderOutsideTheCodePageStillReachesMirc) {
+    AddOkButton();
+    environment_.Set("MAROVEL_CONFIG_DIR",
+                     QFile::encodeName(session_->WorkPath() + QStringLiteral("/Gözde Ağış")));
+    ASSERT_TRUE(Preview(kStandInService, false));
+    ASSERT_TRUE(standIn_->WaitForPokes(2));
+    const QString script = ToMircPath(DefaultPreviewScriptPath());
+    EXPECT_EQ(standIn_->Pokes().value(1), QStringLiteral("/.load -rs \"%1\"").arg(script));
+    const QStringList log = standIn_->LogLines();
+    const qsizetype at = log.indexOf(QStringLiteral("SCRIPT ") + script);
+    ASSERT_GE(at, 0) << log.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(log.value(at + 1), TemporaryTable().value(0));
+    QFile::remove(DefaultPreviewScriptPath());
+}
+
 // An exported script is the table as it is, and opens on the Windows side.
 TEST_F(PreviewWine, ExportedScriptOpensInWine) {
     AddOkButton();

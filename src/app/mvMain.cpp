@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -57,7 +58,9 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
 
     status_ = new TStatusWindow;
     statusFrame_ = mdi->addSubWindow(status_);
-    statusFrame_->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // The system-menu hint brings the close button and the menu's "Close" entry.
+    statusFrame_->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                 Qt::WindowCloseButtonHint);
     statusFrame_->resize(status_->size());
     statusFrame_->hide();
     // Closing the status window only hides it.
@@ -68,6 +71,7 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
     });
     connect(status_, &TStatusWindow::HideRequested, statusFrame_, &QWidget::hide);
     PlaceToolWindows();
+    qApp->installEventFilter(this);
 
     UpdateTitle(QString());
     RebuildRecentMenu();
@@ -95,6 +99,22 @@ TMain::~TMain() {
     delete surfaceFrame_;
     surfaceFrame_ = nullptr;
     surface_ = nullptr;
+}
+
+bool TMain::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::ShortcutOverride || type == QEvent::KeyPress) && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this && expFile->isEnabled()) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (QKeySequence(key->keyCombination()) == expFile->shortcut()) {
+            // Claimed before Qt's shortcut map sees it, where it would collide with the menu
+            // letter and neither would run; the key press that follows runs the command.
+            event->accept();
+            if (type == QEvent::KeyPress) expFile->trigger();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 QAction* TMain::MakeAction(const char* objectName, const QString& caption, const QKeySequence& key,

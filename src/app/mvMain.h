@@ -159,6 +159,9 @@ signals:
     void RecentChosen(const QString& path);
 
 protected:
+    // A command's shortcut wins over a menu letter, as on Windows (Alt+E exports; the "&Extra"
+    // menu stays reachable by mouse, F10 and the arrow keys).
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

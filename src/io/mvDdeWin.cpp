@@ -4,6 +4,9 @@
 #ifdef Q_OS_WIN
 #include <QDir>
 #include <QFileInfo>
+#include <string>
+
+#include <windows.h>
 
 #include "io/mvDdeml.h"
 
@@ -13,7 +16,21 @@ bool SendDdeCommand(const QString& service, const QString& command) {
 }
 
 QString ToMircPath(const QString& path) {
-    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    const QFileInfo file(path);
+    const QString native = QDir::toNativeSeparators(file.absoluteFilePath());
+    bool plain = true;
+    for (const QChar c : native)
+        plain = plain && c.unicode() < 0x80;
+    if (plain) return native;
+    // mIRC reads the command in the ANSI code page: the folder's short form has no letters that
+    // the code page lacks. The file itself need not exist yet.
+    const std::wstring folder = QDir::toNativeSeparators(file.absolutePath()).toStdWString();
+    wchar_t shortForm[32768];
+    const DWORD length = GetShortPathNameW(folder.c_str(), shortForm, DWORD(std::size(shortForm)));
+    if (length == 0 || length >= std::size(shortForm)) return native;
+    QString result = QString::fromWCharArray(shortForm, int(length));
+    if (!result.endsWith(QLatin1Char('\\'))) result += QLatin1Char('\\');
+    return result + file.fileName();
 }
 
 QString DdeHelperPath() {

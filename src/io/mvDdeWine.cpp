@@ -6,16 +6,17 @@
 #ifndef Q_OS_WIN
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace {
 
 const QString kHelperName = QStringLiteral("marovel-dde.exe");
 
-// A started wine normally ends within a second; this only bounds a wine that hangs, since the
-// user interface waits meanwhile.
+// A started wine normally ends within a second; this only bounds a wine that hangs.
 constexpr int kWineTimeoutMs = 20000;
 
 QString WineProgram() {
@@ -29,12 +30,28 @@ QString WineProgram() {
 }
 
 // The plain wine command would create a fresh ~/.wine (slow, and mIRC cannot be running in it)
-// when the prefix does not exist yet. A configured command chooses its own prefix.
+// when the prefix does not exist yet. The folder is the test: a prefix made moments ago has no
+// "system.reg" until the Wine server saves it. A configured command chooses its own prefix.
 bool PrefixReady() {
     if (!qEnvironmentVariableIsEmpty("MAROVEL_WINE")) return true;
     QString prefix = qEnvironmentVariable("WINEPREFIX");
     if (prefix.isEmpty()) prefix = QDir::homePath() + QStringLiteral("/.wine");
-    return QFileInfo::exists(prefix + QStringLiteral("/system.reg"));
+    return QFileInfo(prefix).isDir();
+}
+
+// Waits for the process to end, at most the bound. With an application the window keeps
+// painting meanwhile (user input waits, so no second command starts).
+bool WaitForEnd(QProcess& process) {
+    if (!QCoreApplication::instance()) return process.waitForFinished(kWineTimeoutMs);
+    QEventLoop loop;
+    QTimer bound;
+    bound.setSingleShot(true);
+    QObject::connect(&bound, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+    bound.start(kWineTimeoutMs);
+    if (process.state() != QProcess::NotRunning) loop.exec(QEventLoop::ExcludeUserInputEvents);
+    return process.state() == QProcess::NotRunning;
 }
 
 // Runs wine with `arguments`; true when it ran to its end, with its exit code and output.
@@ -51,7 +68,7 @@ bool RunWine(const QStringList& arguments, int& exitCode, QByteArray* output) {
     if (!output) process.setStandardOutputFile(QProcess::nullDevice());
     process.start(wine, arguments);
     if (!process.waitForStarted(kWineTimeoutMs)) return false;
-    if (!process.waitForFinished(kWineTimeoutMs)) {
+    if (!WaitForEnd(process)) {
         process.kill();
         process.waitForFinished(1000);
         return false;

@@ -1,7 +1,11 @@
 #include "io/mvPreview.h"
 
+#include <QDir>
+#include <algorithm>
+
 #include "io/mvConfigPaths.h"
 #include "io/mvDde.h"
+#include "io/mvExport.h"
 #include "io/mvTextFile.h"
 #include "model/mvControls.h"
 #include "model/mvTabControl.h"
@@ -23,7 +27,22 @@ namespace {
 bool IsClosingButton(const TmvControl* c) {
     return c->ControlType == ctButton && c->Kind > 0;
 }
+
+bool IsAscii(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
 } // namespace
+
+QString DefaultPreviewScriptPath() {
+    const QString config = ConfigFolder();
+    if (IsAscii(config)) return config + QStringLiteral("/123.mrc");
+    // mIRC takes the load command in the ANSI code page, where letters of other alphabets
+    // turn into look-alikes that name no file. Where the temporary folder is plain, the script
+    // goes there; else the path given to mIRC is the system's short form (ToMircPath).
+    const QString temp = QDir::tempPath();
+    if (IsAscii(temp)) return temp + QStringLiteral("/marovel-123.mrc");
+    return config + QStringLiteral("/123.mrc");
+}
 
 bool HasClosingButton(const DialogDocument& doc) {
     for (const TmvControl* c : doc.CreationOrder)
@@ -51,9 +70,8 @@ bool PreviewDialog(DialogDocument& doc, const TmvPreviewOptions& options,
     }
     SystemClock systemClock;
     Clock& clock = ui.Time ? *ui.Time : systemClock;
-    const QString script = options.ScriptPath.isEmpty()
-                               ? ConfigFolder() + QStringLiteral("/123.mrc")
-                               : options.ScriptPath;
+    const QString script =
+        options.ScriptPath.isEmpty() ? DefaultPreviewScriptPath() : options.ScriptPath;
     const QString tempName = QStringLiteral("_MarovelTemp") + QString::number(clock.TickCount());
 
     const QString savedName = doc.TableName;
@@ -75,7 +93,7 @@ bool PreviewDialog(DialogDocument& doc, const TmvPreviewOptions& options,
     QString error;
     if (!WriteTextFileAsIs(script, lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"),
                            &error)) {
-        if (ui.Prompt) ui.Prompt->Error(kPreviewErrorCaption, error);
+        if (ui.Prompt) ui.Prompt->Error(kPreviewErrorCaption, ExportErrorText(script, error));
         return false;
     }
     return send(options.DdeName, QStringLiteral("/.load -rs \"%1\"").arg(mircPath));

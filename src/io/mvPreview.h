@@ -14,8 +14,12 @@ struct TmvPreviewOptions {
     QString DdeName = QStringLiteral("mIRC");
     bool PreviewFix = false;
     TmvDdeSender Send;  // empty: SendDdeCommand
-    QString ScriptPath; // empty: "123.mrc" in ConfigFolder()
+    QString ScriptPath; // empty: DefaultPreviewScriptPath()
 };
+
+// "123.mrc" in ConfigFolder() when that path is plain ASCII, which every ANSI code page holds;
+// otherwise "marovel-123.mrc" in the temporary folder when that one is.
+QString DefaultPreviewScriptPath();
 
 inline const QString kDdeErrorCaption = QStringLiteral("DDE Error");
 inline const QString kPreviewErrorCaption = QStringLiteral("Preview Error");

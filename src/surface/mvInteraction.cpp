@@ -3,10 +3,9 @@
 #include <QElapsedTimer>
 
 quint32 SystemClock::TickCount() {
-    static QElapsedTimer timer = [] {
-        QElapsedTimer t;
-        t.start();
-        return t;
-    }();
-    return quint32(timer.elapsed());
+    // The monotonic clock counts from the system's start (GetTickCount on Windows), so it keeps
+    // running across runs of the program: temporary names made from it do not repeat.
+    QElapsedTimer now;
+    now.start();
+    return quint32(now.msecsSinceReference());
 }

@@ -50,7 +50,7 @@ public:
     virtual void HideStatus() = 0;
 };
 
-// Milliseconds since some fixed moment (GetTickCount), for elapsed times and temporary names.
+// Milliseconds since the system started (GetTickCount), for elapsed times and temporary names.
 class Clock {
 public:
     virtual ~Clock() = default;
@@ -67,7 +67,7 @@ public:
     void HideStatus() override {}
 };
 
-// The real clock, from the system's monotonic timer.
+// The real clock, from the system's monotonic timer, which counts from the system's start.
 class SystemClock : public Clock {
 public:
     quint32 TickCount() override;
