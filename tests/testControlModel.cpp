@@ -284,7 +284,7 @@ TEST(Units, ConversionsTruncateWithBaseUnits8By16) {
 }
 
 TEST(Units, DialogUnitsSurviveTheTripThroughPixelsForAnyBaseUnits) {
-    for (const auto [baseX, baseY] : {std::pair{6, 13}, {7, 14}, {8, 16}, {10, 20}, {9, 18}}) {
+    for (const auto& [baseX, baseY] : {std::pair{6, 13}, {7, 14}, {8, 16}, {10, 20}, {9, 18}}) {
         SCOPED_TRACE(testing::Message() << baseX << " x " << baseY);
         for (int dbu = -1000; dbu <= 1000; ++dbu) {
             ASSERT_EQ(XToDbu(XToPixels(dbu, baseX), baseX), dbu);
