@@ -110,7 +110,12 @@ INSTANTIATE_TEST_SUITE_P(
                     R"("OK", 1, 5 5 40 12, ok)"},
         KeywordCase{R"(edit "", 2, 1 2 3 4,,)", true, "edit", R"("", 2, 1 2 3 4)"},
         KeywordCase{R"(item break, 10, , )", true, "item", "break, 10"},
-        KeywordCase{R"(text "a   b", 3, 1 2 3 4)", true, "text", R"("a b", 3, 1 2 3 4)"},
+        // Blanks inside the quoted text are the author's layout; outside they collapse.
+        KeywordCase{R"(text "  a   b ",   3, 1  2 3 4)", true, "text",
+                    R"("  a   b ", 3, 1 2 3 4)"},
+        KeywordCase{R"(title "x  y")", true, "title", R"("x  y")"},
+        KeywordCase{R"(text "never   closed, 3)", true, "text", R"("never   closed, 3)"},
+        KeywordCase{"button OK   now, 5", true, "button", "OK now, 5"},
         KeywordCase{"menu\t\"File\", 1", true, "menu", R"("File", 1)"},
         KeywordCase{"item \"Open\tCtrl+O\", 5, 1", true, "item", "\"Open\tCtrl+O\", 5, 1"},
         KeywordCase{"{", false, "", ""}, KeywordCase{"size", false, "", ""},

@@ -82,20 +82,30 @@ INSTANTIATE_TEST_SUITE_P(
         // Words in any order and letter case are read; the line comes back in writer order.
         StyleCase{"OrderAndCase", R"(button "OK", 1, 1 2 3 4, OK Default)",
                   R"(button "OK", 1, 1 2 3 4, default ok)"},
+        // Of two alignment words the first counts; the other is kept after it as written.
         StyleCase{"EditRightWinsOverCenter", R"(edit "", 2, 1 2 3 4, center right)",
-                  R"(edit "", 2, 1 2 3 4, right)"},
-        StyleCase{"ScrollTopWinsOverLeft", R"(scroll "", 11, 1 2 3 4, left top)",
-                  R"(scroll "", 11, 1 2 3 4, top)"},
+                  R"(edit "", 2, 1 2 3 4, right center)"},
+        // A vertical bar lies left or right: "top" is kept as written, not taken.
+        StyleCase{"ScrollVerticalKeepsTop", R"(scroll "", 11, 1 2 3 4, left top)", nullptr},
+        StyleCase{"ScrollHorizontalKeepsLeft", R"(scroll "", 11, 1 2 3 4, horizontal left)",
+                  nullptr},
+        StyleCase{"ScrollHorizontalAlone", R"(scroll "", 11, 1 2 3 4, horizontal)", nullptr},
+        StyleCase{"ComboNegativeLimit", "combo 3, 1 2 3 4, limit -1", nullptr},
+        StyleCase{"ScrollNegativeRange", R"(scroll "", 11, 1 2 3 4, range -5 5)", nullptr},
+        // Values the line would not write back stay as written.
+        StyleCase{"EditNegativeLimit", R"(edit "", 2, 1 2 3 4, limit -1)", nullptr},
+        StyleCase{"ScrollFallingRange", R"(scroll "", 11, 1 2 3 4, range 5 2)", nullptr},
         StyleCase{"CommaSeparatedStyles", R"(edit "", 2, 1 2 3 4, read,multi , return)",
                   R"(edit "", 2, 1 2 3 4, read multi return)"},
-        // Whole words only: a word that merely contains a style sets nothing.
-        StyleCase{"ListMultSel", "list 6, 1 2 3 4, size multsel", "list 6, 1 2 3 4, size"},
-        StyleCase{"ButtonLookalikes", R"(button "x", 1, 1 2 3 4, hidden okay defaults)",
-                  R"(button "x", 1, 1 2 3 4)"},
+        // Whole words only: a word that merely contains a style sets nothing and is kept as
+        // written, after the control's own words.
+        StyleCase{"ListMultSel", "list 6, 1 2 3 4, size multsel", nullptr},
+        StyleCase{"ButtonLookalikes", R"(button "x", 1, 1 2 3 4, hidden okay defaults)", nullptr},
         StyleCase{"EditLookalikes", R"(edit "", 2, 1 2 3 4, readonly password multiline)",
-                  R"(edit "", 2, 1 2 3 4)"},
-        StyleCase{"UnknownWordsIgnored", R"(text "t", 4, 1 2 3 4, shadow nowrap)",
-                  R"(text "t", 4, 1 2 3 4, nowrap)"}),
+                  nullptr},
+        StyleCase{"UnknownWordsKept", R"(text "t", 4, 1 2 3 4, Shadow nowrap limit300)",
+                  R"(text "t", 4, 1 2 3 4, nowrap Shadow limit300)"},
+        StyleCase{"OtherTypesWordsKept", R"(radio "r", 8, 1 2 3 4, 3state sort)", nullptr}),
     [](const ::testing::TestParamInfo<StyleCase>& info) { return std::string(info.param.name); });
 
 struct ErrorCase {
@@ -119,16 +129,37 @@ INSTANTIATE_TEST_SUITE_P(
                                 R"(Error: Invalid edit limit: "many")"},
                       ErrorCase{"EditLimitMissing", R"(edit "", 2, 1 2 3 4, read limit)",
                                 R"(Error: Invalid edit limit: "")"},
-                      ErrorCase{"ComboNegativeLimit", "combo 3, 1 2 3 4, limit -1",
-                                R"(Error: Invalid edit limit: "-1")"},
-                      ErrorCase{"ScrollNegativeRange", R"(scroll "", 11, 1 2 3 4, range -5 5)",
-                                R"(Error: Invalid scroll range: "-5")"},
                       ErrorCase{"ScrollRangeMissing", R"(scroll "", 11, 1 2 3 4, range)",
                                 R"(Error: Invalid scroll range: "")"},
                       ErrorCase{"TabWithoutNumber", R"(check "c", 7, 1 2 3 4, tab)",
                                 R"(Error: Invalid tab id: "")"}),
     [](const ::testing::TestParamInfo<ErrorCase>& info) { return std::string(info.param.name); });
 } // namespace
+
+TEST(ImportStyles, NegativeLimitAndRangeAreRead) {
+    ImportRun run;
+    EXPECT_EQ(dynamic_cast<TmvCombo&>(*ImportOne(run, S("combo 3, 1 2 3 4, limit -1"))).Limit, -1);
+    auto& scroll =
+        dynamic_cast<TmvScroll&>(*ImportOne(run, S(R"(scroll "", 1, 1 2 3 4, range -5 5)")));
+    EXPECT_EQ(scroll.RangeMin, -5);
+    EXPECT_EQ(scroll.RangeMax, 5);
+    EXPECT_TRUE(scroll.OtherStyles.isEmpty());
+}
+
+TEST(ImportStyles, KeptWordsAreToldAndChangeNothingDrawn) {
+    ImportRun run;
+    auto& list = dynamic_cast<TmvList&>(
+        *ImportOne(run, S("list 6, 1 2 3 4, check disabled multsel hide")));
+    EXPECT_EQ(list.OtherStyles, S("check disabled multsel"));
+    EXPECT_FALSE(list.Disabled); // "disabled" is not "disable"
+    EXPECT_TRUE(list.Hidden);
+    EXPECT_FALSE(list.ExtSel);
+    EXPECT_EQ(run.Result, TmvImportResult::Imported); // a warning is no error
+    EXPECT_TRUE(run.Status.Lines.contains(
+        S(R"(Warning: Style words kept as written: "check disabled multsel")")));
+    EXPECT_TRUE(run.Status.Lines.contains(S("   Line 2: list 6, 1 2 3 4, check disabled multsel "
+                                            "hide")));
+}
 
 TEST(ImportStyles, ScrollWordsSetKindAlignmentAndRange) {
     ImportRun run;
@@ -147,7 +178,7 @@ TEST(ImportStyles, BadValuesLeaveThePropertyUnset) {
     EXPECT_EQ(edit.Limit, 0);
     EXPECT_TRUE(edit.ReadOnly);
     auto& scroll =
-        dynamic_cast<TmvScroll&>(*ImportOne(run, S(R"(scroll "", 1, 1 2 3 4, range -5 5)")));
+        dynamic_cast<TmvScroll&>(*ImportOne(run, S(R"(scroll "", 1, 1 2 3 4, range x 5)")));
     EXPECT_EQ(scroll.RangeMin, 0);
     EXPECT_EQ(scroll.RangeMax, 0);
 }

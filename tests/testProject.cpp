@@ -411,7 +411,7 @@ TEST_F(ProjectFileTest, ScrollAlignmentIsMadeToFitItsKind) {
                                            {"0,1,-1,1", 0, 0},
                                            {"0,2,-1,1", 0, 2},
                                            {"1,2,-1,1", 1, 3},
-                                           {"1,0,-1,1", 1, 3},
+                                           {"1,0,-1,1", 1, 0},
                                            {"1,1,-1,1", 1, 1}}) {
         const QString path = WriteProjectText(
             QStringLiteral("scroll.mv"),

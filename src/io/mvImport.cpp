@@ -7,15 +7,50 @@
 #include "surface/mvDialogDocument.h"
 #include "surface/mvSurfaceView.h"
 
-TmvImporter::TmvImporter(DialogDocument& document, StatusSink& status, const QStringList& lines)
-    : doc_(document), status_(status), lines_(lines) {}
+TmvImporter::TmvImporter(DialogDocument& document, StatusSink& status, const QStringList& lines,
+                         int firstFileLine)
+    : doc_(document), status_(status), lines_(lines), firstFileLine_(firstFileLine) {}
+
+QString TmvImporter::LineName(int number) const {
+    const QString name = QStringLiteral("Line %1").arg(number);
+    if (firstFileLine_ <= 0) return name;
+    return name + QStringLiteral(" (file line %1)").arg(firstFileLine_ + number - 1);
+}
+
+namespace {
+void ReportLine(StatusSink& status, const QString& kind, const QString& message,
+                const QString& text, const QString& lineName, const QString& line) {
+    status.AddStatusLine(kind + QStringLiteral(": ") + message + QStringLiteral(": \"") + text +
+                         QLatin1Char('"'));
+    status.AddStatusLine(QStringLiteral("   ") + lineName + QStringLiteral(": ") + line);
+    status.AddStatusLine(QString());
+}
+} // namespace
 
 void TmvImporter::ReportImportError(const QString& message, const QString& text, int number) {
-    status_.AddStatusLine(QStringLiteral("Error: %1: \"%2\"").arg(message, text));
-    status_.AddStatusLine(
-        QStringLiteral("   Line %1: %2").arg(number).arg(lines_.value(number - 1)));
-    status_.AddStatusLine(QString());
+    ReportLine(status_, QStringLiteral("Error"), message, text, LineName(number),
+               lines_.value(number - 1));
     info_.ErrorsOccurred = true;
+}
+
+void TmvImporter::ReportImportWarning(const QString& message, const QString& text, int number) {
+    ReportLine(status_, QStringLiteral("Warning"), message, text, LineName(number),
+               lines_.value(number - 1));
+    info_.WarningsOccurred = true;
+}
+
+void TmvImporter::NoteId(int id, int number) {
+    // 0 is no ID (the tab control's own); it blocks nothing.
+    if (id == 0) return;
+    const auto first = idLines_.constFind(id);
+    if (first == idLines_.constEnd()) {
+        idLines_.insert(id, number);
+        return;
+    }
+    QString where = LineName(*first);
+    where[0] = where[0].toLower();
+    ReportImportWarning(QStringLiteral("ID already used on ") + where, QString::number(id),
+                        number);
 }
 
 void TmvImporter::ApplyDialogProperties() {
@@ -25,6 +60,7 @@ void TmvImporter::ApplyDialogProperties() {
     doc_.NoQuotes = !info_.NoTitleLine && !info_.TitleQuoted;
     doc_.UseDbu = info_.UseDbu;
     doc_.NoTheme = info_.NoTheme;
+    doc_.OtherOptions = info_.OtherOptions;
     if (info_.SizeLineSeen)
         doc_.SetClientSize(XToPixelsIf(info_.UseDbu, info_.W), YToPixelsIf(info_.UseDbu, info_.H));
     doc_.TableName = info_.TableName;
@@ -52,10 +88,14 @@ TmvImportResult ImportTable(DialogDocument& doc, const QStringList& lines, const
     const quint32 start = clock.TickCount();
     status.ClearStatus();
     status.ShowStatus();
+    if (options.ReadInCodePage > 0)
+        status.AddStatusLine(
+            QStringLiteral("The script is not UTF-8: it was read in code page %1.")
+                .arg(options.ReadInCodePage));
     status.AddStatusLine(QStringLiteral("Parsing dialog table and processing menus..."));
     status.AddStatusLine(QString());
 
-    TmvImporter importer(doc, status, lines);
+    TmvImporter importer(doc, status, lines, options.FirstFileLine);
     const qsizetype count = lines.size();
     int shown = -1;
     const auto progress = [&](qint64 done, qint64 total) {
@@ -95,7 +135,8 @@ TmvImportResult ImportTable(DialogDocument& doc, const QStringList& lines, const
     if (errors) {
         status.AddStatusLine(QStringLiteral("Warning: There were errors."));
         status.AddStatusLine(QString());
-    } else if (options.CloseStatus) {
+    } else if (options.CloseStatus && !importer.Info().WarningsOccurred) {
+        // Only a run with nothing to read: warnings keep the window open.
         status.HideStatus();
     }
     status.AddStatusLine(DoneStatusLine(clock.TickCount() - start));

@@ -6,6 +6,8 @@
 //
 // Parts: mvImport.cpp (the whole run and the reports), mvImportLine.cpp (one line at a time),
 // mvImportControl.cpp (controls and their styles), mvImportFields.h (splitting the text).
+#include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -17,6 +19,7 @@
 
 class DialogDocument;
 class TmvControl;
+class TmvScroll;
 
 // What the dialog-level lines said, collected while reading.
 struct ImportedDialog {
@@ -32,11 +35,14 @@ struct ImportedDialog {
     bool SizeLineSeen = false;
     bool UseDbu = false;
     bool NoTheme = false;
+    QString OtherOptions; // option words the dialog does not model, as written
     QString IconPath;
     int IconIndex = 0;
     int MenuLines = 0;
     bool TabControlCreated = false;
     bool ErrorsOccurred = false;
+    bool WarningsOccurred = false;
+    bool HeaderSeen = false; // a "dialog" line was read
     bool EndOfTable = false;
     int MenuParent = -1;
 };
@@ -57,18 +63,25 @@ struct TmvImportOptions {
     // file's NewProject); false keeps the current project and cancels the import. Unset, the
     // document is reset for a new project without asking (the command line, tests).
     std::function<bool(DialogDocument&)> StartNewProject;
+    // The script's line number of the table's first line, so that reports name both lines;
+    // 0 for a table that is not part of a script (pasted text).
+    int FirstFileLine = 0;
+    // The Windows code page that read the script when it was not UTF-8; 0 when it was.
+    int ReadInCodePage = 0;
 };
 
 enum class TmvImportResult {
     Cancelled,  // the user kept the current project; nothing was imported
-    Imported,   // every line was read without a report
+    Imported,   // every line was read without an error (warnings may have been told)
     WithErrors, // imported, and the status window lists what was skipped
 };
 
 // The reader of one table into one document.
 class TmvImporter {
 public:
-    TmvImporter(DialogDocument& document, StatusSink& status, const QStringList& lines);
+    // firstFileLine: the script's line number of lines[0], or 0 (see TmvImportOptions).
+    TmvImporter(DialogDocument& document, StatusSink& status, const QStringList& lines,
+                int firstFileLine = 0);
 
     // Reads one line (1-based number): dialog-level and menu lines take effect at once,
     // control lines are kept as records for CreateImportedControl.
@@ -82,6 +95,10 @@ public:
     void ApplyImportedStyles(TmvControl& control, const QString& styles, int number);
     // "Error: %s: "%s"", "   Line %d: %s" and an empty line; marks the import as failed.
     void ReportImportError(const QString& message, const QString& text, int number);
+    // The same with "Warning: "; the import still counts as clean.
+    void ReportImportWarning(const QString& message, const QString& text, int number);
+    // "Line 3", or "Line 3 (file line 9)" for a table read from a script.
+    QString LineName(int number) const;
 
     const ImportedDialog& Info() const { return info_; }
     const std::vector<std::unique_ptr<TmvImportClass>>& Records() const { return records_; }
@@ -92,16 +109,24 @@ private:
     void ParseDialogLine(const QString& rest);
     void ParseTitleLine(const QString& rest);
     void ParseSizeLine(const QString& rest, int number);
-    void ParseOptionLine(const QString& rest);
+    void ParseOptionLine(const QString& rest, int number);
     // Adds a page to the tab control from a "tab" record.
     void AddImportedPage(const TmvImportClass& record);
+    // Remembers an ID of a control, page or menu entry; warns when the table used it before.
+    void NoteId(int id, int number);
+    void ApplyScrollStyles(TmvScroll& scroll, TmvStyleWords& styles, int number);
+    // "tab N": onto that page when it exists; otherwise a warning, and the words stay.
+    void MovePerTabWord(TmvControl& control, TmvStyleWords& styles, int number);
     // The icon's file and index, taken off the front of its style list; returns the rest.
     QString TakeIconFile(TmvControl& icon, const QString& styles);
 
     DialogDocument& doc_;
     StatusSink& status_;
     const QStringList& lines_;
+    int firstFileLine_ = 0;
     ImportedDialog info_;
+    QHash<int, int> idLines_;   // ID -> the line that used it first
+    QSet<int> tableTabPages_;   // page IDs the table's "tab" lines give
     std::vector<std::unique_ptr<TmvImportClass>> records_;
 };
 

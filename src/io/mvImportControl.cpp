@@ -8,49 +8,15 @@
 #include "surface/mvDialogDocument.h"
 
 namespace {
-// The whole words of a style list, letter case ignored, and what follows each.
-class TmvStyleWords {
-public:
-    explicit TmvStyleWords(const QString& styles) : words_(StyleWords(styles)) {
-        for (QString& word : words_)
-            word = word.toLower();
-        for (const QString& word : words_)
-            set_.insert(word);
-    }
-    bool Has(const char* word) const { return set_.contains(QLatin1String(word)); }
-    // The n-th word after the first occurrence of `word` (the numbers a style carries);
-    // empty when there is none.
-    QString After(const char* word, int n = 1) const {
-        const int at = int(words_.indexOf(QLatin1String(word)));
-        return at >= 0 ? words_.value(at + n) : QString();
-    }
-    // Whether every word is one of `known`, or the number after "tab".
-    bool OnlyOf(const QSet<QString>& known) const {
-        for (int i = 0; i < words_.size(); ++i) {
-            const bool pageNumber = i > 0 && words_[i - 1] == QLatin1String("tab");
-            if (!known.contains(words_[i]) && !pageNumber) return false;
-        }
-        return true;
-    }
-
-private:
-    QStringList words_;
-    QSet<QString> set_;
-};
-
-// The first of the words that is present picks the value (1 for the first word, ...), else 0.
-int Choice(const TmvStyleWords& styles, std::initializer_list<const char*> words) {
+// The first of the words that is present picks the value (1 for the first word, ...), else 0;
+// only that word is taken.
+int Choice(TmvStyleWords& styles, std::initializer_list<const char*> words) {
     int value = 1;
     for (const char* word : words) {
-        if (styles.Has(word)) return value;
+        if (styles.Take(word)) return value;
         ++value;
     }
     return 0;
-}
-
-// A style's number: digits only, as the table writes it.
-std::optional<int> StyleNumber(const QString& word) {
-    return IsDigits(word) ? ParseTableInt(word) : std::nullopt;
 }
 } // namespace
 
@@ -96,6 +62,7 @@ void TmvImporter::CreateImportedControl(const TmvImportClass& record) {
     if (record.ControlType != ctTab) {
         control->ID = *id;
         control->StaticID = true;
+        NoteId(*id, record.LineNumber);
     }
     control->SetVisible(true);
     ApplyImportedStyles(*control, record.Fields[6], record.LineNumber);
@@ -113,6 +80,7 @@ void TmvImporter::AddImportedPage(const TmvImportClass& record) {
                           record.LineNumber);
         return;
     }
+    NoteId(*id, record.LineNumber);
     TmvTab* tab = doc_.TabControl;
     TmvTabPage* page = tab->AddPage(*id);
     tab->SetPageCaption(tab->PageCount() - 1, record.Fields[0]);
@@ -120,8 +88,12 @@ void TmvImporter::AddImportedPage(const TmvImportClass& record) {
     page->NoQuotes = !record.Quoted;
 }
 
-QString TmvImporter::TakeIconFile(TmvControl& control, const QString& styles) {
+QString TmvImporter::TakeIconFile(TmvControl& control, const QString& text) {
     auto& icon = static_cast<TmvIcon&>(control);
+    // The styles begin after the separator that ends the height; a comma may still stand
+    // there when blanks came before it ("146 , file.ico").
+    QString styles = text.trimmed();
+    if (styles.startsWith(QLatin1Char(','))) styles.remove(0, 1);
     const int comma = styles.indexOf(QLatin1Char(','));
     if (comma < 0) {
         // The writer puts an icon without a file straight into its styles ("noborder top");
@@ -147,28 +119,39 @@ QString TmvImporter::TakeIconFile(TmvControl& control, const QString& styles) {
 
 void TmvImporter::ApplyImportedStyles(TmvControl& control, const QString& text, int number) {
     const QString styleText = control.ControlType == ctIcon ? TakeIconFile(control, text) : text;
-    const TmvStyleWords styles(styleText);
-    const auto has = [&](const char* word) { return styles.Has(word); };
-    const auto readLimit = [&](int& limit) {
+    TmvStyleWords styles(styleText);
+    const auto has = [&](const char* word) { return styles.Take(word); };
+    // A value word is taken with its number when the line writes both back: an edit writes
+    // a positive limit, a combo any limit but 0. Anything else stays as written.
+    const auto readLimit = [&](int& limit, bool negativeWritten) {
         limit = 0;
-        if (!has("limit")) return;
-        const QString word = styles.After("limit");
-        const std::optional<int> value = StyleNumber(word);
-        if (value)
-            limit = *value;
-        else
+        const int at = styles.IndexOf("limit");
+        if (at < 0) return;
+        const QString word = styles.At(at + 1);
+        const std::optional<int> value = ParseTableInt(word);
+        if (!value) {
             ReportImportError(QStringLiteral("Invalid edit limit"), word, number);
+        } else if (*value > 0 || (negativeWritten && *value != 0)) {
+            limit = *value;
+            styles.TakeAt(at, 2);
+        }
     };
 
-    control.SetResult(has("result"));
-    control.SetGroup(has("group"));
-    control.SetHidden(has("hide"));
-    control.SetDisabled(has("disable"));
+    // The tab control's line carries only the rectangle of its first page: every word after
+    // it is kept as written.
+    if (control.ControlType != ctTab) {
+        control.SetResult(has("result"));
+        control.SetGroup(has("group"));
+        control.SetHidden(has("hide"));
+        control.SetDisabled(has("disable"));
+    }
 
     switch (control.ControlType) {
     case ctButton: {
         auto& c = static_cast<TmvButton&>(control);
-        c.SetKind((has("ok") ? 1 : 0) + (has("cancel") ? 2 : 0));
+        const bool ok = has("ok");
+        const bool cancel = has("cancel");
+        c.SetKind((ok ? 1 : 0) + (cancel ? 2 : 0));
         c.DefaultButton = has("default");
         c.Flat = has("flat");
         c.MultiLine = has("multi");
@@ -185,7 +168,7 @@ void TmvImporter::ApplyImportedStyles(TmvControl& control, const QString& text, 
         c.ReadOnly = has("read");
         c.MultiLine = has("multi");
         c.WantReturn = has("return");
-        readLimit(c.Limit);
+        readLimit(c.Limit, false);
         break;
     }
     case ctCombo: {
@@ -196,7 +179,7 @@ void TmvImporter::ApplyImportedStyles(TmvControl& control, const QString& text, 
         c.Editable = has("edit");
         c.HScrollBar = has("hsbar");
         c.VScrollBar = has("vsbar");
-        readLimit(c.Limit);
+        readLimit(c.Limit, true);
         break;
     }
     case ctText: {
@@ -230,34 +213,66 @@ void TmvImporter::ApplyImportedStyles(TmvControl& control, const QString& text, 
         c.SetBorder(!has("noborder"));
         break;
     }
-    case ctScroll: {
-        auto& c = static_cast<TmvScroll&>(control);
-        c.SetKind(has("horizontal") ? 1 : 0);
-        c.SetAlignment(Choice(styles, {"top", "left", "bottom"}));
-        if (has("range")) {
-            const QString first = styles.After("range");
-            const std::optional<int> low = StyleNumber(first);
-            if (!low) {
-                ReportImportError(QStringLiteral("Invalid scroll range"), first, number);
-            } else {
-                // The second number is there only when it is one.
-                const std::optional<int> high = StyleNumber(styles.After("range", 2));
-                c.SetRange(*low, high.value_or(c.RangeMax));
-            }
-        }
+    case ctScroll:
+        ApplyScrollStyles(static_cast<TmvScroll&>(control), styles, number);
         break;
-    }
     default: // box, link, tab: the common words only
         break;
     }
 
-    if (has("tab") && control.ControlType != ctTab) {
-        const QString word = styles.After("tab");
-        const std::optional<int> pageId = StyleNumber(word);
-        if (pageId)
-            doc_.MoveToContainer(&control, doc_.PageIndexOfId(*pageId));
-        else
-            ReportImportError(QStringLiteral("Invalid tab id"), word, number);
-    }
+    if (control.ControlType != ctTab) MovePerTabWord(control, styles, number);
+    control.OtherStyles = styles.Untaken();
+    if (!control.OtherStyles.isEmpty())
+        ReportImportWarning(QStringLiteral("Style words kept as written"), control.OtherStyles,
+                            number);
     control.Repaint();
+}
+
+void TmvImporter::ApplyScrollStyles(TmvScroll& scroll, TmvStyleWords& styles, int number) {
+    // An alignment that does not fit the bar's direction is kept as written: the project
+    // file would turn it into another one.
+    const bool horizontal = styles.Take("horizontal");
+    scroll.SetKind(horizontal ? 1 : 0);
+    if (horizontal)
+        scroll.SetAlignment(styles.Take("top") ? 1 : styles.Take("bottom") ? 3 : 0);
+    else
+        scroll.SetAlignment(styles.Take("left") ? 2 : 0);
+
+    const int at = styles.IndexOf("range");
+    if (at < 0) return;
+    const QString first = styles.At(at + 1);
+    const std::optional<int> low = ParseTableInt(first);
+    if (!low) {
+        ReportImportError(QStringLiteral("Invalid scroll range"), first, number);
+        return;
+    }
+    // The second number is there only when it is one; the range is taken when the line
+    // writes back the same numbers (the second only above the first).
+    const std::optional<int> high = ParseTableInt(styles.At(at + 2));
+    const int max = high.value_or(scroll.RangeMax);
+    if (*low == max || high.has_value() != (max > *low)) return;
+    scroll.SetRange(*low, max);
+    styles.TakeAt(at, high ? 3 : 2);
+}
+
+void TmvImporter::MovePerTabWord(TmvControl& control, TmvStyleWords& styles, int number) {
+    const int at = styles.IndexOf("tab");
+    if (at < 0) return;
+    const QString word = styles.At(at + 1);
+    const std::optional<int> pageId = ParseTableInt(word);
+    if (!pageId) {
+        ReportImportError(QStringLiteral("Invalid tab id"), word, number);
+        return;
+    }
+    const int page = doc_.PageIndexOfId(*pageId);
+    if (page < 0) {
+        // The control stays on the dialog and its words as written.
+        ReportImportWarning(tableTabPages_.contains(*pageId)
+                                ? QStringLiteral("Tab page defined later in the table")
+                                : QStringLiteral("No tab page with this ID"),
+                            word, number);
+        return;
+    }
+    doc_.MoveToContainer(&control, page);
+    styles.TakeAt(at, 2);
 }

@@ -42,7 +42,15 @@ std::optional<TmvLineParts> SplitKeyword(const QString& trimmedLine) {
     while (end > 0 && (rest[end - 1] == QLatin1Char(',') || IsBlank(rest[end - 1])))
         --end;
     rest.truncate(end);
-    return TmvLineParts{trimmedLine.left(blank).toLower(), CollapseBlanks(rest.trimmed())};
+    return TmvLineParts{trimmedLine.left(blank).toLower(), CollapseBlanksOutsideQuotes(rest.trimmed())};
+}
+
+QString CollapseBlanksOutsideQuotes(const QString& rest) {
+    if (!rest.startsWith(kQuote)) return CollapseBlanks(rest);
+    // A text never closed runs to the end of the line, and is kept whole.
+    const int close = ClosingQuote(rest);
+    if (close < 0) return rest;
+    return rest.left(close + 1) + CollapseBlanks(rest.mid(close + 1));
 }
 
 int ClosingQuote(const QString& text) {
@@ -104,6 +112,21 @@ TmvImportFields SplitControlFields(const QString& rest) {
     return fields;
 }
 
+QStringList BlankWords(const QString& text) {
+    QStringList words;
+    int pos = 0;
+    while (true) {
+        while (pos < text.size() && IsBlank(text[pos]))
+            ++pos;
+        if (pos >= text.size()) break;
+        const int start = pos;
+        while (pos < text.size() && !IsBlank(text[pos]))
+            ++pos;
+        words.append(text.mid(start, pos - start));
+    }
+    return words;
+}
+
 QStringList StyleWords(const QString& text) {
     QStringList words;
     int pos = 0;
@@ -116,6 +139,48 @@ QStringList StyleWords(const QString& text) {
         words.append(text.mid(start, pos - start));
     }
     return words;
+}
+
+TmvStyleWords::TmvStyleWords(const QString& styles) : written_(StyleWords(styles)) {
+    lower_.reserve(written_.size());
+    for (const QString& word : written_)
+        lower_.append(word.toLower());
+    taken_.assign(size_t(written_.size()), false);
+    for (int i = 0; i < lower_.size(); ++i)
+        at_[lower_[i]].append(i);
+}
+
+bool TmvStyleWords::Take(const char* word) {
+    const auto found = at_.constFind(QLatin1String(word));
+    if (found == at_.constEnd()) return false;
+    for (const int i : *found)
+        taken_[size_t(i)] = true;
+    return true;
+}
+
+int TmvStyleWords::IndexOf(const char* word) const {
+    const auto found = at_.constFind(QLatin1String(word));
+    return found == at_.constEnd() ? -1 : found->first();
+}
+
+void TmvStyleWords::TakeAt(int i, int count) {
+    for (int k = qMax(0, i); k < i + count && k < written_.size(); ++k)
+        taken_[size_t(k)] = true;
+}
+
+bool TmvStyleWords::OnlyOf(const QSet<QString>& known) const {
+    for (int i = 0; i < lower_.size(); ++i) {
+        const bool pageNumber = i > 0 && lower_[i - 1] == QLatin1String("tab");
+        if (!known.contains(lower_[i]) && !pageNumber) return false;
+    }
+    return true;
+}
+
+QString TmvStyleWords::Untaken() const {
+    QStringList kept;
+    for (int i = 0; i < written_.size(); ++i)
+        if (!taken_[size_t(i)]) kept.append(written_[i]);
+    return kept.join(QLatin1Char(' '));
 }
 
 bool IsDigits(const QString& text) {

@@ -5,14 +5,19 @@
 // length.
 #include <QString>
 #include <QStringList>
+#include <QHash>
+#include <QList>
+#include <QSet>
 #include <array>
+#include <vector>
 #include <optional>
 
 constexpr int kImportFieldCount = 7;
 using TmvImportFields = std::array<QString, kImportFieldCount>;
 
 // The keyword (lower case, ended by a space or tab) and the rest of a trimmed table line. The
-// rest has its trailing commas removed, is trimmed, and has every run of blanks collapsed to one.
+// rest has its trailing commas removed, is trimmed, and has every run of spaces outside its
+// leading quoted text collapsed to one: texts aligned with blanks keep their layout.
 // Returns false for a line without a blank (a lone "{", for example), which carries no keyword.
 struct TmvLineParts {
     QString Keyword;
@@ -22,6 +27,9 @@ std::optional<TmvLineParts> SplitKeyword(const QString& trimmedLine);
 
 // Every run of spaces as one space. Tabs stay: a menu text carries them.
 QString CollapseBlanks(const QString& text);
+// The same, except inside a text that opens the rest with a double quote (up to its closing
+// quote, see ClosingQuote; a text never closed is kept whole).
+QString CollapseBlanksOutsideQuotes(const QString& rest);
 
 // The rest of a control, page or menu line as: text, ID, x, y, w, h, and the styles (the
 // remainder of the line, unchanged). A text that opens with a double quote runs to its closing
@@ -38,8 +46,37 @@ int UnquotedTextEnd(const QString& text);
 // Index of the quote closing a text whose opening quote is at index 0, or -1 when none.
 int ClosingQuote(const QString& text);
 
+// The words of a text split at spaces and tabs, in order.
+QStringList BlankWords(const QString& text);
 // The words of a style list, split at blanks and commas, in order.
 QStringList StyleWords(const QString& text);
+
+// The words of a style list, read once: whole words, letter case ignored. A reader marks the
+// words it takes; the rest stay as written.
+class TmvStyleWords {
+public:
+    explicit TmvStyleWords(const QString& styles);
+    // Whether the word is there (without taking it).
+    bool Has(const char* word) const { return at_.contains(QLatin1String(word)); }
+    // Whether the word is there; every occurrence of it is taken.
+    bool Take(const char* word);
+    // Index of the word's first occurrence, or -1.
+    int IndexOf(const char* word) const;
+    // The word at an index, as written; empty past the end.
+    QString At(int i) const { return written_.value(i); }
+    // Takes `count` words from index i.
+    void TakeAt(int i, int count);
+    // Whether every word is one of `known` (lower case), or the number after "tab".
+    bool OnlyOf(const QSet<QString>& known) const;
+    // The words not taken, as written and in their order, one blank between them.
+    QString Untaken() const;
+
+private:
+    QStringList written_;
+    QStringList lower_;
+    std::vector<bool> taken_;
+    QHash<QString, QList<int>> at_; // lower-case word -> its indexes
+};
 
 // Whether `text` is a decimal integer with an optional sign (what the table reader accepts
 // as an integer), and its value.

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "io/mvImportFields.h"
 #include "io/mvTextFile.h"
 
 TmvFileRequest ScriptFileRequest(const QString& lastPath) {
@@ -27,10 +28,11 @@ QStringList SplitTextLines(const QString& text) {
     return lines;
 }
 
-bool ReadScriptLines(const QString& path, QStringList* lines, QString* error) {
-    QString text;
-    if (!ReadTextFile(path, &text, error)) return false;
-    *lines = SplitTextLines(text);
+bool ReadScriptLines(const QString& path, QStringList* lines, QString* error,
+                     int legacyCodePage, int* readInCodePage) {
+    QByteArray bytes;
+    if (!ReadFileBytes(path, &bytes, error)) return false;
+    *lines = SplitTextLines(DecodeScriptText(bytes, legacyCodePage, readInCodePage));
     return true;
 }
 
@@ -49,10 +51,10 @@ QString NormaliseScriptLine(const QString& line, bool iniScript) {
 }
 
 QString TableHeaderName(const QString& normalisedLine) {
-    const QString lower = normalisedLine.toLower();
-    if (!lower.endsWith(QLatin1String(" {"))) return QString();
-    const QStringList words = lower.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    if (words.isEmpty() || words[0] != QLatin1String("dialog")) return QString();
+    const QStringList words = BlankWords(normalisedLine.toLower());
+    if (words.size() < 2 || words[0] != QLatin1String("dialog") ||
+        words.last() != QLatin1String("{"))
+        return QString();
     const int nameAt = (words.size() > 1 && words[1] == QLatin1String("-l")) ? 2 : 1;
     // "dialog {" names no table.
     if (nameAt >= words.size() - 1) return QString();
@@ -69,7 +71,7 @@ std::vector<TmvScriptTable> ListScriptTables(const QStringList& lines, bool iniS
 }
 
 QStringList CollectTableLines(const QStringList& lines, bool iniScript, int headerLine,
-                              const QString& name) {
+                              const QString& name, int* firstLine) {
     QStringList table;
     bool collecting = false;
     for (int i = qMax(0, headerLine); i < lines.size(); ++i) {
@@ -77,7 +79,11 @@ QStringList CollectTableLines(const QStringList& lines, bool iniScript, int head
         if (!collecting) {
             collecting = TableHeaderName(line) == name.toLower();
             if (!collecting) continue;
+            if (firstLine) *firstLine = i;
         } else if (line == QLatin1String("}")) {
+            break;
+        } else if (!TableHeaderName(line).isEmpty()) {
+            table.append(line); // the parser ends the table there and says so
             break;
         }
         table.append(line);

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "io/mvTextFile.h"
 #include "surface/mvInteraction.h"
 
 // The open dialog of "Select file..": the script filters, "Choose mIRC File...", no initial
@@ -16,9 +17,11 @@ TmvFileRequest ScriptFileRequest(const QString& lastPath);
 // line end does not start another line.
 QStringList SplitTextLines(const QString& text);
 
-// The lines of a script file, decoded as UTF-8 when valid, else as Windows-1254. FALSE with
-// the system's reason in *error when it cannot be read.
-bool ReadScriptLines(const QString& path, QStringList* lines, QString* error = nullptr);
+// The lines of a script file, decoded as UTF-8 when valid, else in the Windows code page
+// `legacyCodePage` (the setting "LegacyCodePage"), which *readInCodePage then names (0 for
+// UTF-8). FALSE with the system's reason in *error when it cannot be read.
+bool ReadScriptLines(const QString& path, QStringList* lines, QString* error = nullptr,
+                     int legacyCodePage = kProgramCodePage, int* readInCodePage = nullptr);
 
 // Whether the script is an ".ini" script (by its extension, in any letter case).
 bool IsIniScript(const QString& path);
@@ -27,7 +30,8 @@ bool IsIniScript(const QString& path);
 QString NormaliseScriptLine(const QString& line, bool iniScript);
 
 // The table name (lower case) when a normalised line is a table header ("dialog [-l] name {",
-// in any letter case, with the brace on the same line); empty otherwise.
+// in any letter case, words separated by spaces or tabs, with the brace on the same line);
+// empty otherwise.
 QString TableHeaderName(const QString& normalisedLine);
 
 struct TmvScriptTable {
@@ -40,6 +44,8 @@ std::vector<TmvScriptTable> ListScriptTables(const QStringList& lines, bool iniS
 
 // The lines of one table, normalised and in their own letter case: from the first header at
 // or after `headerLine` whose name is `name`, up to the line "}" (not included). A table that
-// is never closed runs to the end of the script; no matching header gives no lines.
+// is never closed runs up to the next table's header, which is included so that the import
+// tells of it, or to the end of the script; no matching header gives no lines. *firstLine
+// is then the 0-based index of the header collected from.
 QStringList CollectTableLines(const QStringList& lines, bool iniScript, int headerLine,
-                              const QString& name);
+                              const QString& name, int* firstLine = nullptr);

@@ -22,9 +22,6 @@ bool IsDialogIconLine(const QString& rest) {
     return second.isEmpty() || (ParseTableInt(second).has_value() && fields.size() < 3);
 }
 
-QStringList Words(const QString& text) {
-    return text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-}
 } // namespace
 
 void TmvImporter::ParseLine(const QString& line, int number) {
@@ -53,17 +50,29 @@ void TmvImporter::ParseLine(const QString& line, int number) {
         // Controls without a text get an empty one, so every record reads text, ID, rect.
         const bool textless = type == ctCombo || type == ctList || type == ctIcon;
         record->Fields = SplitControlFields(textless ? QStringLiteral("\"\",") + rest : rest);
+        if (type == ctTab)
+            if (const std::optional<int> page = ParseTableInt(record->Fields[1]))
+                tableTabPages_.insert(*page);
         records_.push_back(std::move(record));
     } else if (keyword == QLatin1String("menu") || keyword == QLatin1String("item")) {
         ParseMenuLine(keyword, rest, number);
     } else if (keyword == QLatin1String("dialog")) {
+        if (info_.HeaderSeen) {
+            // The table was never closed: the next table's header ends it.
+            ReportImportWarning(QStringLiteral("The table has no closing brace; it ends at the "
+                                               "next table's header"),
+                                trimmed, number);
+            info_.EndOfTable = true;
+            return;
+        }
+        info_.HeaderSeen = true;
         ParseDialogLine(rest);
     } else if (keyword == QLatin1String("title")) {
         ParseTitleLine(rest);
     } else if (keyword == QLatin1String("size")) {
         ParseSizeLine(rest, number);
     } else if (keyword == QLatin1String("option")) {
-        ParseOptionLine(rest);
+        ParseOptionLine(rest, number);
     }
 }
 
@@ -109,6 +118,7 @@ void TmvImporter::ParseMenuLine(const QString& keyword, const QString& rest, int
     else if (text == QLatin1String("-"))
         text = QStringLiteral("- "); // a dash item, not a separator
 
+    NoteId(*id, number);
     if (!doc_.Menu.AddMenuEntry(text, *id, flags, parent))
         ReportImportError(QStringLiteral("Unknown menu parent ID"), QString::number(parent),
                           number);
@@ -119,7 +129,7 @@ void TmvImporter::ParseMenuLine(const QString& keyword, const QString& rest, int
 }
 
 void TmvImporter::ParseDialogLine(const QString& rest) {
-    const QStringList words = Words(rest);
+    const QStringList words = BlankWords(rest);
     const bool local =
         !words.isEmpty() && words[0].compare(QLatin1String("-l"), Qt::CaseInsensitive) == 0;
     if (local) info_.Local = true;
@@ -154,10 +164,13 @@ void TmvImporter::ParseSizeLine(const QString& rest, int number) {
     info_.SizeLineSeen = true;
 }
 
-void TmvImporter::ParseOptionLine(const QString& rest) {
-    QSet<QString> words;
-    for (const QString& word : StyleWords(rest))
-        words.insert(word.toLower());
-    info_.UseDbu = words.contains(QStringLiteral("dbu"));
-    info_.NoTheme = words.contains(QStringLiteral("notheme"));
+void TmvImporter::ParseOptionLine(const QString& rest, int number) {
+    TmvStyleWords words(rest);
+    info_.UseDbu = words.Take("dbu");
+    info_.NoTheme = words.Take("notheme");
+    words.Take("pixels"); // what the writer puts when there is no "dbu"
+    info_.OtherOptions = words.Untaken();
+    if (!info_.OtherOptions.isEmpty())
+        ReportImportWarning(QStringLiteral("Option words kept as written"), info_.OtherOptions,
+                            number);
 }

@@ -26,6 +26,7 @@ void ReadMain(DialogDocument& doc, const TmvIniFile& ini, const TmvMainPosition&
     doc.NoQuotes = ini.ReadBool(kMain, QStringLiteral("NoQuotes"), false);
     doc.Local = ini.ReadBool(kMain, QStringLiteral("Local"), false);
     doc.NoTheme = ini.ReadBool(kMain, QStringLiteral("NoTheme"), false);
+    doc.OtherOptions = ini.ReadString(kMain, kOtherOptionsKey);
     doc.PosX = position.X;
     doc.PosY = position.Y;
     doc.SetClientSize(position.W, position.H);

@@ -219,18 +219,22 @@ TmvControl* ReadControlSection(DialogDocument& doc, const TmvIniFile& ini, bool 
         ApplyStoredName(doc, *control, ini.ReadString(section, QStringLiteral("Name")));
 
     control->SetKind(head->Kind);
-    control->SetAlignment(control->ControlType == ctScroll
-                              ? ConsistentScrollAlignment(head->Kind, head->Alignment)
-                              : head->Alignment);
+    // A bar without an alignment word is kept so: "horizontal" alone is a table's own form.
+    const bool fitAlignment = control->ControlType == ctScroll && head->Alignment != 0;
+    control->SetAlignment(fitAlignment ? ConsistentScrollAlignment(head->Kind, head->Alignment)
+                                       : head->Alignment);
     // The pages carry the tab control's IDs; its own stays 0 so that it blocks none.
     if (control->ControlType != ctTab) control->SetID(head->Id);
     ApplyDefStyles(*control, ini.ReadString(section, QStringLiteral("DefStyles")));
     control->SetStaticID(ini.ReadBool(section, QStringLiteral("StaticID"), false));
 
-    // The stored rectangle, with the type's size where the file keeps it (-1).
-    const QRect bounds(head->X, head->Y, head->W == -1 ? control->Width : head->W,
-                       head->H == -1 ? control->Height : head->H);
+    // The stored rectangle; a section without one gets the type's size. A stored -1 is kept:
+    // imported tables use -1 -1 -1 -1 for a hidden default button.
+    const bool sized = ini.ValueExists(section, QStringLiteral("Position"));
+    const QRect bounds(head->X, head->Y, head->W == -1 && !sized ? control->Width : head->W,
+                       head->H == -1 && !sized ? control->Height : head->H);
     control->UnpackStyles(ini.ReadInteger(section, QStringLiteral("Styles"), 0));
+    control->OtherStyles = ini.ReadString(section, kOtherStylesKey);
     // The stored rectangle is the surface's and is put back exactly: unpacking an icon's border
     // grew or shrank it, and quantizing it for dialog units again would move the logical
     // rectangle of a tab control or a bordered icon, which lies inside it, by a unit.

@@ -13,6 +13,16 @@ QString Flag(bool value) {
     return value ? QStringLiteral("1") : QStringLiteral("0");
 }
 
+// A key that only some projects need: written when there is something to keep, removed
+// otherwise, so that a save over an older file leaves none of its words behind.
+void WriteOptional(TmvIniFile& ini, const QString& section, const QString& key,
+                   const QString& value) {
+    if (value.isEmpty())
+        ini.DeleteKey(section, key);
+    else
+        ini.WriteString(section, key, value);
+}
+
 QString Numbers(std::initializer_list<int> values) {
     QStringList fields;
     for (const int value : values)
@@ -39,6 +49,7 @@ void WriteMain(const DialogDocument& doc, TmvIniFile& ini) {
                     Numbers({doc.PosX, doc.PosY, doc.ClientWidth, doc.ClientHeight}));
     ini.WriteString(kMain, QStringLiteral("Options"),
                     Flags({doc.Centered, doc.UseDbu, doc.LockAll}));
+    WriteOptional(ini, kMain, kOtherOptionsKey, doc.OtherOptions);
 }
 
 // "IDs", "Static" and "NoQuotes" of a tab control: one field per page, each followed by a blank.
@@ -86,6 +97,7 @@ void WriteControlSection(TmvIniFile& ini, const TmvControl& control, int& counte
     ini.WriteBool(section, QStringLiteral("StaticID"), control.GetStaticID());
     ini.WriteBool(section, QStringLiteral("NoQuotes"), control.NoQuotes);
     ini.WriteInteger(section, QStringLiteral("Styles"), control.PackStyles());
+    WriteOptional(ini, section, kOtherStylesKey, control.OtherStyles);
     switch (control.ControlType) {
     case ctEdit:
         ini.WriteInteger(section, QStringLiteral("Limit"),

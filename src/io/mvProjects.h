@@ -77,6 +77,11 @@ int ReadMenuSections(DialogDocument& document, const TmvIniFile& ini);
 QString EscapeMenuText(const QString& text);
 QString UnescapeMenuText(const QString& text);
 
+// The words a control's line or the option line carries that the designer does not model, as
+// written; each key is there only when it holds words.
+inline const QString kOtherStylesKey = QStringLiteral("OtherStyles");   // a control's section
+inline const QString kOtherOptionsKey = QStringLiteral("OtherOptions"); // [Main]
+
 // The section name of control section n ("Control" + n).
 QString ControlSectionName(int n);
 

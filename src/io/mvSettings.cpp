@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "io/mvCodePages.h"
 #include "io/mvConfigPaths.h"
 #include "io/mvIniFile.h"
 #include "surface/mvIniValues.h"
@@ -106,6 +107,16 @@ Settings ReadSettings(const TmvIniFile& ini, QStringList* warnings) {
     general.String("DDEName", s.DDEName);
     general.String("DefProjectPath", s.DefProjectPath);
     general.Bool("PreviewFix", s.PreviewFix);
+    general.Int("LegacyCodePage", s.LegacyCodePage);
+    if (!CanDecodeCodePage(s.LegacyCodePage)) {
+        if (warnings)
+            warnings->append(QStringLiteral("The code page %1 (\"LegacyCodePage\") cannot be "
+                                            "read here; scripts that are not UTF-8 are read in "
+                                            "code page %2.")
+                                 .arg(s.LegacyCodePage)
+                                 .arg(DefaultLegacyCodePage()));
+        s.LegacyCodePage = DefaultLegacyCodePage();
+    }
 
     const SectionReader defaults(ini, kDefaults);
     defaults.Bool("AutoTab", s.AutoTab);
@@ -160,7 +171,8 @@ void WriteSettings(const Settings& s, TmvIniFile& ini) {
         .Bool("UseDefaultFont", s.UseDefaultFont)
         .Bool("PreviewFix", s.PreviewFix)
         .String("DDEName", s.DDEName)
-        .String("DefProjectPath", s.DefProjectPath);
+        .String("DefProjectPath", s.DefProjectPath)
+        .Int("LegacyCodePage", s.LegacyCodePage);
     SectionWriter(ini, kDefaults)
         .Bool("AutoTab", s.AutoTab)
         .Bool("AutoStartSize", s.AutoStartSize)

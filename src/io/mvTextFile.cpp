@@ -4,6 +4,9 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <array>
+#include <optional>
+
+#include "io/mvCodePages.h"
 
 namespace {
 
@@ -44,25 +47,45 @@ QString DecodeWindows1254(const QByteArray& bytes) {
     return text;
 }
 
-QString DecodeText(const QByteArray& bytes) {
+namespace {
+// The text when the bytes are valid UTF-8.
+std::optional<QString> DecodeUtf8(const QByteArray& bytes) {
     // Stateless: a sequence cut off at the end of the file counts as invalid too.
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = utf8.decode(bytes);
-    if (!utf8.hasError()) return text;
+    if (utf8.hasError()) return std::nullopt;
+    return text;
+}
+} // namespace
+
+QString DecodeText(const QByteArray& bytes) {
+    if (std::optional<QString> text = DecodeUtf8(bytes)) return *text;
     return DecodeWindows1254(bytes);
 }
 
-bool ReadTextFile(const QString& path, QString* text, QString* error) {
+QString DecodeScriptText(const QByteArray& bytes, int legacyCodePage, int* readInCodePage) {
+    std::optional<QString> text = DecodeUtf8(bytes);
+    if (readInCodePage) *readInCodePage = text ? 0 : legacyCodePage;
+    return text ? *text : DecodeInCodePage(bytes, legacyCodePage);
+}
+
+bool ReadFileBytes(const QString& path, QByteArray* bytes, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         SetError(error, file.errorString());
         return false;
     }
-    const QByteArray bytes = file.readAll();
+    *bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         SetError(error, file.errorString());
         return false;
     }
+    return true;
+}
+
+bool ReadTextFile(const QString& path, QString* text, QString* error) {
+    QByteArray bytes;
+    if (!ReadFileBytes(path, &bytes, error)) return false;
     *text = DecodeText(bytes);
     return true;
 }

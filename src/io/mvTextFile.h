@@ -6,11 +6,20 @@
 #include <QByteArray>
 #include <QString>
 
+// The code page of the program's own older files.
+constexpr int kProgramCodePage = 1254;
+
 // UTF-8 (a leading byte-order mark is dropped) when the bytes are valid UTF-8, else Windows-1254.
 QString DecodeText(const QByteArray& bytes);
 // The bytes as Windows-1254 (Turkish ANSI), every byte mapped to one character.
 QString DecodeWindows1254(const QByteArray& bytes);
+// A script's bytes: UTF-8 when valid (a leading byte-order mark dropped), else in the given
+// Windows code page (mvCodePages.h), which *readInCodePage then names; 0 there for UTF-8.
+QString DecodeScriptText(const QByteArray& bytes, int legacyCodePage,
+                         int* readInCodePage = nullptr);
 
+// Reads the whole file's bytes. FALSE with the system's reason in *error.
+bool ReadFileBytes(const QString& path, QByteArray* bytes, QString* error = nullptr);
 // Reads the whole file into *text. FALSE with the system's reason in *error when it cannot be
 // opened or read (a missing file included).
 bool ReadTextFile(const QString& path, QString* text, QString* error = nullptr);

@@ -142,7 +142,11 @@ QString TmvTab::PageLine(int index) const {
         page->NoQuotes ? page->Caption : QLatin1Char('"') + page->Caption + QLatin1Char('"');
     QString line =
         QStringLiteral("tab ") + caption + QStringLiteral(", ") + QString::number(page->ID);
-    if (index == 0) line += QStringLiteral(", ") + TableRect();
+    if (index == 0) {
+        line += QStringLiteral(", ") + TableRect();
+        // The first page's line is the tab control's: its kept words follow the rectangle.
+        if (!OtherStyles.trimmed().isEmpty()) line += QStringLiteral(", ") + OtherStyles.trimmed();
+    }
     return line;
 }
 

@@ -50,7 +50,8 @@ QString TmvControl::CommonWords() const {
 }
 
 QString TmvControl::BuildLine() const {
-    const QString styles = (CommonWords() + OwnWords()).trimmed();
+    // The words the designer does not model follow its own, as they were written.
+    const QString styles = (CommonWords() + OwnWords() + OtherStyles).trimmed();
     const QString head = Head();
     return styles.isEmpty() ? head : head + QStringLiteral(", ") + styles;
 }

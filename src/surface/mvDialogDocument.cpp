@@ -193,6 +193,7 @@ void DialogDocument::ResetForNew() {
     SetFontName(DefaultFontName());
     TableName = QStringLiteral("new_table");
     Local = false;
+    OtherOptions.clear();
     IconPath.clear();
     IconIndex = 0;
     Centered = true;

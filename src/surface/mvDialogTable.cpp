@@ -68,7 +68,9 @@ QStringList BuildDialogTable(const DialogDocument& doc) {
                  Number(YToDbuIf(doc.UseDbu, doc.ClientHeight));
     lines << QStringLiteral("  option") +
                  (doc.UseDbu ? QStringLiteral(" dbu") : QStringLiteral(" pixels")) +
-                 (doc.NoTheme ? QStringLiteral(" notheme") : QString());
+                 (doc.NoTheme ? QStringLiteral(" notheme") : QString()) +
+                 (doc.OtherOptions.trimmed().isEmpty() ? QString()
+                                                       : QLatin1Char(' ') + doc.OtherOptions.trimmed());
     if (!doc.IconPath.trimmed().isEmpty())
         lines << QStringLiteral("  icon ") + doc.IconPath + QStringLiteral(", ") +
                      Number(doc.IconIndex);
