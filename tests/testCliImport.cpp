@@ -166,6 +166,51 @@ TEST_F(CliImport, ImportFailuresWriteNothing) {
     }
 }
 
+TEST_F(CliImport, ScriptNotInUtf8IsReadInTheNamedCodePage) {
+    // A Polish script: "ł" is byte B3, which the Turkish code page reads as "³".
+    WriteTestFile(PathOf("pl.mrc"), "dialog ustawienia {\r\n"
+                                    "  title \"Zamkni\xEAte\"\r\n"
+                                    "  button \"Wy\xB3\xB9"
+                                    "cz\", 1, 5 5 40 12, ok\r\n"
+                                    "  list 2, 5 20 40 40, multsel\r\n"
+                                    "}\r\n");
+    const QString out = PathOf("pl.mv");
+    const TestProcessResult run =
+        RunMarovel({"--import", PathOf("pl.mrc"), "--codepage", "1250", "--save", out});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString(); // warnings are no errors
+    EXPECT_TRUE(run.err.contains(QStringLiteral("The script is not UTF-8: it was read in code "
+                                                "page 1250.")))
+        << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(
+        QStringLiteral("Warning: Style words kept as written: \"multsel\"\n   Line 4 (file line "
+                       "4): list 2, 5 20 40 40, multsel")))
+        << run.err.toStdString();
+    const QStringList table = SavedTable(out);
+    EXPECT_EQ(table.value(1), QStringLiteral("  title \"Zamknięte\""));
+    EXPECT_EQ(table.value(4), QStringLiteral("  button \"Wyłącz\", 1, 5 5 40 12, ok"));
+    EXPECT_EQ(table.value(5), QStringLiteral("  list 2, 5 20 40 40, multsel"));
+
+    // Without the option the setting names the code page; a UTF-8 script says nothing of it.
+    WriteTestFile(PathOf("marovel.ini"), "[General]\r\nLegacyCodePage=1250\r\n");
+    const TestProcessResult bySetting = RunMarovel({"--import", PathOf("pl.mrc"), "--save", out});
+    EXPECT_EQ(SavedTable(out).value(1), QStringLiteral("  title \"Zamknięte\""));
+    EXPECT_TRUE(bySetting.err.contains(QStringLiteral("code page 1250")));
+    EXPECT_FALSE(RunMarovel({"--import", PathOf("s.mrc"), "--save", out})
+                     .err.contains(QStringLiteral("not UTF-8")));
+
+    WriteTestFile(PathOf("names.mrc"), "dialog \xB3\xF3"
+                                       "d\x9F {\r\n}\r\n");
+    EXPECT_EQ(RunMarovel({"--list-tables", PathOf("names.mrc"), "--codepage", "1250"}).out,
+              QStringLiteral("łódź\n"));
+    for (const QStringList& args :
+         {QStringList{"--list-tables", PathOf("pl.mrc"), "--codepage", "70000"},
+          QStringList{"--list-tables", PathOf("pl.mrc"), "--codepage"},
+          QStringList{"--import", PathOf("pl.mrc"), "--codepage", "x", "--save", out},
+          QStringList{"--import", PathOf("pl.mrc"), "--codepage", "1250", "--codepage", "1250",
+                      "--save", out}})
+        EXPECT_EQ(RunMarovel(args).status, 2) << args.join(' ').toStdString();
+}
+
 TEST_F(CliImport, UnwritableProjectFails) {
     const QString out = PathOf("no such folder/out.mv");
     const TestProcessResult run = RunMarovel({"--import", PathOf("s.mrc"), "--save", out});

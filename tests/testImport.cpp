@@ -443,3 +443,82 @@ TEST(ImportMenu, BadIdsAndParentsAreReportedAndSkipped) {
     EXPECT_EQ(run.Status.Lines.indexOf(S("   Line 4: item \"d\", 6, 99")),
               run.Status.Lines.indexOf(run.Errors()[2]) + 1);
 }
+
+TEST(ImportDialog, HeaderWordsMayBeSeparatedByTabs) {
+    ImportRun run;
+    run.Run({S("dialog\t-l\tmytab\t{"), S("}")});
+    EXPECT_EQ(run.Doc.TableName, S("mytab"));
+    EXPECT_TRUE(run.Doc.Local);
+}
+
+TEST(ImportDialog, OptionWordsTheDialogDoesNotModelAreKept) {
+    ImportRun run;
+    EXPECT_EQ(run.Run({S("dialog o {"), S("  option Map dbu pixels notheme disable"), S("}")}),
+              TmvImportResult::Imported);
+    EXPECT_TRUE(run.Doc.UseDbu);
+    EXPECT_TRUE(run.Doc.NoTheme);
+    EXPECT_EQ(run.Doc.OtherOptions, S("Map disable"));
+    EXPECT_EQ(BuildDialogTable(run.Doc)[3], S("  option dbu notheme Map disable"));
+    EXPECT_TRUE(
+        run.Status.Lines.contains(S(R"(Warning: Option words kept as written: "Map disable")")));
+}
+
+TEST(ImportIcon, FileAndIndexAreReadWhateverBlanksStandAroundTheCommas) {
+    ImportRun run;
+    run.Run({S("dialog i {"), S(R"(  icon 200, 355 5 170 146 , icons\main.ico , 3 , top)"),
+             S(R"(  icon 201, 5 5 32 32 ,icons\b.ico)"), S("}")});
+    auto& first = run.As<TmvIcon>(200);
+    EXPECT_EQ(first.FileName, S(R"(icons\main.ico)"));
+    EXPECT_EQ(first.IconIndex, 3);
+    EXPECT_EQ(first.Alignment, 1);
+    EXPECT_EQ(run.As<TmvIcon>(201).FileName, S(R"(icons\b.ico)"));
+}
+
+TEST(ImportControl, RectangleOfMinusOnesIsKeptAsWritten) {
+    ImportRun run;
+    run.Run({S("dialog h {"), S(R"(  button "", 1, -1 -1 -1 -1, ok)"), S("}")});
+    EXPECT_EQ(run.ById(1)->BuildLine(), S(R"(button "", 1, -1 -1 -1 -1, ok)"));
+}
+
+TEST(ImportControl, DuplicateIdsAreWarnedOfWithTheirLines) {
+    ImportRun run;
+    EXPECT_EQ(run.Run(TableLines(R"(dialog d {
+  button "A", 5, 1 2 3 4
+  tab "P", 6, 1 2 100 100
+  text "B", 5, 1 2 3 4
+  tab "Q", 6
+  menu "File", 7
+  item "Exit", 5, 7
+  edit "", 0, 1 2 3 4
+  edit "", 0, 1 2 3 4
+})")),
+              TmvImportResult::Imported);
+    QStringList warnings;
+    for (const QString& line : run.Status.Lines)
+        if (line.startsWith(S("Warning: ID"))) warnings << line;
+    const QStringList expected = {
+        S(R"(Warning: ID already used on line 2: "5")"),
+        S(R"(Warning: ID already used on line 3: "6")"),
+        S(R"(Warning: ID already used on line 2: "5")"),
+    };
+    EXPECT_EQ(warnings, expected);
+    EXPECT_TRUE(run.Status.Lines.contains(S(R"(   Line 7:   item "Exit", 5, 7)")));
+    EXPECT_TRUE(run.Status.Lines.contains(S(R"(   Line 4:   text "B", 5, 1 2 3 4)")));
+}
+
+TEST(ImportTab, PageDefinedLaterIsWarnedOfAndTheWordsKept) {
+    ImportRun run;
+    EXPECT_EQ(run.Run(TableLines(R"(dialog t {
+  check "early", 3, 1 2 3 4, tab 2
+  tab "A", 1, 5 5 200 100
+  tab "B", 2
+  check "nowhere", 4, 1 2 3 4, tab 9
+})")),
+              TmvImportResult::Imported);
+    EXPECT_LT(run.ById(3)->TabIndex, 0);
+    EXPECT_TRUE(
+        run.Status.Lines.contains(S(R"(Warning: Tab page defined later in the table: "2")")));
+    EXPECT_TRUE(run.Status.Lines.contains(S(R"(   Line 2:   check "early", 3, 1 2 3 4, tab 2)")));
+    EXPECT_TRUE(run.Status.Lines.contains(S(R"(Warning: No tab page with this ID: "9")")));
+    EXPECT_EQ(run.ById(3)->BuildLine(), S(R"(check "early", 3, 1 2 3 4, tab 2)"));
+}

@@ -7,6 +7,7 @@
 #include "io/mvImportFile.h"
 #include "support/testHelpers.h"
 #include "support/testImportRun.h"
+#include "support/testProjectHelpers.h"
 
 namespace {
 // Two tables and an alias, as a script file of a typical away system holds them.
@@ -76,6 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(HeaderCase{"dialog away {", "away"}, HeaderCase{"Dialog MyTab {", "mytab"},
                       HeaderCase{"DIALOG -L Opts {", "opts"},
                       HeaderCase{"dialog -l mytab {", "mytab"},
+                      HeaderCase{"dialog\t-l\tmytab\t{", "mytab"},
+                      HeaderCase{"dialog\taway {", "away"},
                       HeaderCase{"dialog away", ""},  // brace on the next line
                       HeaderCase{"dialog away{", ""}, // no blank before the brace
                       HeaderCase{"dialog {", ""},     // no name
@@ -153,6 +156,80 @@ TEST(ScriptFile, UnclosedTableRunsToTheEnd) {
                                 QStringLiteral("alias y { }")};
     EXPECT_EQ(CollectTableLines(script, false, 0, QStringLiteral("x")).size(), 3);
 }
+
+TEST(ScriptFile, UnclosedTableEndsAtTheNextHeaderWithAWarning) {
+    const QStringList script = {
+        QStringLiteral("alias open { }"),
+        QStringLiteral("dialog one {"),
+        QStringLiteral("  button \"A\", 1, 1 2 3 4"),
+        QStringLiteral("dialog\ttwo\t{"),
+        QStringLiteral("  button \"B\", 2, 1 2 3 4"),
+        QStringLiteral("}"),
+    };
+    int first = -1;
+    const QStringList table = CollectTableLines(script, false, 0, QStringLiteral("one"), &first);
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(table.size(), 3); // the next header ends it, and comes along to be told of
+    ImportRun run;
+    run.Options.FirstFileLine = first + 1;
+    EXPECT_EQ(run.Run(table), TmvImportResult::Imported);
+    EXPECT_EQ(run.Doc.ControlCount(), 1);
+    EXPECT_EQ(run.Doc.TableName, QStringLiteral("one"));
+    EXPECT_TRUE(run.Status.Lines.contains(
+        QStringLiteral("Warning: The table has no closing brace; it ends at the next table's "
+                       "header: \"dialog\ttwo\t{\"")));
+    EXPECT_TRUE(
+        run.Status.Lines.contains(QStringLiteral("   Line 3 (file line 4): dialog\ttwo\t{")));
+    // The second table is still listed and imported on its own.
+    ASSERT_EQ(ListScriptTables(script, false).size(), 2u);
+    EXPECT_EQ(ListScriptTables(script, false)[1].Name, QStringLiteral("two"));
+}
+
+TEST(ScriptFile, ReportsNameTheTableLineAndTheFileLine) {
+    ImportRun run;
+    run.Options.FirstFileLine = 7;
+    run.Run({QStringLiteral("dialog x {"), QStringLiteral(""),
+             QStringLiteral("  text \"a\", 1, 1 2 three 4")});
+    EXPECT_TRUE(run.Status.Lines.contains(
+        QStringLiteral("   Line 3 (file line 9):   text \"a\", 1, 1 2 three 4")));
+}
+
+struct CodePageCase {
+    const char* name;
+    int codePage;
+    QByteArray bytes;
+    const char* text;   // as read
+    int readInCodePage; // 0: it was UTF-8
+};
+
+class ScriptCodePage : public ::testing::TestWithParam<CodePageCase> {};
+
+TEST_P(ScriptCodePage, ScriptsThatAreNotUtf8AreReadInTheGivenCodePage) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("s.mrc"));
+    WriteTestFile(path, GetParam().bytes);
+    QStringList lines;
+    int readIn = -1;
+    ASSERT_TRUE(ReadScriptLines(path, &lines, nullptr, GetParam().codePage, &readIn));
+    EXPECT_EQ(lines.value(0), QString::fromUtf8(GetParam().text));
+    EXPECT_EQ(readIn, GetParam().readInCodePage);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ScriptFile, ScriptCodePage,
+    ::testing::Values(CodePageCase{"Polish", 1250,
+                                   "\xB3\xF3"
+                                   "d\x9F",
+                                   "łódź", 1250},
+                      CodePageCase{"Lithuanian", 1257, "\xE0\xE8\xE6", "ąčę", 1257},
+                      CodePageCase{"Russian", 1251, "\xCF\xF0\xE8", "При", 1251},
+                      CodePageCase{"Turkish", 1254, "\xDD\xFE\xF0", "İşğ", 1254},
+                      CodePageCase{"Japanese", 932, "\x93\xFA\x96\x7B", "日本", 932},
+                      CodePageCase{"UndefinedByteKept", 1250, "a\x81", "a\xC2\x81", 1250},
+                      CodePageCase{"Utf8WinsOverTheCodePage", 1250, "\xC5\x82", "ł", 0}),
+    [](const ::testing::TestParamInfo<CodePageCase>& info) {
+        return std::string(info.param.name);
+    });
 
 TEST(ScriptFile, HeaderIndexOutOfRangeCollectsNothing) {
     EXPECT_TRUE(CollectTableLines(kMrcScript, false, 500, QStringLiteral("away")).isEmpty());

@@ -4,6 +4,8 @@
 
 #include <QTemporaryDir>
 
+#include "io/mvImportFile.h"
+#include "io/mvIniFile.h"
 #include "support/testHelpers.h"
 #include "support/testImportRun.h"
 #include "support/testProjectHelpers.h"
@@ -164,4 +166,211 @@ TEST(ImportRoundTrip, PageControlsFollowTheirPageWhateverTheTableOrder) {
         QStringLiteral("  check \"on B\", 3, 10 30 50 20, tab 2"),
     };
     EXPECT_EQ(controls, expected);
+}
+
+// Tables in the forms real scripts use, read from a script file, imported, saved as a project,
+// loaded and printed: texts, IDs, rectangles and style words come back unchanged (in the
+// writer's spacing and order).
+struct ScriptForm {
+    const char* name;
+    QByteArray script; // the file's bytes
+    int codePage;      // what the setting "LegacyCodePage" says
+    const char* table; // the printed table
+};
+
+class RealWorldForm : public ::testing::TestWithParam<ScriptForm> {};
+
+TEST_P(RealWorldForm, SurvivesImportSaveLoadAndPrint) {
+    QTemporaryDir dir;
+    const QString script = dir.filePath(QStringLiteral("script.mrc"));
+    WriteTestFile(script, GetParam().script);
+    QStringList lines;
+    ASSERT_TRUE(ReadScriptLines(script, &lines, nullptr, GetParam().codePage));
+    const std::vector<TmvScriptTable> tables = ListScriptTables(lines, false);
+    ASSERT_EQ(tables.size(), 1u);
+    ImportRun run;
+    ASSERT_NE(run.Run(CollectTableLines(lines, false, tables[0].HeaderLine, tables[0].Name)),
+              TmvImportResult::WithErrors)
+        << run.Errors().join(QLatin1Char('\n')).toStdString();
+
+    run.Doc.FileName = dir.filePath(QStringLiteral("p.mv"));
+    TmvProjectSession saving(run.Doc);
+    ASSERT_TRUE(SaveProject(saving));
+    ProjectRun loaded;
+    ASSERT_TRUE(loaded.Load(run.Doc.FileName));
+    EXPECT_EQ(BuildDialogTable(loaded.Doc), Lines(GetParam().table));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ImportRoundTrip, RealWorldForm,
+    ::testing::Values(ScriptForm{"BlanksAroundCommas",
+                                 "dialog sp {\r\n"
+                                 "  title \"Spaces\"\r\n"
+                                 "  size -1 -1 200 100\r\n"
+                                 "  option dbu\r\n"
+                                 "  button \"OK\" , 1 , 5 5 40 12 , ok\r\n"
+                                 "  icon 2 , 50 5 32 32 , icons\\main.ico , 1 , noborder\r\n"
+                                 "  text \"  Ctrl + F1\" , 3 , 5 40 60 8\r\n"
+                                 "}\r\n",
+                                 1254,
+                                 R"(dialog sp {
+  title "Spaces"
+  size -1 -1 200 100
+  option dbu
+  button "OK", 1, 5 5 40 12, ok
+  icon 2, 50 5 32 32, icons\main.ico, 1, noborder
+  text "  Ctrl + F1", 3, 5 40 60 8
+})"},
+                      ScriptForm{"CommasBetweenStyles",
+                                 "dialog cm {\n"
+                                 "  title \"Commas\"\n"
+                                 "  size -1 -1 200 100\n"
+                                 "  option pixels\n"
+                                 "  list 1, 5 5 100 80, sort, extsel, multsel, vsbar\n"
+                                 "  edit \"\", 2, 110 5 80 20, read,autohs,rich\n"
+                                 "}\n",
+                                 1254,
+                                 R"(dialog cm {
+  title "Commas"
+  size -1 -1 200 100
+  option pixels
+  list 1, 5 5 100 80, sort extsel vsbar multsel
+  edit "", 2, 110 5 80 20, read autohs rich
+})"},
+                      ScriptForm{"GluedNumbersAndUnknownWords",
+                                 "dialog gl {\n"
+                                 "  title \"Glued\"\n"
+                                 "  size -1 -1 200 100\n"
+                                 "  option dbu map\n"
+                                 "  edit \"\", 1, 5 5 100 10, limit300 disabled\n"
+                                 "  icon 2, 5 20 16 16, $mircdiricons\\x.ico, 0, small\n"
+                                 "  list 3, 5 40 60 40, check\n"
+                                 "  button \"\", 4, -1 -1 -1 -1, ok hide\n"
+                                 "  scroll \"\", 5, 5 90 100 8, horizontal range -10 10\n"
+                                 "  combo 6, 110 5 60 50, drop limit -1\n"
+                                 "}\n",
+                                 1254,
+                                 R"(dialog gl {
+  title "Glued"
+  size -1 -1 200 100
+  option dbu map
+  edit "", 1, 5 5 100 10, limit300 disabled
+  icon 2, 5 20 16 16, $mircdiricons\x.ico, 0, small
+  list 3, 5 40 60 40, check
+  button "", 4, -1 -1 -1 -1, hide ok
+  scroll "", 5, 5 90 100 8, range -10 10 horizontal
+  combo 6, 110 5 60 50, limit -1 drop
+})"},
+                      ScriptForm{"TabIndentation",
+                                 "dialog\t-l\ttabbed\t{\r\n"
+                                 "\ttitle \"Tabs\"\r\n"
+                                 "\tsize\t-1 -1 200 100\r\n"
+                                 "\toption\tdbu\r\n"
+                                 "\ttab \"One\", 10, 2 2 196 96\r\n"
+                                 "\t\tcheck \"Beep\", 11, 10 20 50 10, tab 10 flat\r\n"
+                                 "\ttab \"Two\", 12\r\n"
+                                 "\t\tradio \"Yes\", 13, 10 20 50 10, tab 12 group\r\n"
+                                 "}\r\n",
+                                 1254,
+                                 R"(dialog -l tabbed {
+  title "Tabs"
+  size -1 -1 200 100
+  option dbu
+  tab "One", 10, 2 2 196 96
+  check "Beep", 11, 10 20 50 10, tab 10 flat
+  tab "Two", 12
+  radio "Yes", 13, 10 20 50 10, group tab 12
+})"},
+                      ScriptForm{"Windows1254Text",
+                                 "dialog tr {\r\n"
+                                 "  title \"Ayarlar \xFE\xF0\xFD\"\r\n"
+                                 "  size -1 -1 200 100\r\n"
+                                 "  option dbu\r\n"
+                                 "  button \"\xC7\xFDk\xFD\xFE\", 1, 5 5 40 12, cancel\r\n"
+                                 "}\r\n",
+                                 1254,
+                                 R"(dialog tr {
+  title "Ayarlar şğı"
+  size -1 -1 200 100
+  option dbu
+  button "Çıkış", 1, 5 5 40 12, cancel
+})"},
+                      ScriptForm{"Utf8Text",
+                                 "dialog u8 {\n"
+                                 "  title \"\xE2\x98\x85 Stars \xE2\x98\x85\"\n"
+                                 "  size -1 -1 200 100\n"
+                                 "  option dbu\n"
+                                 "  text \"\xC5\x81\xC3\xB3"
+                                 "d\xC5\xBA  \xE6\x97\xA5\xE6\x9C\xAC\", 1, 5 5 80 8, center\n"
+                                 "}\n",
+                                 1250,
+                                 R"(dialog u8 {
+  title "★ Stars ★"
+  size -1 -1 200 100
+  option dbu
+  text "Łódź  日本", 1, 5 5 80 8, center
+})"},
+                      ScriptForm{"IdentifiersInTextsAndIconPaths",
+                                 "dialog ids {\n"
+                                 "  title $+(Away,$chr(32),$me)\n"
+                                 "  size -1 -1 200 100\n"
+                                 "  option dbu\n"
+                                 "  icon $scriptdir\\away.ico, 0\n"
+                                 "  text $+(Hello,$chr(44),$me), 1, 5 5 80 8\n"
+                                 "  button \"$iif(%x,On,Off)\", 2, 5 20 40 12, default\n"
+                                 "  icon 3, 90 5 32 32, $mircdir\\pics\\top\\$nick.ico, 2, left\n"
+                                 "}\n",
+                                 1254,
+                                 R"T(dialog ids {
+  title $+(Away,$chr(32),$me)
+  size -1 -1 200 100
+  option dbu
+  icon $scriptdir\away.ico, 0
+  text $+(Hello,$chr(44),$me), 1, 5 5 80 8
+  button "$iif(%x,On,Off)", 2, 5 20 40 12, default
+  icon 3, 90 5 32 32, $mircdir\pics\top\$nick.ico, 2, left
+})T"},
+                      ScriptForm{"Windows1250ScriptReadWithItsCodePage",
+                                 "dialog pl {\r\n"
+                                 "  title \"Ustawienia\"\r\n"
+                                 "  size -1 -1 200 100\r\n"
+                                 "  option dbu\r\n"
+                                 "  check \"W\xB3\xB9"
+                                 "cz d\x9F"
+                                 "wi\xEAk\", 1, 5 5 80 10\r\n"
+                                 "}\r\n",
+                                 1250,
+                                 R"(dialog pl {
+  title "Ustawienia"
+  size -1 -1 200 100
+  option dbu
+  check "Włącz dźwięk", 1, 5 5 80 10
+})"}),
+    [](const ::testing::TestParamInfo<ScriptForm>& info) { return std::string(info.param.name); });
+
+TEST(ImportRoundTrip, KeptWordsSurviveTheClipboardAndEmptyOnesLeaveNoKey) {
+    ImportRun run;
+    run.Run(TableLines("dialog c {\n  option dbu map\n  list 1, 5 5 60 40, multsel\n}"));
+    TmvIniFile ini;
+    int counter = 1;
+    WriteControlSection(ini, *run.ById(1), counter);
+    EXPECT_EQ(ini.ReadString(QStringLiteral("Control1"), QStringLiteral("OtherStyles")),
+              QStringLiteral("multsel"));
+    DialogDocument pasted;
+    TmvControl* copy = ReadControlSection(pasted, ini, true, 1);
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->BuildLine(), QStringLiteral("list 1, 10 10 120 80, multsel"));
+
+    // A save over a file whose control had kept words removes them with the words.
+    QTemporaryDir dir;
+    run.Doc.FileName = dir.filePath(QStringLiteral("c.mv"));
+    TmvProjectSession session(run.Doc);
+    ASSERT_TRUE(SaveProject(session));
+    run.ById(1)->OtherStyles.clear();
+    run.Doc.OtherOptions.clear();
+    ASSERT_TRUE(SaveProject(session));
+    TmvIniFile saved(run.Doc.FileName);
+    ASSERT_TRUE(saved.Load());
+    EXPECT_FALSE(saved.ValueExists(QStringLiteral("Control1"), QStringLiteral("OtherStyles")));
+    EXPECT_FALSE(saved.ValueExists(QStringLiteral("Main"), QStringLiteral("OtherOptions")));
 }

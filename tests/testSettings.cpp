@@ -27,6 +27,7 @@ Settings Unusual() {
     s.DDEName = QStringLiteral("mIRC32");
     s.DefProjectPath = QStringLiteral("C:\\Projeler");
     s.PreviewFix = true;
+    s.LegacyCodePage = 1250;
     s.AutoTab = false;
     s.AutoStartSize = true;
     s.AutoStartMove = true;
@@ -98,6 +99,7 @@ TEST(Settings, EmptyFileGivesEveryDefault) {
     EXPECT_EQ(s.DDEName, "mIRC");
     EXPECT_EQ(s.DefProjectPath, "");
     EXPECT_FALSE(s.PreviewFix);
+    EXPECT_EQ(s.LegacyCodePage, DefaultLegacyCodePage());
     EXPECT_TRUE(s.AutoTab);
     EXPECT_FALSE(s.AutoStartSize);
     EXPECT_FALSE(s.AutoStartMove);
@@ -135,6 +137,7 @@ TEST(Settings, SavedFileHoldsEveryKeyInTheWritersOrder) {
                                                  "PreviewFix=1\n"
                                                  "DDEName=mIRC32\n"
                                                  "DefProjectPath=C:\\Projeler\n"
+                                                 "LegacyCodePage=1250\n"
                                                  "Recent=2\n"
                                                  "\n"
                                                  "[Defaults]\n"
@@ -196,6 +199,25 @@ TEST(Settings, EveryKeyReadsBackWhatWasWritten) {
     EXPECT_FALSE(read.PaletteShowDock);
     EXPECT_EQ(read.RecentFiles.Paths(),
               QStringList({QStringLiteral("C:\\a.mv"), QStringLiteral("C:\\b.mv")}));
+}
+
+TEST(Settings, LegacyCodePageThatCannotBeReadWarnsAndGivesTheDefault) {
+    struct Case {
+        const char* Value;
+        int Read;
+        bool Warned;
+    };
+    for (const Case& c : std::vector<Case>{{"1257", 1257, false},
+                                           {"932", 932, false},
+                                           {"99999", DefaultLegacyCodePage(), true},
+                                           {"-1", DefaultLegacyCodePage(), true},
+                                           {"cp1250", DefaultLegacyCodePage(), false}}) {
+        QStringList warnings;
+        const Settings s = ReadSettings(
+            FromText(QStringLiteral("[General]\nLegacyCodePage=%1\n").arg(c.Value)), &warnings);
+        EXPECT_EQ(s.LegacyCodePage, c.Read) << c.Value;
+        EXPECT_EQ(warnings.size(), c.Warned ? 1 : 0) << c.Value;
+    }
 }
 
 TEST(Settings, SaveWindowPosOffReadsBack) {
@@ -395,7 +417,7 @@ TEST_F(SettingsFiles, FreshInstallationStartsWithDefaultsAndWritesEveryKeyOnClos
     TmvIniFile saved(SettingsPath());
     ASSERT_TRUE(saved.Load());
     EXPECT_EQ(saved.Text(), Written(s));
-    EXPECT_EQ(saved.KeyCount(QStringLiteral("General")), 6);
+    EXPECT_EQ(saved.KeyCount(QStringLiteral("General")), 7);
     EXPECT_EQ(saved.KeyCount(QStringLiteral("Grid")), 9);
 }
 

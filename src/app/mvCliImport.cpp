@@ -1,4 +1,4 @@
-// marovel --import SCRIPT [--table NAME] --save OUT.mv
+// marovel --import SCRIPT [--table NAME] [--codepage N] --save OUT.mv
 #include <QFile>
 #include <cstdio>
 
@@ -6,6 +6,7 @@
 #include "app/mvCommandLine.h"
 #include "io/mvImport.h"
 #include "io/mvImportFile.h"
+#include "io/mvSettings.h"
 #include "io/mvTextFile.h"
 
 namespace {
@@ -13,6 +14,7 @@ struct TmvImportRequest {
     QString Script; // "-": standard input
     QString Table;  // empty: the first table of a script, or the whole pasted table
     QString Output;
+    int CodePage = 0; // 0: the setting "LegacyCodePage"
 };
 
 // The arguments after the option; FALSE for wrong usage (a value missing, repeated or unknown).
@@ -27,6 +29,9 @@ bool ParseImportArguments(const QStringList& args, TmvImportRequest& request) {
             tableSeen = true;
         } else if (args[i] == QLatin1String("--save") && request.Output.isEmpty()) {
             request.Output = args[i + 1];
+        } else if (args[i] == QLatin1String("--codepage") && request.CodePage == 0) {
+            request.CodePage = ParseCodePageArgument(args[i + 1]);
+            if (request.CodePage == 0) return false;
         } else {
             return false;
         }
@@ -38,28 +43,31 @@ void ReportFailure(const QString& text) {
     std::fprintf(stderr, "marovel: %s\n", qPrintable(text));
 }
 
-// The script's lines: the file's, or standard input's for "-".
-bool ReadInput(const QString& script, QStringList* lines) {
+// The script's lines: the file's, or standard input's for "-"; *readIn names the code page
+// that read it when it was not UTF-8.
+bool ReadInput(const QString& script, int codePage, QStringList* lines, int* readIn) {
     QString error;
     if (script == QLatin1String("-")) {
         QFile input;
         if (input.open(stdin, QIODevice::ReadOnly)) {
             const QByteArray bytes = input.readAll();
             if (input.error() == QFileDevice::NoError) {
-                *lines = SplitTextLines(DecodeText(bytes));
+                *lines = SplitTextLines(DecodeScriptText(bytes, codePage, readIn));
                 return true;
             }
         }
         error = input.errorString();
-    } else if (ReadScriptLines(script, lines, &error)) {
+    } else if (ReadScriptLines(script, lines, &error, codePage, readIn)) {
         return true;
     }
     ReportFailure(QStringLiteral("cannot read %1: %2").arg(script, error));
     return false;
 }
 
-// The lines ImportTable gets: a pasted table as it is, else the chosen table of the script.
-bool SelectTable(const TmvImportRequest& request, const QStringList& lines, QStringList* table) {
+// The lines ImportTable gets: a pasted table as it is, else the chosen table of the script,
+// with the script's line number of its header in *firstFileLine.
+bool SelectTable(const TmvImportRequest& request, const QStringList& lines, QStringList* table,
+                 int* firstFileLine) {
     if (request.Script == QLatin1String("-") && request.Table.isEmpty()) {
         *table = lines;
         return true;
@@ -68,7 +76,9 @@ bool SelectTable(const TmvImportRequest& request, const QStringList& lines, QStr
     const QString wanted = request.Table.toLower();
     for (const TmvScriptTable& found : ListScriptTables(lines, ini)) {
         if (!wanted.isEmpty() && found.Name != wanted) continue;
-        *table = CollectTableLines(lines, ini, found.HeaderLine, found.Name);
+        int header = found.HeaderLine;
+        *table = CollectTableLines(lines, ini, found.HeaderLine, found.Name, &header);
+        *firstFileLine = header + 1;
         return true;
     }
     ReportFailure(wanted.isEmpty()
@@ -81,12 +91,17 @@ bool SelectTable(const TmvImportRequest& request, const QStringList& lines, QStr
 int RunImport(const QStringList& args) {
     TmvImportRequest request;
     if (!ParseImportArguments(args, request)) return kExitUsage;
+    TmvCliProject project;
+    const int codePage =
+        request.CodePage ? request.CodePage : LoadSettings(&project.Console.Prompt).LegacyCodePage;
     QStringList lines, table;
-    if (!ReadInput(request.Script, &lines) || !SelectTable(request, lines, &table))
+    TmvImportOptions options;
+    if (!ReadInput(request.Script, codePage, &lines, &options.ReadInCodePage) ||
+        !SelectTable(request, lines, &table, &options.FirstFileLine))
         return kExitFailed;
 
-    TmvCliProject project;
-    const TmvImportResult result = ImportTable(project.Document, table, project.Session.Ui);
+    const TmvImportResult result =
+        ImportTable(project.Document, table, project.Session.Ui, options);
     project.Document.FileName = request.Output;
     // SaveProject tells its own failure on standard error.
     if (!SaveProject(project.Session)) return kExitFailed;

@@ -11,15 +11,22 @@
 // 1 when the project is missing or malformed.
 int RunPrintTable(const QStringList& args);
 
-// --list-tables SCRIPT: the names of the script's tables, one a line, in file order, as the
-// file import lists them. An empty list is no error; 1 when the file cannot be read.
+// --list-tables SCRIPT [--codepage N]: the names of the script's tables, one a line, in file
+// order, as the file import lists them. An empty list is no error; 1 when the file cannot be
+// read.
 int RunListTables(const QStringList& args);
 
-// --import SCRIPT [--table NAME] --save OUT.mv: one table of a script (the first unless named;
-// SCRIPT "-" reads a pasted table from standard input) imported and saved as a project. 0 when
-// the import reported nothing, 3 when it reported errors (the project is saved all the same),
-// 1 when the script cannot be read, holds no such table or the project cannot be written.
+// --import SCRIPT [--table NAME] [--codepage N] --save OUT.mv: one table of a script (the first
+// unless named; SCRIPT "-" reads a pasted table from standard input) imported and saved as a
+// project. 0 when the import reported no error (warnings included), 3 when it reported errors
+// (the project is saved all the same), 1 when the script cannot be read, holds no such table
+// or the project cannot be written.
 int RunImport(const QStringList& args);
+
+// Both read a script that is not UTF-8 in the Windows code page N, or else in the one the
+// setting "LegacyCodePage" names. The code page of "--codepage N", or 0 (wrong usage, after
+// saying why on standard error) when N is no code page this system can read.
+int ParseCodePageArgument(const QString& text);
 
 // --preview PROJECT.mv: the project previewed in the running mIRC named by the settings' DDE
 // name. 0 when the load command was sent, 1 otherwise, with the error on standard error.

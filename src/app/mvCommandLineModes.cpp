@@ -3,6 +3,7 @@
 
 #include "app/mvCliModes.h"
 #include "app/mvCommandLine.h"
+#include "io/mvCodePages.h"
 #include "model/mvVersion.h"
 
 namespace {
@@ -18,13 +19,22 @@ int RunVersion(const QStringList& args) {
 }
 } // namespace
 
+int ParseCodePageArgument(const QString& text) {
+    bool ok = false;
+    const int number = text.toInt(&ok, 10);
+    if (ok && number > 0 && CanDecodeCodePage(number)) return number;
+    std::fprintf(stderr, "marovel: \"%s\" is no Windows code page that can be read here\n",
+                 qPrintable(text));
+    return 0;
+}
+
 const QList<TmvCommandLineMode>& CommandLineModes() {
     static const QList<TmvCommandLineMode> modes = {
         {"--help", "--help", RunHelp},
         {"--version", "--version", RunVersion},
         {"--print-table", "--print-table PROJECT.mv", RunPrintTable},
-        {"--list-tables", "--list-tables SCRIPT", RunListTables},
-        {"--import", "--import SCRIPT|- [--table NAME] --save OUT.mv", RunImport},
+        {"--list-tables", "--list-tables SCRIPT [--codepage N]", RunListTables},
+        {"--import", "--import SCRIPT|- [--table NAME] [--codepage N] --save OUT.mv", RunImport},
         {"--preview", "--preview PROJECT.mv", RunPreview},
     };
     return modes;

@@ -62,7 +62,6 @@ void TmvImporter::CreateImportedControl(const TmvImportClass& record) {
     if (record.ControlType != ctTab) {
         control->ID = *id;
         control->StaticID = true;
-        NoteId(*id, record.LineNumber);
     }
     control->SetVisible(true);
     ApplyImportedStyles(*control, record.Fields[6], record.LineNumber);
@@ -80,7 +79,6 @@ void TmvImporter::AddImportedPage(const TmvImportClass& record) {
                           record.LineNumber);
         return;
     }
-    NoteId(*id, record.LineNumber);
     TmvTab* tab = doc_.TabControl;
     TmvTabPage* page = tab->AddPage(*id);
     tab->SetPageCaption(tab->PageCount() - 1, record.Fields[0]);

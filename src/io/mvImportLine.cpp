@@ -50,9 +50,11 @@ void TmvImporter::ParseLine(const QString& line, int number) {
         // Controls without a text get an empty one, so every record reads text, ID, rect.
         const bool textless = type == ctCombo || type == ctList || type == ctIcon;
         record->Fields = SplitControlFields(textless ? QStringLiteral("\"\",") + rest : rest);
-        if (type == ctTab)
-            if (const std::optional<int> page = ParseTableInt(record->Fields[1]))
-                tableTabPages_.insert(*page);
+        // IDs are checked in line order, with the menus' (a page line's ID is its page's).
+        if (const std::optional<int> id = ParseTableInt(record->Fields[1])) {
+            NoteId(*id, number);
+            if (type == ctTab) tableTabPages_.insert(*id);
+        }
         records_.push_back(std::move(record));
     } else if (keyword == QLatin1String("menu") || keyword == QLatin1String("item")) {
         ParseMenuLine(keyword, rest, number);
