@@ -111,8 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeywordCase{R"(edit "", 2, 1 2 3 4,,)", true, "edit", R"("", 2, 1 2 3 4)"},
         KeywordCase{R"(item break, 10, , )", true, "item", "break, 10"},
         // Blanks inside the quoted text are the author's layout; outside they collapse.
-        KeywordCase{R"(text "  a   b ",   3, 1  2 3 4)", true, "text",
-                    R"("  a   b ", 3, 1 2 3 4)"},
+        KeywordCase{R"(text "  a   b ",   3, 1  2 3 4)", true, "text", R"("  a   b ", 3, 1 2 3 4)"},
         KeywordCase{R"(title "x  y")", true, "title", R"("x  y")"},
         KeywordCase{R"(text "never   closed, 3)", true, "text", R"("never   closed, 3)"},
         KeywordCase{"button OK   now, 5", true, "button", "OK now, 5"},

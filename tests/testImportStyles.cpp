@@ -101,8 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
         // written, after the control's own words.
         StyleCase{"ListMultSel", "list 6, 1 2 3 4, size multsel", nullptr},
         StyleCase{"ButtonLookalikes", R"(button "x", 1, 1 2 3 4, hidden okay defaults)", nullptr},
-        StyleCase{"EditLookalikes", R"(edit "", 2, 1 2 3 4, readonly password multiline)",
-                  nullptr},
+        StyleCase{"EditLookalikes", R"(edit "", 2, 1 2 3 4, readonly password multiline)", nullptr},
         StyleCase{"UnknownWordsKept", R"(text "t", 4, 1 2 3 4, Shadow nowrap limit300)",
                   R"(text "t", 4, 1 2 3 4, nowrap Shadow limit300)"},
         StyleCase{"OtherTypesWordsKept", R"(radio "r", 8, 1 2 3 4, 3state sort)", nullptr}),
@@ -148,8 +147,8 @@ TEST(ImportStyles, NegativeLimitAndRangeAreRead) {
 
 TEST(ImportStyles, KeptWordsAreToldAndChangeNothingDrawn) {
     ImportRun run;
-    auto& list = dynamic_cast<TmvList&>(
-        *ImportOne(run, S("list 6, 1 2 3 4, check disabled multsel hide")));
+    auto& list =
+        dynamic_cast<TmvList&>(*ImportOne(run, S("list 6, 1 2 3 4, check disabled multsel hide")));
     EXPECT_EQ(list.OtherStyles, S("check disabled multsel"));
     EXPECT_FALSE(list.Disabled); // "disabled" is not "disable"
     EXPECT_TRUE(list.Hidden);

@@ -10,8 +10,8 @@ constexpr int kUtf8 = 65001; // what GetACP gives on a system set to UTF-8
 // The converter names of a Windows code page, most exact first: "cp949" is not Windows' own
 // table on every system, "windows-949" is.
 QStringDecoder DecoderFor(int number) {
-    for (const QString& name : {QStringLiteral("windows-%1").arg(number),
-                                QStringLiteral("cp%1").arg(number)}) {
+    for (const QString& name :
+         {QStringLiteral("windows-%1").arg(number), QStringLiteral("cp%1").arg(number)}) {
         QStringDecoder decoder(name.toLatin1().constData(), QStringConverter::Flag::Stateless);
         if (decoder.isValid()) return decoder;
     }

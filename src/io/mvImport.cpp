@@ -49,8 +49,7 @@ void TmvImporter::NoteId(int id, int number) {
     }
     QString where = LineName(*first);
     where[0] = where[0].toLower();
-    ReportImportWarning(QStringLiteral("ID already used on ") + where, QString::number(id),
-                        number);
+    ReportImportWarning(QStringLiteral("ID already used on ") + where, QString::number(id), number);
 }
 
 void TmvImporter::ApplyDialogProperties() {
@@ -89,9 +88,8 @@ TmvImportResult ImportTable(DialogDocument& doc, const QStringList& lines, const
     status.ClearStatus();
     status.ShowStatus();
     if (options.ReadInCodePage > 0)
-        status.AddStatusLine(
-            QStringLiteral("The script is not UTF-8: it was read in code page %1.")
-                .arg(options.ReadInCodePage));
+        status.AddStatusLine(QStringLiteral("The script is not UTF-8: it was read in code page %1.")
+                                 .arg(options.ReadInCodePage));
     status.AddStatusLine(QStringLiteral("Parsing dialog table and processing menus..."));
     status.AddStatusLine(QString());
 

@@ -125,8 +125,8 @@ private:
     const QStringList& lines_;
     int firstFileLine_ = 0;
     ImportedDialog info_;
-    QHash<int, int> idLines_;   // ID -> the line that used it first
-    QSet<int> tableTabPages_;   // page IDs the table's "tab" lines give
+    QHash<int, int> idLines_; // ID -> the line that used it first
+    QSet<int> tableTabPages_; // page IDs the table's "tab" lines give
     std::vector<std::unique_ptr<TmvImportClass>> records_;
 };
 

@@ -42,7 +42,8 @@ std::optional<TmvLineParts> SplitKeyword(const QString& trimmedLine) {
     while (end > 0 && (rest[end - 1] == QLatin1Char(',') || IsBlank(rest[end - 1])))
         --end;
     rest.truncate(end);
-    return TmvLineParts{trimmedLine.left(blank).toLower(), CollapseBlanksOutsideQuotes(rest.trimmed())};
+    return TmvLineParts{trimmedLine.left(blank).toLower(),
+                        CollapseBlanksOutsideQuotes(rest.trimmed())};
 }
 
 QString CollapseBlanksOutsideQuotes(const QString& rest) {

@@ -3,14 +3,14 @@
 // a control or menu line into its seven fields, and a style list into whole words. Everything
 // here is a single left-to-right pass, so no line, however long or odd, costs more than its
 // length.
-#include <QString>
-#include <QStringList>
 #include <QHash>
 #include <QList>
 #include <QSet>
+#include <QString>
+#include <QStringList>
 #include <array>
-#include <vector>
 #include <optional>
+#include <vector>
 
 constexpr int kImportFieldCount = 7;
 using TmvImportFields = std::array<QString, kImportFieldCount>;

@@ -28,8 +28,8 @@ QStringList SplitTextLines(const QString& text) {
     return lines;
 }
 
-bool ReadScriptLines(const QString& path, QStringList* lines, QString* error,
-                     int legacyCodePage, int* readInCodePage) {
+bool ReadScriptLines(const QString& path, QStringList* lines, QString* error, int legacyCodePage,
+                     int* readInCodePage) {
     QByteArray bytes;
     if (!ReadFileBytes(path, &bytes, error)) return false;
     *lines = SplitTextLines(DecodeScriptText(bytes, legacyCodePage, readInCodePage));

@@ -69,8 +69,9 @@ QStringList BuildDialogTable(const DialogDocument& doc) {
     lines << QStringLiteral("  option") +
                  (doc.UseDbu ? QStringLiteral(" dbu") : QStringLiteral(" pixels")) +
                  (doc.NoTheme ? QStringLiteral(" notheme") : QString()) +
-                 (doc.OtherOptions.trimmed().isEmpty() ? QString()
-                                                       : QLatin1Char(' ') + doc.OtherOptions.trimmed());
+                 (doc.OtherOptions.trimmed().isEmpty()
+                      ? QString()
+                      : QLatin1Char(' ') + doc.OtherOptions.trimmed());
     if (!doc.IconPath.trimmed().isEmpty())
         lines << QStringLiteral("  icon ") + doc.IconPath + QStringLiteral(", ") +
                      Number(doc.IconIndex);
