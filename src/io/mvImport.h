@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "io/mvImportFields.h"
@@ -114,6 +115,11 @@ private:
     void AddImportedPage(const TmvImportClass& record);
     // Remembers an ID of a control, page or menu entry; warns when the table used it before.
     void NoteId(int id, int number);
+    // The number after a value word ("limit 20", "range -5 5", "tab 2"), the word's index in
+    // *at (-1 when absent). None when the word is absent, or, reported with `error`, when no
+    // number follows it; the words then stay as written.
+    std::optional<int> NumberAfter(const TmvStyleWords& styles, const char* word,
+                                   const QString& error, int number, int* at);
     void ApplyScrollStyles(TmvScroll& scroll, TmvStyleWords& styles, int number);
     // "tab N": onto that page when it exists; otherwise a warning, and the words stay.
     void MovePerTabWord(TmvControl& control, TmvStyleWords& styles, int number);

@@ -123,13 +123,10 @@ void TmvImporter::ApplyImportedStyles(TmvControl& control, const QString& text, 
     // a positive limit, a combo any limit but 0. Anything else stays as written.
     const auto readLimit = [&](int& limit, bool negativeWritten) {
         limit = 0;
-        const int at = styles.IndexOf("limit");
-        if (at < 0) return;
-        const QString word = styles.At(at + 1);
-        const std::optional<int> value = ParseTableInt(word);
-        if (!value) {
-            ReportImportError(QStringLiteral("Invalid edit limit"), word, number);
-        } else if (*value > 0 || (negativeWritten && *value != 0)) {
+        int at = -1;
+        const std::optional<int> value =
+            NumberAfter(styles, "limit", QStringLiteral("Invalid edit limit"), number, &at);
+        if (value && (*value > 0 || (negativeWritten && *value != 0))) {
             limit = *value;
             styles.TakeAt(at, 2);
         }
@@ -226,6 +223,16 @@ void TmvImporter::ApplyImportedStyles(TmvControl& control, const QString& text, 
     control.Repaint();
 }
 
+std::optional<int> TmvImporter::NumberAfter(const TmvStyleWords& styles, const char* word,
+                                            const QString& error, int number, int* at) {
+    *at = styles.IndexOf(word);
+    if (*at < 0) return std::nullopt;
+    const QString text = styles.At(*at + 1);
+    const std::optional<int> value = ParseTableInt(text);
+    if (!value) ReportImportError(error, text, number);
+    return value;
+}
+
 void TmvImporter::ApplyScrollStyles(TmvScroll& scroll, TmvStyleWords& styles, int number) {
     // An alignment that does not fit the bar's direction is kept as written: the project
     // file would turn it into another one.
@@ -236,14 +243,10 @@ void TmvImporter::ApplyScrollStyles(TmvScroll& scroll, TmvStyleWords& styles, in
     else
         scroll.SetAlignment(styles.Take("left") ? 2 : 0);
 
-    const int at = styles.IndexOf("range");
-    if (at < 0) return;
-    const QString first = styles.At(at + 1);
-    const std::optional<int> low = ParseTableInt(first);
-    if (!low) {
-        ReportImportError(QStringLiteral("Invalid scroll range"), first, number);
-        return;
-    }
+    int at = -1;
+    const std::optional<int> low =
+        NumberAfter(styles, "range", QStringLiteral("Invalid scroll range"), number, &at);
+    if (!low) return;
     // The second number is there only when it is one; the range is taken when the line
     // writes back the same numbers (the second only above the first).
     const std::optional<int> high = ParseTableInt(styles.At(at + 2));
@@ -254,14 +257,11 @@ void TmvImporter::ApplyScrollStyles(TmvScroll& scroll, TmvStyleWords& styles, in
 }
 
 void TmvImporter::MovePerTabWord(TmvControl& control, TmvStyleWords& styles, int number) {
-    const int at = styles.IndexOf("tab");
-    if (at < 0) return;
+    int at = -1;
+    const std::optional<int> pageId =
+        NumberAfter(styles, "tab", QStringLiteral("Invalid tab id"), number, &at);
+    if (!pageId) return;
     const QString word = styles.At(at + 1);
-    const std::optional<int> pageId = ParseTableInt(word);
-    if (!pageId) {
-        ReportImportError(QStringLiteral("Invalid tab id"), word, number);
-        return;
-    }
     const int page = doc_.PageIndexOfId(*pageId);
     if (page < 0) {
         // The control stays on the dialog and its words as written.

@@ -113,33 +113,30 @@ TmvImportFields SplitControlFields(const QString& rest) {
     return fields;
 }
 
-QStringList BlankWords(const QString& text) {
+namespace {
+// The runs of characters between separators, in order.
+QStringList SplitWords(const QString& text, bool (*separator)(QChar)) {
     QStringList words;
     int pos = 0;
     while (true) {
-        while (pos < text.size() && IsBlank(text[pos]))
+        while (pos < text.size() && separator(text[pos]))
             ++pos;
         if (pos >= text.size()) break;
         const int start = pos;
-        while (pos < text.size() && !IsBlank(text[pos]))
+        while (pos < text.size() && !separator(text[pos]))
             ++pos;
         words.append(text.mid(start, pos - start));
     }
     return words;
 }
+} // namespace
+
+QStringList BlankWords(const QString& text) {
+    return SplitWords(text, IsBlank);
+}
 
 QStringList StyleWords(const QString& text) {
-    QStringList words;
-    int pos = 0;
-    while (true) {
-        pos = SkipSeparators(text, pos);
-        if (pos >= text.size()) break;
-        const int start = pos;
-        while (pos < text.size() && !IsSeparator(text[pos]))
-            ++pos;
-        words.append(text.mid(start, pos - start));
-    }
-    return words;
+    return SplitWords(text, IsSeparator);
 }
 
 TmvStyleWords::TmvStyleWords(const QString& styles) : written_(StyleWords(styles)) {
