@@ -82,6 +82,7 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
     CreateConfigDialog();
     CreateImportWindows();
     ConnectDocumentCommands();
+    ConnectSurface();
     ConnectProjectCommands();
     ApplyStoredMainPlacement();
     InstallFatalErrorHooks();

@@ -172,6 +172,8 @@ private:
     void ConnectDocumentCommands();
     void CreateImportWindows();
     void CreateConfigDialog();
+    // The surface's keys, context menu and frame (mvMainSurface.cpp).
+    void ConnectSurface();
     void ApplyStoredMainPlacement();
     // What only a start takes from the settings: units, surface and tool-window places, the
     // recent list.

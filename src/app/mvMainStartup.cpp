@@ -123,6 +123,7 @@ void TMain::ApplySettings() {
     session_->DefProjectPath = settings_.DefProjectPath;
     session_->StatusCloseProject = settings_.StatusCloseProject;
     surface_->ApplySettings(settings_);
+    surface_->SetControlDefaults(controlDefaults_);
     for (QWidget* window : UiFontWindows())
         ApplyUiFont(window, settings_.UseDefaultFont);
 }

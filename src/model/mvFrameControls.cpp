@@ -1,6 +1,7 @@
 #include "model/mvFrameControls.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QPainter>
 #include <QPalette>
 #include <QStyle>
@@ -56,22 +57,28 @@ constexpr const char* kRadioRows[12] = {
 // The rings are split along the diagonal: lit below and right, shaded above and left.
 void DrawRadio(QPainter& painter, const QRect& r, bool inactive, bool flat,
                const TmvSystemColors& colors) {
-    const QColor inside = inactive ? colors.Face : colors.Window;
+    const QRgb inside = (inactive ? colors.Face : colors.Window).rgb();
     const int left = r.left() + (r.width() - 12) / 2;
     const int top = r.top() + (r.height() - 12) / 2;
+    // Set into a small picture and drawn at once: a dialog may show hundreds of them.
+    QImage picture(12, 12, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
     for (int y = 0; y < 12; ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
         for (int x = 0; x < 12; ++x) {
             const char cell = kRadioRows[y][x];
             if (cell == '.') continue;
             const bool shaded = x + y <= 10;
-            QColor color = inside;
+            QRgb color = inside;
             if (cell == 'o')
-                color = flat ? colors.DarkShadow : (shaded ? colors.Shadow : colors.Highlight);
+                color =
+                    (flat ? colors.DarkShadow : (shaded ? colors.Shadow : colors.Highlight)).rgb();
             else if (cell == 'i' && !flat)
-                color = shaded ? colors.DarkShadow : colors.Light;
-            painter.fillRect(QRect(left + x, top + y, 1, 1), color);
+                color = (shaded ? colors.DarkShadow : colors.Light).rgb();
+            row[x] = color;
         }
     }
+    painter.drawImage(left, top, picture);
 }
 
 void DrawFlatCheckBox(QPainter& painter, const QRect& r, bool inactive,

@@ -12,8 +12,13 @@ bool ShowsSelectionMarks(const TmvPaintContext& context) {
 namespace {
 // A filled square with a 1-pixel outline of its own colour, inside `r`.
 void OutlinedSquare(QPainter& painter, const QRect& r, const QColor& outline, const QColor& fill) {
-    painter.fillRect(r, fill);
-    FrameRect(painter, r, outline);
+    // Hundreds of marks are drawn at a time: an outline in the fill's own colour is no work.
+    if (outline == fill) {
+        painter.fillRect(r, fill);
+        return;
+    }
+    painter.fillRect(r, outline);
+    painter.fillRect(r.adjusted(1, 1, -1, -1), fill);
 }
 } // namespace
 

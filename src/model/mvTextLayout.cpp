@@ -1,6 +1,7 @@
 #include "model/mvTextLayout.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 #include <algorithm>
 
@@ -120,7 +121,27 @@ int LineWidth(const QFont& font, int flags, const QString& line) {
     return RunWidth(QFontMetrics(font), flags, line);
 }
 
+namespace {
+std::vector<TmvTextLine> ComputeLayout(const QFont& font, int width, int flags,
+                                       const QString& text);
+} // namespace
+
 std::vector<TmvTextLine> LayoutText(const QFont& font, int width, int flags, const QString& text) {
+    // A surface repaint lays out the same few captions again and again; measuring is the
+    // costly part, so layouts are remembered (the program draws on one thread only).
+    static QHash<QString, std::vector<TmvTextLine>> cache;
+    constexpr qsizetype kCacheLimit = 4096;
+    const QString key = font.key() + QLatin1Char('\x1f') + QString::number(width) +
+                        QLatin1Char('\x1f') + QString::number(flags) + QLatin1Char('\x1f') + text;
+    const auto found = cache.constFind(key);
+    if (found != cache.constEnd()) return found.value();
+    if (cache.size() >= kCacheLimit) cache.clear();
+    return cache.insert(key, ComputeLayout(font, width, flags, text)).value();
+}
+
+namespace {
+std::vector<TmvTextLine> ComputeLayout(const QFont& font, int width, int flags,
+                                       const QString& text) {
     const QFontMetrics metrics(font);
     std::vector<TmvTextLine> lines;
     QString normalised = text;
@@ -142,6 +163,7 @@ std::vector<TmvTextLine> LayoutText(const QFont& font, int width, int flags, con
         line.Width = RunWidth(metrics, flags, line.Text);
     return lines;
 }
+} // namespace
 
 QRect MeasureText(const QFont& font, const QRect& r, int flags, const QString& text) {
     if (text.isEmpty()) return QRect(r.topLeft(), QSize(0, 0));

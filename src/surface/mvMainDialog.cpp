@@ -13,8 +13,11 @@
 #include "model/mvPaintHelpers.h"
 #include "model/mvUnits.h"
 #include "surface/mvDialogDocument.h"
+#include "surface/mvGrabHandles.h"
+#include "surface/mvHintWindow.h"
 #include "surface/mvMenuBar.h"
 #include "surface/mvSettingsRecord.h"
+#include "surface/mvSurfaceEditState.h"
 
 TMainDialog::TMainDialog(DialogDocument& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
     setObjectName(QStringLiteral("MainDialog"));
@@ -22,6 +25,7 @@ TMainDialog::TMainDialog(DialogDocument& doc, QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     doc_.View = this;
     installEventFilter(new TmvMenuBarClickFilter(doc_, this));
+    CreateEditing();
     SyncWithDocument();
     RebuildGridBitmap();
 }
@@ -40,6 +44,7 @@ void TMainDialog::ApplySettings(const Settings& s) {
     options_.GridSizeY = s.GridSizeY;
     options_.GridColor = ColorFromColorRef(s.GridColor);
     options_.GridType = s.GridType;
+    ApplyEditingSettings(s);
     RebuildGridBitmap();
 }
 
@@ -79,13 +84,15 @@ void TMainDialog::SyncWithDocument() {
     setFont(doc_.DialogFont());
     const QSize client(std::max(0, doc_.ClientWidth),
                        std::max(0, doc_.ClientHeight) + std::max(0, doc_.MenuBarHeight));
-    if (size() != client || minimumSize() != client) {
+    // While the frame is dragged the frame gives the size and the document follows it.
+    if (!FrameDragging() && (size() != client || minimumSize() != client)) {
         setFixedSize(client);
         if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->adjustSize();
     }
     if (options_.ShowGrid &&
         (gridBuiltForDbu_ != doc_.UseDbu || gridBitmap_.size() != GridTileSize()))
         RebuildGridBitmap();
+    FollowCurrentControl();
     update();
 }
 
@@ -99,12 +106,23 @@ TmvPaintContext TMainDialog::ContextFor(const TmvControl& control) const {
     context.LockAll = doc_.LockAll;
     context.Selected = doc_.IsSelected(&control);
     context.SelectionCount = doc_.SelectionCount();
+    context.Clicking = edit_->PressOnControl;
     return context;
 }
 
 void TMainDialog::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QRect area = event->rect();
+    // While a drag runs the surface does not change under the outlines.
+    if (!edit_->Canvas.isNull()) {
+        for (const QRect& r : event->region())
+            painter.drawImage(r.topLeft(), edit_->Canvas, r);
+        return;
+    }
+    PaintSurface(painter, event->region());
+}
+
+void TMainDialog::PaintSurface(QPainter& painter, const QRegion& region) const {
+    const QRect area = region.boundingRect();
     if (options_.ShowGrid) {
         // The tiles that meet the area, in client coordinates (below the menu bar).
         const QRect client = area.translated(0, -ClientTop());
@@ -126,7 +144,7 @@ void TMainDialog::paintEvent(QPaintEvent* event) {
         const TmvControl* control = doc_.ControlAt(i);
         if (!control->Visible) continue;
         const QRect bounds = control->BoundsRect().translated(0, ClientTop());
-        if (!bounds.intersects(area)) continue;
+        if (!region.intersects(bounds)) continue;
         painter.save();
         painter.translate(bounds.topLeft());
         control->Paint(painter, ContextFor(*control));
@@ -138,23 +156,6 @@ void TMainDialog::PaintMenuBar(QPainter& painter) const {
     PaintMenuBarBand(painter, MenuBarBandRect(width(), ClientTop()), options_.Colors);
 }
 
-void TMainDialog::keyPressEvent(QKeyEvent* event) {
-    // The letter keys work with or without modifiers.
-    switch (event->key()) {
-    case Qt::Key_G:
-        SetShowGrid(!options_.ShowGrid);
-        emit ShowGridToggled(options_.ShowGrid);
-        return;
-    case Qt::Key_F:
-        doc_.SetFontName(doc_.FontName == QLatin1String("Tahoma") ? QStringLiteral("MS Sans Serif")
-                                                                  : QStringLiteral("Tahoma"));
-        SyncWithDocument();
-        return;
-    default:
-        QWidget::keyPressEvent(event);
-    }
-}
-
 void TMainDialog::closeEvent(QCloseEvent* event) {
     // The surface lives as long as the main window; a close request does nothing.
     event->ignore();
@@ -163,7 +164,13 @@ void TMainDialog::closeEvent(QCloseEvent* event) {
 void TMainDialog::RepaintControl(TmvControl* control) {
     if (!control) return;
     // One pixel around the control for the hover frame and marks drawn at its edge.
-    update(control->BoundsRect().translated(0, ClientTop()).adjusted(-1, -1, 1, 1));
+    const QRect area = control->BoundsRect().translated(0, ClientTop()).adjusted(-1, -1, 1, 1);
+    if (!edit_->Canvas.isNull()) edit_->StaleDuringDrag |= area;
+    if (edit_->BatchDepth > 0)
+        edit_->BatchRects.push_back(area);
+    else
+        update(area);
+    if (control == doc_.CurrentControl) FollowCurrentControl();
 }
 
 void TMainDialog::RepaintSurface() {
@@ -187,8 +194,3 @@ void TMainDialog::ClientSizeChanged() {
 void TMainDialog::ResetCursor(TmvControl*) {
     unsetCursor();
 }
-
-// Dragging belongs to the editing of the surface, which this window does not do yet: the
-// requests are accepted and nothing moves.
-void TMainDialog::StartMoveDrag(TmvControl*) {}
-void TMainDialog::StartSizeDrag(TmvControl*) {}

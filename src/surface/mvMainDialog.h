@@ -2,15 +2,25 @@
 // The design surface: the window that shows the dialog at its real size. Its client area is the
 // dialog's client area (below the imitated menu bar when the dialog has one), its caption the
 // dialog's title and its font the dialog's font. It paints the visible controls in z-order over
-// the button face or the grid.
+// the button face or the grid, and it is where the dialog is edited with the mouse and the keys:
+// creating controls from the palette's tool, selecting, moving and sizing with the grab handles,
+// the rubber band and the drag hint, nudging with the arrow keys, and the context menu.
 #include <QImage>
 #include <QWidget>
+#include <memory>
 
 #include "model/mvPaintContext.h"
+#include "surface/mvControlDefaults.h"
 #include "surface/mvSurfaceView.h"
 
 class DialogDocument;
 struct Settings;
+struct TmvSurfaceEditState;
+class TmvGrabHandle;
+class TmvGrabHandles;
+class TmvHintWindow;
+class TmvSurfacePopMenu;
+class QMouseEvent;
 
 class TMainDialog : public QWidget, public TmvSurfaceView {
     Q_OBJECT
@@ -46,12 +56,43 @@ public:
     void ResetCursor(TmvControl* control) override;
     void StartMoveDrag(TmvControl* control) override;
     void StartSizeDrag(TmvControl* control) override;
+    // Places the grab handles round the current control when it is selected alone (and no tool
+    // that starts a drag at once is armed), else hides them.
+    void CurrentControlChanged(TmvControl* control) override;
 
     // The palette's tool: while armed, the next press on the surface creates one control of
     // the armed type.
     void SetArmedTool(int type, bool armed);
     bool ToolArmed() const { return toolArmed_; }
     int ArmedType() const { return armedType_; }
+
+    // --- Editing with the mouse and the keys (mvSurfaceMouse.cpp, mvSurfaceDrag.cpp,
+    // mvSurfaceKeys.cpp).
+    // The records of "defaults.ini" that new controls from the palette receive.
+    void SetControlDefaults(const ControlDefaultsSet& records);
+    TmvGrabHandles& GrabHandles() const;
+    TmvSurfacePopMenu* PopMenu() const { return popMenu_; }
+    bool Dragging() const;
+    bool Moving() const;
+    bool Sizing() const;
+    bool RubberBanding() const;
+    // A press on a control is being handled: the properties browser waits for the release.
+    bool PressOnControl() const;
+    // The hint beside the cursor during a move or size drag; none when idle.
+    TmvHintWindow* DragHint() const;
+    // Ends the drag in progress: the outlines become the controls' bounds, or the band's
+    // controls the selection. Escape cancels it instead: nothing changes.
+    void EndDrag();
+    void CancelDrag();
+    // The grid step in pixels ("SizeX" and "SizeY", in dialog units in dbu mode).
+    int GridStepX() const;
+    int GridStepY() const;
+    // Resizing by the frame (mvSurfaceFrame.cpp): while the frame is dragged the surface takes
+    // the size the frame gives it and the dialog's client size follows; "SnapDialog" keeps it
+    // to the grid (TmvFrameSnapper).
+    void SetFrameDragging(bool on);
+    bool FrameDragging() const;
+    bool SnapDialog() const;
 
 signals:
     // The G key changed "ShowGrid".
@@ -62,13 +103,56 @@ signals:
     void EditCaptionRequested();
     // The layout or values changed: the properties browser reloads its values.
     void BrowserReloadRequested();
+    // The clipboard keys (Ctrl+X/C/V, Shift+Delete, Ctrl+Insert, Shift+Insert) and Delete.
+    void CutRequested();
+    void CopyRequested();
+    void PasteRequested();
+    void DeleteRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // The background, the menu bar and the controls, within `area` (widget coordinates).
+    void PaintSurface(QPainter& painter, const QRegion& area) const;
+
+    // Editing.
+    void CreateEditing();
+    void ApplyEditingSettings(const Settings& settings);
+    QPoint ClientPoint(const QPointF& widgetPos) const;
+    QPoint ClampToClient(QPoint client) const;
+    // The topmost visible control at a client point.
+    TmvControl* ControlAtPoint(QPoint client) const;
+    void CreateFromTool(Qt::MouseButton button, QPoint at, TmvControl* pressed);
+    void PressControl(TmvControl* control, Qt::MouseButton button, Qt::KeyboardModifiers mods,
+                      QPoint at);
+    // True when the press switched the tab control's page (and ends there).
+    bool PressTabStrip(TmvControl* control, QPoint local);
+    void PressEmpty(Qt::MouseButton button, TmvControl* bandContainer, QPoint at);
+    void PressHandle(TmvGrabHandle* handle, QMouseEvent* event);
+    void BeginMoveDrag(QPoint at);
+    void BeginSizeDrag(TmvControl* control, int edges, QPoint at);
+    void BeginDrag(QPoint at);
+    void DragStep(QPoint at, bool invertSnap);
+    void FinishDrag(bool cancelled);
+    void ShowDragHint(QPoint at);
+    void TrackHot(TmvControl* control);
+    void FollowCurrentControl();
+    // Group operations gather their repaints and draw them once.
+    void BeginRepaintBatch();
+    void EndRepaintBatch();
+    void PopMenuAt(const QPoint& global);
+
     // Top of the client area inside this widget: the height of the imitated menu bar.
     int ClientTop() const;
     TmvPaintContext ContextFor(const TmvControl& control) const;
@@ -81,4 +165,6 @@ private:
     bool gridBuiltForDbu_ = false;
     int armedType_ = 0;
     bool toolArmed_ = false;
+    std::unique_ptr<TmvSurfaceEditState> edit_;
+    TmvSurfacePopMenu* popMenu_ = nullptr;
 };

@@ -42,6 +42,7 @@ void DialogDocument::SetCurrentControl(TmvControl* control) {
     if (!control) ClearSelection();
     if (UpdatesSuspended) return;
     CurrentControl = control;
+    if (View) View->CurrentControlChanged(control);
     if (Ui) Ui->CurrentControlChanged(control);
     if (!control) return;
     if (Options.BringToFront && control->ControlType != ctTab && control->ControlType != ctBox)

@@ -1,0 +1,96 @@
+// The design surface with a large dialog: a full repaint, one mouse step of a move drag and one
+// arrow-key nudge, each with the painting it causes.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "model/mvControls.h"
+#include "mvBench.h"
+#include "surface/mvDialogDocument.h"
+#include "surface/mvMainDialog.h"
+
+namespace {
+constexpr int kControls = 1000;
+constexpr int kColumns = 40;
+
+// Counts the paints a step causes, so a step that painted nothing is not reported as fast.
+class PaintCounter : public QObject {
+public:
+    int Paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++Paints;
+        return false;
+    }
+};
+
+void Flush() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    QCoreApplication::processEvents();
+}
+
+// A grid of 40 x 25 controls of five types on a 1,600 x 1,000 dialog; every other one selected.
+void Fill(DialogDocument& doc) {
+    doc.UseDbu = false;
+    doc.SetClientSize(1600, 1000);
+    const int types[] = {ctButton, ctCheck, ctEdit, ctText, ctRadio};
+    for (int i = 0; i < kControls; ++i) {
+        TmvControl* control = doc.CreateControl(types[i % 5], true, 4 + (i % kColumns) * 40,
+                                                4 + (i / kColumns) * 40, 36, 22, -1);
+        control->ID = i + 1;
+        control->SetVisible(true);
+        if (i % 2 == 0) doc.Select(control);
+    }
+    doc.SetCurrentControl(doc.Selection.front());
+}
+} // namespace
+
+MAROVEL_BENCH(Surface) {
+    DialogDocument doc;
+    TMainDialog surface(doc);
+    surface.show();
+    Fill(doc);
+    PaintCounter counter;
+    surface.installEventFilter(&counter);
+    Flush();
+    const QString input =
+        QStringLiteral("%1 controls, %2 selected").arg(kControls).arg(doc.SelectionCount());
+
+    const double repaint = MedianMs(15, [&] { surface.repaint(); });
+    report.Figure(QStringLiteral("full repaint of the surface"), input, repaint, 30);
+
+    // A move drag from the current control; each step goes one pixel right or back.
+    const QPoint start(10, 10);
+    QMouseEvent press(QEvent::MouseButtonPress, start, surface.mapToGlobal(start), Qt::LeftButton,
+                      Qt::LeftButton, {});
+    QApplication::sendEvent(&surface, &press);
+    Flush();
+    int step = 0;
+    counter.Paints = 0;
+    const double move = MedianMs(31, [&] {
+        const QPoint at = start + QPoint(1 + (++step % 2), 1);
+        QMouseEvent moved(QEvent::MouseMove, at, surface.mapToGlobal(at), Qt::NoButton,
+                          Qt::LeftButton, {});
+        QApplication::sendEvent(&surface, &moved);
+        Flush();
+    });
+    const bool movePainted = counter.Paints > 0;
+    report.Figure(QStringLiteral("one mouse step of a move drag") +
+                      (movePainted ? QString() : QStringLiteral(" (NOT PAINTED)")),
+                  input, move, 16);
+    QMouseEvent release(QEvent::MouseButtonRelease, start, surface.mapToGlobal(start),
+                        Qt::LeftButton, Qt::NoButton, {});
+    QApplication::sendEvent(&surface, &release);
+    Flush();
+
+    counter.Paints = 0;
+    int nudge = 0;
+    const double arrow = MedianMs(31, [&] {
+        QKeyEvent key(QEvent::KeyPress, (++nudge % 2) ? Qt::Key_Right : Qt::Key_Left,
+                      Qt::NoModifier);
+        QApplication::sendEvent(&surface, &key);
+        Flush();
+    });
+    report.Figure(QStringLiteral("one arrow-key nudge") +
+                      (counter.Paints > 0 ? QString() : QStringLiteral(" (NOT PAINTED)")),
+                  input, arrow, 16);
+}

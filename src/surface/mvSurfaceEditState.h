@@ -1,0 +1,69 @@
+#pragma once
+// What the design surface keeps while the user edits on it: the drag in progress with its
+// outlines, the press being handled, the hot control and the editing preferences.
+#include <QImage>
+#include <QPainter>
+#include <QPoint>
+#include <memory>
+#include <vector>
+
+#include "model/mvMoveRect.h"
+#include "surface/mvControlDefaults.h"
+#include "surface/mvDragMath.h"
+
+class TmvControl;
+class TmvGrabHandles;
+class TmvHintWindow;
+
+// The editing preferences of the settings ([Grid] and [Defaults]).
+struct TmvEditingOptions {
+    bool AutoTab = true;
+    bool SnapMove = false;
+    bool SnapSize = false;
+    bool SnapDialog = false;
+};
+
+// One dragged control and its outline.
+struct TmvDragItem {
+    TmvControl* Control = nullptr;
+    TmvDragBox Box;
+    std::unique_ptr<TmvMoveRect> Outline;
+};
+
+struct TmvSurfaceEditState {
+    TmvSurfaceEditState();
+    ~TmvSurfaceEditState();
+
+    TmvEditingOptions Options;
+    ControlDefaultsSet Defaults;
+
+    bool RubberBanding = false;
+    bool Moving = false;
+    bool Sizing = false;
+    bool Dragging = false;      // any of the three
+    bool DragCancelled = false; // Escape: the end of the drag changes nothing
+    int SizeEdges = 0;
+    QPoint DragOrigin;          // client pixels where the applied part of the drag ends
+    QPoint LastHintPos{-1, -1}; // client pixels; (-1, -1) when idle
+    std::vector<TmvDragItem> DragRects;
+    int CurrentRectIndex = 0;
+    TmvDragItem Band;                    // the rubber band (no control)
+    TmvControl* BandContainer = nullptr; // the box or tab control a band was started in
+    bool PressOnControl = false;         // a press on a control is being handled
+
+    // The surface as it was when the drag began, with the outlines drawn into it; the surface
+    // shows this while the drag runs, so a step redraws no control.
+    QImage Canvas;
+    std::unique_ptr<QPainter> CanvasPainter;
+    std::unique_ptr<TmvHintWindow> Hint;
+    QRect StaleDuringDrag; // repaints asked for while the picture was shown
+
+    bool FrameDragging = false; // the surface's frame is being dragged to a new size
+
+    std::unique_ptr<TmvGrabHandles> Handles;
+    TmvControl* Hot = nullptr; // the control under the mouse while hot tracking
+
+    // Repaints gathered while a group operation runs; drawn once at its end.
+    int BatchDepth = 0;
+    std::vector<QRect> BatchRects;
+};

@@ -1,0 +1,52 @@
+#pragma once
+// The surface's context menu (PopMenu), opened by a right-button release when no drag runs.
+// Every entry is here from the start; an entry is enabled only once its command is wired, so a
+// command not built yet shows disabled. The clipboard entries are the main window's own Cut,
+// Copy, Paste and Delete commands once bound.
+#include <QMenu>
+#include <functional>
+#include <vector>
+
+class TmvSurfacePopMenu : public QMenu {
+    Q_OBJECT
+public:
+    explicit TmvSurfacePopMenu(QWidget* parent = nullptr);
+
+    // Replaces the four clipboard entries by the main window's commands, which keep their own
+    // enabled state.
+    void BindClipboard(QAction* cut, QAction* copy, QAction* paste, QAction* del);
+    // Connects an entry to its command and makes it available; the entries that need a current
+    // control are then enabled exactly when there is one, the others stay enabled.
+    void Wire(QAction* entry, std::function<void()> command);
+    bool IsWired(const QAction* entry) const;
+
+    // The enabling rule, run on opening; also puts the lock-all caption in line with the flag.
+    void Prepare(bool hasCurrentControl, bool lockAll);
+
+    QAction* pmCut;
+    QAction* pmCopy;
+    QAction* pmPaste;
+    QAction* pmDelete;
+    QAction* pmBringToFront;
+    QAction* pmSendToBack;
+    QAction* pmAlignToGrid;
+    QMenu* pmPosition;
+    QAction* pmAlignment;
+    QAction* pmSpacing;
+    QAction* pmSizing;
+    QMenu* pmVisibility;
+    QAction* pmHide;
+    QAction* pmUnhide;
+    QAction* pmUnhideAll;
+    QMenu* pmLocking;
+    QAction* pmLock;
+    QAction* pmUnlock;
+    QAction* pmLockAll;
+    QAction* pmControlOrder;
+
+private:
+    QAction* Entry(QMenu* menu, const char* name, const QString& caption);
+    // Enabled exactly when there is a current control (and the command is wired).
+    std::vector<QAction*> needCurrent_;
+    std::vector<const QAction*> wired_;
+};
