@@ -1,6 +1,7 @@
 // What the main window connects on the design surface: the keys that run its commands, the
 // context menu's clipboard entries, resizing by the frame, and a press on the frame's empty
 // area bringing the surface to the top.
+#include <QAction>
 #include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -33,7 +34,11 @@ private:
 } // namespace
 
 void TMain::ConnectSurface() {
-    connect(surface_, &TMainDialog::DeleteRequested, this, &TMain::DeleteSelectionCommand);
+    // The keys run the Edit commands, as far as those are enabled.
+    connect(surface_, &TMainDialog::CutRequested, ccpdCut, &QAction::trigger);
+    connect(surface_, &TMainDialog::CopyRequested, ccpdCopy, &QAction::trigger);
+    connect(surface_, &TMainDialog::PasteRequested, ccpdPaste, &QAction::trigger);
+    connect(surface_, &TMainDialog::DeleteRequested, ccpdDelete, &QAction::trigger);
     surface_->PopMenu()->BindClipboard(ccpdCut, ccpdCopy, ccpdPaste, ccpdDelete);
     new TmvFrameSnapper(surfaceFrame_, surface_);
     new TmvRaiseOnPress(mdi, surfaceFrame_);

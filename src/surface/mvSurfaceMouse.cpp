@@ -8,11 +8,11 @@
 
 #include "model/mvTabControl.h"
 #include "model/mvUnits.h"
+#include "surface/mvAlignment.h"
 #include "surface/mvDialogDocument.h"
 #include "surface/mvGrabHandles.h"
 #include "surface/mvHintWindow.h"
 #include "surface/mvMainDialog.h"
-#include "surface/mvSelectionMoves.h"
 #include "surface/mvSettingsRecord.h"
 #include "surface/mvSurfaceEditState.h"
 #include "surface/mvSurfacePopMenu.h"
