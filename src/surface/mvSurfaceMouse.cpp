@@ -332,17 +332,10 @@ void TMainDialog::BeginRepaintBatch() {
 void TMainDialog::EndRepaintBatch() {
     TmvSurfaceEditState& e = *edit_;
     if (e.BatchDepth == 0 || --e.BatchDepth > 0) return;
-    // Many scattered rectangles are cheaper to redraw as their bounding rectangle than as a
-    // region Qt would have to merge them into one by one.
-    constexpr size_t kRegionLimit = 64;
-    if (e.BatchRects.size() <= kRegionLimit) {
-        for (const QRect& r : e.BatchRects)
-            update(r);
-    } else {
-        QRect bounds;
-        for (const QRect& r : e.BatchRects)
-            bounds |= r;
-        update(bounds);
-    }
+    // One region for all of them: only the controls it touches are painted again.
+    QRegion area;
+    for (const QRect& r : e.BatchRects)
+        area += r;
+    update(area);
     e.BatchRects.clear();
 }
