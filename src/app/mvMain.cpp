@@ -75,9 +75,9 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
 
     UpdateTitle(QString());
     RebuildRecentMenu();
-    DisableUnbuiltCommands();
     SetInteraction(nullptr, nullptr);
     CreateDocument();
+    CreateObjBrowser();
     CreateSession();
     CreateConfigDialog();
     CreateImportWindows();
@@ -94,9 +94,12 @@ TMain::~TMain() {
         FatalErrorHooks().Prompt = nullptr;
         FatalErrorHooks().SaveRecovery = nullptr;
     }
-    // The menu editor and the surface refer to the document: they go first.
+    // The menu editor, the browser and the surface refer to the document: they go first.
     if (menuEditor_) delete menuEditor_->Frame();
     menuEditor_ = nullptr;
+    delete browserFrame_;
+    browserFrame_ = nullptr;
+    browser_ = nullptr;
     delete surfaceFrame_;
     surfaceFrame_ = nullptr;
     surface_ = nullptr;
@@ -192,14 +195,6 @@ void TMain::CreateActions() {
     connect(mmAbout, &QAction::triggered, this, &TMain::ShowAbout);
     connect(mmHomePage, &QAction::triggered, this,
             [] { QDesktopServices::openUrl(QUrl(HomePageAddress())); });
-}
-
-void TMain::DisableUnbuiltCommands() {
-    // Commands whose work has no implementation in this build yet stay visible but disabled.
-    const QList<QAction*> unbuilt = {actObjBrowser};
-    for (QAction* action : unbuilt)
-        action->setEnabled(false);
-    mmView->actions().first()->setEnabled(false); // the browser's own menu item
 }
 
 void TMain::CreateMenus() {

@@ -32,6 +32,7 @@ class TStatusWindow;
 class TObjPalette;
 class TMenuEditor;
 class THelpWindow;
+class TObjBrowser;
 
 class TMain : public QMainWindow, public TmvDocumentUi {
     Q_OBJECT
@@ -99,6 +100,8 @@ public:
     // TmvDocumentUi
     void CurrentControlChanged(TmvControl* control) override;
     void ControlDeleting(TmvControl* control) override;
+    void ControlAdded(TmvControl* control) override;
+    void ControlRenamed(TmvControl* control) override;
     void DialogCleared() override;
     void GrabHandlesChanged() override;
     void MenuChanged() override;
@@ -144,6 +147,12 @@ public:
     QMdiArea* mdi;
 
     TStatusWindow* statusWindow() const { return status_; }
+
+    // The properties browser (mvMainBrowser.cpp) and its window in the frame.
+    TObjBrowser* ObjBrowser() const { return browser_; }
+    QMdiSubWindow* ObjBrowserFrame() const { return browserFrame_; }
+    // Shows or hides the browser; the View item and the toolbar button follow.
+    void ShowObjBrowser(bool on);
 
     // Recent projects, oldest first; the menu lists them newest first.
     QStringList Recent;
@@ -192,11 +201,18 @@ private:
     void CreateMenuEditor();
     void ApplyMenuEditorSettings();
     void StoreMenuEditorSettings();
+    void CreateObjBrowser();
+    void FitObjBrowser();
+    // Its font, the "PromptTab" setting and the stored placement ("ObjectBrowser").
+    void ApplyObjBrowserSettings();
+    TmvPlacement ObjBrowserPlacement() const;
+    // The browser shows the current control (none: the dialog): its boxes, its list entry and
+    // its values.
+    void RefreshObjBrowser(TmvControl* control);
 
     void CreateActions();
     void CreateMenus();
     void CreateToolbar();
-    void DisableUnbuiltCommands();
     QAction* MakeAction(const char* objectName, const QString& caption, const QKeySequence& key,
                         const QString& hint, int image = -1);
     void ShowHelp();
@@ -208,6 +224,8 @@ private:
     TMenuEditor* menuEditor_ = nullptr;
     TStatusWindow* status_ = nullptr;
     QMdiSubWindow* statusFrame_ = nullptr;
+    TObjBrowser* browser_ = nullptr;
+    QMdiSubWindow* browserFrame_ = nullptr;
     QPointer<THelpWindow> help_;
 
     std::unique_ptr<Prompter> guiPrompt_;

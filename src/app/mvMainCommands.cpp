@@ -77,13 +77,13 @@ void TMain::SelectAllCommand() {
 
 void TMain::CurrentControlChanged(TmvControl* control) {
     if (editCommands_) editCommands_->CurrentControlChanged(control);
+    RefreshObjBrowser(control);
     if (surface_) surface_->RepaintSurface();
 }
 
-void TMain::ControlDeleting(TmvControl*) {}
-
 void TMain::DialogCleared() {
     if (editCommands_) editCommands_->CurrentControlChanged(nullptr);
+    RefreshObjBrowser(nullptr);
 }
 
 void TMain::GrabHandlesChanged() {

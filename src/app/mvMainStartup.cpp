@@ -9,6 +9,7 @@
 #include "app/mvHelp.h"
 #include "app/mvImportForm.h"
 #include "app/mvMain.h"
+#include "app/mvObjBrowser.h"
 #include "app/mvStatusWindow.h"
 #include "app/mvWindowPlacement.h"
 #include "app/mvWindowUtils.h"
@@ -36,6 +37,7 @@ void TMain::SetInteraction(Prompter* prompt, FileChooser* files) {
     prompt_ = prompt ? prompt : guiPrompt_.get();
     files_ = files ? files : guiFiles_.get();
     FatalErrorHooks().Prompt = prompt_;
+    if (browser_) browser_->SetInteraction(prompt_, files_);
     if (session_) {
         session_->Ui.Prompt = prompt_;
         session_->Ui.Files = files_;
@@ -110,6 +112,7 @@ void TMain::ApplyStartupSettings() {
     ApplyPaletteSettings();
     ApplyMenuEditorSettings();
     if (settings_.SaveWindowPos) placedWindows_.Apply(settings_.Windows);
+    ApplyObjBrowserSettings();
     Recent = settings_.RecentFiles.Paths();
     RebuildRecentMenu();
 }
@@ -148,14 +151,12 @@ void TMain::StoreWindowPlacements() {
     StorePaletteSettings();
     StoreMenuEditorSettings();
     placedWindows_.Store(w);
+    w.ObjectBrowser = ObjBrowserPlacement();
 }
 
 void TMain::PlaceToolWindows() {
     placedWindows_.Add(QStringLiteral("StatusWindow"), statusFrame_, TmvPlacementShape::LongHidden,
                        {});
-    // Windows this build does not have yet keep their stored places, or get these.
-    placedWindows_.Add(QStringLiteral("ObjectBrowser"), nullptr, TmvPlacementShape::Short,
-                       TmvPlacement::Short(0, 40, true));
 }
 
 void TMain::closeEvent(QCloseEvent* event) {

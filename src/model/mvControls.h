@@ -106,6 +106,7 @@ public:
     void SetNoQuotes(bool v);
     void SetFont(const QFont& font);
     virtual void SetText(const QString& text);
+    void SetOtherStyles(const QString& words) { SetField(OtherStyles, words); }
 
     // ID and "Lock ID" as the browser sees them (the tab control answers for its active page).
     virtual int GetID() const { return ID; }
@@ -138,6 +139,12 @@ protected:
     friend class DialogDocument;
     QString ComponentName;
     TmvControl(int type, const QFont& font);
+    // The subclasses' setters: store a changed value and repaint.
+    template <typename T> void SetField(T& field, const T& value) {
+        if (field == value) return;
+        field = value;
+        Repaint();
+    }
     // The type's own drawing, before the common overlays.
     virtual void PaintFace(QPainter&, const TmvPaintContext&) const {}
     // Pointers to this type's style flags in bit order (bit 0 first); null for unused bits.
@@ -163,6 +170,9 @@ public:
     bool DefaultButton = false;
     bool MultiLine = false;
     bool Flat = false;
+    void SetDefaultButton(bool v) { SetField(DefaultButton, v); }
+    void SetMultiLine(bool v) { SetField(MultiLine, v); }
+    void SetFlat(bool v) { SetField(Flat, v); }
 
 protected:
     std::vector<bool*> StyleFlags() override { return {&DefaultButton, &Flat, &MultiLine}; }
@@ -174,6 +184,8 @@ class TmvScrollingControl : public TmvControl {
 public:
     bool VScrollBar = false;
     bool HScrollBar = false;
+    void SetVScrollBar(bool v) { SetField(VScrollBar, v); }
+    void SetHScrollBar(bool v) { SetField(HScrollBar, v); }
 
 protected:
     using TmvControl::TmvControl;
@@ -190,6 +202,13 @@ public:
     bool AutoHScroll = false;
     bool AutoVScroll = false;
     int Limit = 0;
+    void SetReadOnly(bool v) { SetField(ReadOnly, v); }
+    void SetPassword(bool v) { SetField(Password, v); }
+    void SetMultiLine(bool v) { SetField(MultiLine, v); }
+    void SetWantReturn(bool v) { SetField(WantReturn, v); }
+    void SetAutoHScroll(bool v) { SetField(AutoHScroll, v); }
+    void SetAutoVScroll(bool v) { SetField(AutoVScroll, v); }
+    void SetLimit(int v) { SetField(Limit, v); }
 
 protected:
     std::vector<bool*> StyleFlags() override {
@@ -207,6 +226,10 @@ public:
     bool Sorted = false;
     bool ForceSize = true;
     bool Editable = false;
+    void SetLimit(int v) { SetField(Limit, v); }
+    void SetSorted(bool v) { SetField(Sorted, v); }
+    void SetForceSize(bool v) { SetField(ForceSize, v); }
+    void SetEditable(bool v) { SetField(Editable, v); }
 
 protected:
     std::vector<bool*> StyleFlags() override {
@@ -234,6 +257,7 @@ class TmvText : public TmvLabel {
 public:
     explicit TmvText(const QFont& font);
     bool NoWrap = false;
+    void SetNoWrap(bool v) { SetField(NoWrap, v); }
 
 protected:
     std::vector<bool*> StyleFlags() override { return {&AutoSize, &NoWrap}; }
@@ -255,6 +279,9 @@ public:
     bool Sorted = false;
     bool ExtSel = false;
     bool ForceSize = true;
+    void SetSorted(bool v) { SetField(Sorted, v); }
+    void SetExtSel(bool v) { SetField(ExtSel, v); }
+    void SetForceSize(bool v) { SetField(ForceSize, v); }
 
 protected:
     std::vector<bool*> StyleFlags() override {
@@ -268,6 +295,7 @@ protected:
 class TmvCheckClass : public TmvControl {
 public:
     bool Flat = false;
+    void SetFlat(bool v) { SetField(Flat, v); }
 
 protected:
     using TmvControl::TmvControl;
@@ -279,6 +307,7 @@ class TmvCheck : public TmvCheckClass {
 public:
     explicit TmvCheck(const QFont& font);
     bool ThreeState = false;
+    void SetThreeState(bool v) { SetField(ThreeState, v); }
 
 protected:
     std::vector<bool*> StyleFlags() override { return {&ThreeState, &Flat}; }

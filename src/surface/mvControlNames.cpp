@@ -5,6 +5,7 @@
 
 #include "model/mvControls.h"
 #include "surface/mvDialogDocument.h"
+#include "surface/mvSurfaceView.h"
 
 bool IsValidControlName(const QString& name) {
     if (name.isEmpty() || name.compare(QLatin1String("tabcontrol"), Qt::CaseInsensitive) == 0)
@@ -62,9 +63,11 @@ void DialogDocument::IndexName(const QString& name, int delta) {
 
 void DialogDocument::SetControlName(TmvControl* control, const QString& name) {
     if (!control || control->ComponentName == name) return;
-    if (Owns(control)) {
+    const bool owned = Owns(control);
+    if (owned) {
         IndexName(control->ComponentName, -1);
         IndexName(name, +1);
     }
     control->ComponentName = name;
+    if (owned && Ui) Ui->ControlRenamed(control);
 }

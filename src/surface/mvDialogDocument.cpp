@@ -88,6 +88,7 @@ TmvControl* DialogDocument::Adopt(std::unique_ptr<TmvControl> control) {
     TmvControl* adopted = controls_.back().get();
     IndexName(adopted->Name(), +1);
     ConnectEvents(adopted);
+    if (Ui) Ui->ControlAdded(adopted);
     return adopted;
 }
 

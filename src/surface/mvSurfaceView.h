@@ -33,6 +33,10 @@ public:
     virtual void CurrentControlChanged(TmvControl* control) = 0;
     // The control is about to be destroyed: the browser drops its entry.
     virtual void ControlDeleting(TmvControl* control) = 0;
+    // A control joined the document, or its component name changed: the browser's control list
+    // follows. A new control's name may still be empty (loaders name it afterwards).
+    virtual void ControlAdded(TmvControl*) {}
+    virtual void ControlRenamed(TmvControl*) {}
     // The dialog was emptied: grab handles recreated, Delete disabled, browser shows the
     // dialog, menu editor panel reset.
     virtual void DialogCleared() = 0;
