@@ -8,10 +8,14 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QGuiApplication>
+#include <QListWidget>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <set>
 
@@ -31,9 +35,13 @@
 #include "support/testProjectHelpers.h"
 #include "support/testRecordingPrompter.h"
 #include "support/testShell.h"
+#include "surface/mvAlignDialog.h"
+#include "surface/mvCreationOrderWnd.h"
 #include "surface/mvDialogDocument.h"
 #include "surface/mvDialogTable.h"
 #include "surface/mvMainDialog.h"
+#include "surface/mvSurfacePopMenu.h"
+#include "surface/mvUnhideControls.h"
 
 namespace {
 QStringList Questions(const RecordingPrompter& prompt) {
@@ -342,3 +350,134 @@ TEST(MainCommands, SampleProjectLoadsWithMenuBarAndTheStatusWindowShowsTheLoadin
     EXPECT_EQ(shell.Main.Surface()->size(), QSize(doc.ClientWidth, doc.ClientHeight));
 }
 } // namespace
+
+namespace {
+// Runs `inspect` on the modal window the next command opens, then closes that window.
+template <typename Window, typename Inspect> void OnNextModal(Inspect inspect) {
+    QTimer::singleShot(0, [inspect] {
+        auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+        ASSERT_NE(window, nullptr);
+        inspect(*window);
+        window->reject();
+    });
+}
+} // namespace
+
+TEST(MainCommands, EveryContextMenuEntryIsWiredAndFollowsItsRule) {
+    Shell shell;
+    TmvSurfacePopMenu* menu = shell.Main.Surface()->PopMenu();
+    const QList<QAction*> entries = {menu->pmCut,         menu->pmCopy,         menu->pmPaste,
+                                     menu->pmDelete,      menu->pmBringToFront, menu->pmSendToBack,
+                                     menu->pmAlignToGrid, menu->pmAlignment,    menu->pmSpacing,
+                                     menu->pmSizing,      menu->pmHide,         menu->pmUnhide,
+                                     menu->pmUnhideAll,   menu->pmLock,         menu->pmUnlock,
+                                     menu->pmLockAll,     menu->pmControlOrder};
+    EXPECT_EQ(menu->pmCut, shell.Main.ccpdCut);
+    for (int i = 4; i < entries.size(); ++i)
+        EXPECT_TRUE(menu->IsWired(entries[i])) << entries[i]->objectName().toStdString();
+    menu->Prepare(false, false);
+    EXPECT_FALSE(menu->pmHide->isEnabled());
+    EXPECT_TRUE(menu->pmUnhide->isEnabled());
+    EXPECT_TRUE(menu->pmControlOrder->isEnabled());
+    menu->Prepare(true, false);
+    for (QAction* entry : {menu->pmBringToFront, menu->pmSpacing, menu->pmHide})
+        EXPECT_TRUE(entry->isEnabled());
+}
+
+TEST(MainCommands, ContextMenuCommandsChangeTheSelection) {
+    Shell shell;
+    DialogDocument& doc = shell.Doc();
+    TmvControl* a = Place(doc, ctButton, 10, 10, 60, 20);
+    TmvControl* b = Place(doc, ctEdit, 30, 15, 60, 20);
+    doc.Select(a);
+    doc.SetCurrentControl(a);
+    TmvSurfacePopMenu* menu = shell.Main.Surface()->PopMenu();
+    menu->Prepare(true, doc.LockAll);
+
+    menu->pmBringToFront->trigger();
+    EXPECT_EQ(doc.ControlAt(1), a);
+    menu->pmSendToBack->trigger();
+    EXPECT_EQ(doc.ControlAt(0), a);
+    menu->pmLock->trigger();
+    EXPECT_TRUE(a->Locked);
+    menu->pmUnlock->trigger();
+    EXPECT_FALSE(a->Locked);
+    menu->pmLockAll->trigger();
+    EXPECT_TRUE(doc.LockAll);
+    EXPECT_EQ(menu->pmLockAll->text(), QStringLiteral("Unlock All"));
+    menu->pmLockAll->trigger();
+    EXPECT_EQ(menu->pmLockAll->text(), QStringLiteral("Lock All"));
+
+    doc.Select(b);
+    menu->pmHide->trigger();
+    EXPECT_EQ(doc.HiddenControls, (std::vector<TmvControl*>{a, b}));
+    EXPECT_EQ(doc.CurrentControl, nullptr);
+    OnNextModal<TUnhideControls>([](TUnhideControls& window) {
+        EXPECT_EQ(window.HiddenList->count(), 2);
+        window.HiddenList->item(1)->setSelected(true);
+        window.accept();
+    });
+    menu->pmUnhide->trigger();
+    EXPECT_EQ(doc.HiddenControls, std::vector<TmvControl*>{a});
+    menu->pmUnhideAll->trigger();
+    EXPECT_TRUE(doc.HiddenControls.empty());
+    EXPECT_TRUE(a->Visible);
+}
+
+TEST(MainCommands, ContextMenuOpensTheAlignmentAndCreationOrderWindows) {
+    Shell shell;
+    DialogDocument& doc = shell.Doc();
+    TmvControl* a = Place(doc, ctButton, 10, 10, 60, 20);
+    TmvControl* b = Place(doc, ctEdit, 30, 40, 60, 20);
+    doc.Select(b);
+    doc.Select(a);
+    doc.SetCurrentControl(a);
+    TmvSurfacePopMenu* menu = shell.Main.Surface()->PopMenu();
+    menu->Prepare(true, false);
+    const std::pair<QAction*, int> pages[] = {
+        {menu->pmAlignment, 0}, {menu->pmSpacing, 1}, {menu->pmSizing, 2}};
+    for (const auto& [entry, page] : pages) {
+        int shown = -1;
+        OnNextModal<TAlignDialog>(
+            [&shown](TAlignDialog& dialog) { shown = dialog.Pages->currentIndex(); });
+        entry->trigger();
+        EXPECT_EQ(shown, page);
+    }
+    // OK on the alignment page lines the left sides up on b, selected first.
+    OnNextModal<TAlignDialog>([](TAlignDialog& dialog) {
+        dialog.halLeft->setChecked(true);
+        dialog.accept();
+    });
+    menu->pmAlignment->trigger();
+    EXPECT_EQ(a->Left, 30);
+
+    OnNextModal<TCreationOrderWnd>([](TCreationOrderWnd& window) {
+        EXPECT_EQ(window.OrderList->count(), 2);
+        window.OrderList->item(1)->setSelected(true);
+        window.MoveUp();
+        window.accept();
+    });
+    menu->pmControlOrder->trigger();
+    EXPECT_EQ(doc.CreationOrder, (std::vector<TmvControl*>{b, a}));
+}
+
+TEST(MainCommands, SurfaceKeysRunTheEditCommandsWhileTheyAreEnabled) {
+    Shell shell;
+    DialogDocument& doc = shell.Doc();
+    TMainDialog* surface = shell.Main.Surface();
+    TmvControl* a = Place(doc, ctButton, 10, 10, 60, 20);
+    QTest::keyClick(surface, Qt::Key_C, Qt::ControlModifier); // no current control: nothing
+    EXPECT_FALSE(shell.Main.ccpdPaste->isEnabled());
+    doc.Select(a);
+    doc.SetCurrentControl(a);
+    QTest::keyClick(surface, Qt::Key_Insert, Qt::ControlModifier);
+    QTest::keyClick(surface, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(surface, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(doc.ControlCount(), 3);
+    QTest::keyClick(surface, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(doc.ControlCount(), 2);
+    doc.Select(a);
+    doc.SetCurrentControl(a);
+    QTest::keyClick(surface, Qt::Key_Delete);
+    EXPECT_EQ(doc.ControlCount(), 1);
+}

@@ -5,14 +5,13 @@
 #include "app/mvMain.h"
 #include "app/mvWindowUtils.h"
 #include "io/mvClipboard.h"
-#include "model/mvUnits.h"
 #include "surface/mvAlignDialog.h"
-#include "surface/mvAlignment.h"
 #include "surface/mvCreationOrderWnd.h"
 #include "surface/mvDeleteSelection.h"
 #include "surface/mvDialogDocument.h"
 #include "surface/mvMainDialog.h"
 #include "surface/mvRenumber.h"
+#include "surface/mvSurfacePopMenu.h"
 #include "surface/mvUnhideControls.h"
 #include "surface/mvZOrder.h"
 
@@ -28,6 +27,27 @@ void TEditCommands::Connect() {
     connect(main_.ccpdCopy, &QAction::triggered, this, &TEditCommands::Copy);
     connect(main_.ccpdPaste, &QAction::triggered, this, &TEditCommands::Paste);
     connect(main_.ccpdDelete, &QAction::triggered, this, &TEditCommands::Delete);
+
+    // The surface's keys run the Edit commands, and so only while those are enabled.
+    TMainDialog* surface = main_.Surface();
+    connect(surface, &TMainDialog::CutRequested, main_.ccpdCut, &QAction::trigger);
+    connect(surface, &TMainDialog::CopyRequested, main_.ccpdCopy, &QAction::trigger);
+    connect(surface, &TMainDialog::PasteRequested, main_.ccpdPaste, &QAction::trigger);
+    connect(surface, &TMainDialog::DeleteRequested, main_.ccpdDelete, &QAction::trigger);
+
+    TmvSurfacePopMenu* menu = surface->PopMenu();
+    menu->Wire(menu->pmBringToFront, [this] { BringToFront(); });
+    menu->Wire(menu->pmSendToBack, [this] { SendToBack(); });
+    menu->Wire(menu->pmAlignment, [this] { OpenAlignDialog(TAlignDialog::AlignmentPage); });
+    menu->Wire(menu->pmSpacing, [this] { OpenAlignDialog(TAlignDialog::SpacingPage); });
+    menu->Wire(menu->pmSizing, [this] { OpenAlignDialog(TAlignDialog::SizingPage); });
+    menu->Wire(menu->pmHide, [this] { Hide(); });
+    menu->Wire(menu->pmUnhide, [this] { Unhide(); });
+    menu->Wire(menu->pmUnhideAll, [this] { UnhideAll(); });
+    menu->Wire(menu->pmLock, [this] { Lock(true); });
+    menu->Wire(menu->pmUnlock, [this] { Lock(false); });
+    menu->Wire(menu->pmLockAll, [this] { ToggleLockAll(); });
+    menu->Wire(menu->pmControlOrder, [this] { OpenCreationOrder(); });
 }
 
 void TEditCommands::Cut() {
@@ -56,15 +76,6 @@ void TEditCommands::SendToBack() {
     SendSelectionToBack(main_.Document());
 }
 
-void TEditCommands::AlignToGrid() {
-    DialogDocument& doc = main_.Document();
-    const Settings& s = main_.CurrentSettings();
-    AlignSelectionToGrid(doc, XToPixelsIf(doc.UseDbu, s.GridSizeX),
-                         YToPixelsIf(doc.UseDbu, s.GridSizeY));
-    doc.LayoutChanged();
-    doc.RepaintSurface();
-}
-
 void TEditCommands::Hide() {
     HideSelection(main_.Document());
     main_.Document().RepaintSurface();
@@ -86,7 +97,8 @@ void TEditCommands::Lock(bool locked) {
 }
 
 void TEditCommands::ToggleLockAll() {
-    ::ToggleLockAll(main_.Document());
+    const bool lockAll = ::ToggleLockAll(main_.Document());
+    main_.Surface()->PopMenu()->pmLockAll->setText(LockAllCaption(lockAll));
 }
 
 void TEditCommands::OpenAlignDialog(int page) {

@@ -1,8 +1,8 @@
 #pragma once
 // The main window's editing commands on the selected controls: the clipboard (Cut, Copy, Paste,
-// Delete), z-order, hiding, locking, aligning to the grid, and the windows for alignment,
-// unhiding and creation order. The Edit menu, the toolbar and the surface's context menu and
-// keys all run these, and their enabled states are kept here.
+// Delete), z-order, hiding, locking, and the windows for alignment, unhiding and creation order.
+// The Edit menu, the toolbar and the surface's context menu and keys all run these; the Edit
+// commands' enabled states are kept here, the context menu's by the menu on opening.
 #include <QObject>
 #include <memory>
 
@@ -24,7 +24,6 @@ public:
     void Delete();
     void BringToFront();
     void SendToBack();
-    void AlignToGrid();
     void Hide();
     void Unhide(); // the "Unhide Controls" window
     void UnhideAll();

@@ -34,11 +34,6 @@ private:
 } // namespace
 
 void TMain::ConnectSurface() {
-    // The keys run the Edit commands, as far as those are enabled.
-    connect(surface_, &TMainDialog::CutRequested, ccpdCut, &QAction::trigger);
-    connect(surface_, &TMainDialog::CopyRequested, ccpdCopy, &QAction::trigger);
-    connect(surface_, &TMainDialog::PasteRequested, ccpdPaste, &QAction::trigger);
-    connect(surface_, &TMainDialog::DeleteRequested, ccpdDelete, &QAction::trigger);
     surface_->PopMenu()->BindClipboard(ccpdCut, ccpdCopy, ccpdPaste, ccpdDelete);
     new TmvFrameSnapper(surfaceFrame_, surface_);
     new TmvRaiseOnPress(mdi, surfaceFrame_);
