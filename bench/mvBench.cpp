@@ -2,14 +2,12 @@
 // registered case (or those whose name contains the first argument) and printing its figures.
 #include "mvBench.h"
 
-#include <QApplication>
-#include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
-#include "model/mvFonts.h"
+#include "support/offscreenApplication.h"
 
 namespace {
 
@@ -31,8 +29,7 @@ BenchRegistrar::BenchRegistrar(const char* name, BenchFunction run) {
 
 void BenchReport::Figure(const QString& what, const QString& input, double ms, double targetMs) {
     const bool met = ms < targetMs;
-    if (!met)
-        ++misses_;
+    if (!met) ++misses_;
     std::printf("  %-52s %-28s %9.3f ms  (target < %g ms)%s\n", qPrintable(what), qPrintable(input),
                 ms, targetMs, met ? "" : "  MISSED");
     std::fflush(stdout);
@@ -42,8 +39,7 @@ double MedianMs(int repeats, const std::function<void()>& step,
                 const std::function<void()>& prepare) {
     std::vector<double> times;
     for (int i = 0; i < std::max(1, repeats); ++i) {
-        if (prepare)
-            prepare();
+        if (prepare) prepare();
         const auto start = std::chrono::steady_clock::now();
         step();
         const std::chrono::duration<double, std::milli> took =
@@ -55,19 +51,12 @@ double MedianMs(int repeats, const std::function<void()>& step,
 }
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    QApplication app(argc, argv);
-    Q_INIT_RESOURCE(marovel);
-    RegisterWindowsFonts();
-    QTemporaryDir configDir;
-    qputenv("MAROVEL_CONFIG_DIR", configDir.path().toUtf8());
+    TmvOffscreenApplication app(argc, argv);
 
     const QString filter = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     std::vector<BenchCase> cases = Cases();
-    std::sort(cases.begin(), cases.end(), [](const BenchCase& a, const BenchCase& b) {
-        return qstrcmp(a.name, b.name) < 0;
-    });
+    std::sort(cases.begin(), cases.end(),
+              [](const BenchCase& a, const BenchCase& b) { return qstrcmp(a.name, b.name) < 0; });
     std::printf("Marovel benchmarks on %d cores\n", QThread::idealThreadCount());
     BenchReport report;
     for (const BenchCase& c : cases) {

@@ -15,7 +15,7 @@
 #include "io/mvSettings.h"
 #include "io/mvTextFile.h"
 #include "model/mvControls.h"
-#include "model/mvFonts.h"
+#include "support/offscreenApplication.h"
 #include "surface/mvDialogDocument.h"
 #include "surface/mvDialogTable.h"
 #include "surface/mvMainDialog.h"
@@ -64,20 +64,8 @@ bool LoadProjectBytes(DialogDocument& document, const uint8_t* data, size_t size
     return LoadProject(session, path);
 }
 
-bool FuzzImportTable(const uint8_t* data, size_t size) {
-    DialogDocument document;
-    SilentPrompter prompt;
-    NullStatus status;
-    TmvInteraction ui;
-    ui.Prompt = &prompt;
-    ui.Status = &status;
-    ImportTable(document, SplitTextLines(Text(data, size)), ui);
-    return WellFormed(BuildDialogTable(document));
-}
-
-// Pasted text is imported as the paste window does: the whole text is the table.
-bool FuzzPastedText(const uint8_t* data, size_t size) {
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), int(size));
+// Imports the text as a table; whatever it holds, the table printed is well formed.
+bool ImportsWellFormed(const QString& text) {
     DialogDocument document;
     SilentPrompter prompt;
     NullStatus status;
@@ -86,6 +74,16 @@ bool FuzzPastedText(const uint8_t* data, size_t size) {
     ui.Status = &status;
     ImportTable(document, SplitTextLines(text), ui);
     return WellFormed(BuildDialogTable(document));
+}
+
+// A table read from a file (UTF-8 or the legacy code page).
+bool FuzzImportTable(const uint8_t* data, size_t size) {
+    return ImportsWellFormed(Text(data, size));
+}
+
+// Pasted text is imported as the paste window does: the whole text is the table.
+bool FuzzPastedText(const uint8_t* data, size_t size) {
+    return ImportsWellFormed(QString::fromUtf8(reinterpret_cast<const char*>(data), int(size)));
 }
 
 bool FuzzScriptTables(const uint8_t* data, size_t size) {
@@ -197,13 +195,9 @@ const TmvFuzzEntry* FindFuzzEntry(const char* name) {
 
 void InitFuzzApplication() {
     if (QCoreApplication::instance()) return;
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     static int argc = 1;
     static char name[] = "marovel-fuzz";
     static char* argv[] = {name, nullptr};
     // Lives until the process ends: destroyed at exit, after Qt's own globals, it would crash.
-    new QApplication(argc, argv);
-    RegisterWindowsFonts();
-    static QTemporaryDir config;
-    qputenv("MAROVEL_CONFIG_DIR", config.path().toUtf8());
+    new TmvOffscreenApplication(argc, argv);
 }

@@ -2,18 +2,11 @@
 // registered, and a private settings folder so no test touches the user's files.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QTemporaryDir>
-
-#include "model/mvFonts.h"
+#include "support/offscreenApplication.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    QApplication app(argc, argv);
-    Q_INIT_RESOURCE(marovel);
-    RegisterWindowsFonts();
-    QTemporaryDir configDir;
-    qputenv("MAROVEL_CONFIG_DIR", configDir.path().toUtf8());
+    TmvOffscreenApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
