@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QFontMetrics>
+#include <QPainter>
 #include <QPalette>
 #include <set>
 
@@ -14,6 +15,8 @@
 #include "model/mvPlatform.h"
 #include "model/mvSelectionMarks.h"
 #include "support/testPainting.h"
+#include "surface/mvDialogDocument.h"
+#include "surface/mvMenuBar.h"
 
 namespace {
 const TmvSystemColors kColors = DistinctColors();
@@ -180,6 +183,50 @@ TEST(TextLayout, MeasuredBlockStaysAtTheTopLeft) {
     EXPECT_EQ(block.topLeft(), QPoint(10, 20));
     EXPECT_EQ(block.width(), QFontMetrics(font).horizontalAdvance(QStringLiteral("abc")));
     EXPECT_EQ(block.height(), QFontMetrics(font).height());
+}
+
+// The fonts of the surface put every glyph where the measured width of the text before it ends,
+// so a word drawn whole looks exactly like its two halves drawn apart. With fractional advances
+// each glyph lands on a pixel of its own and gaps open inside words ("Change nicknam e").
+TEST(TextLayout, SurfaceFontsDrawWordsAsTheirMeasuredPieces) {
+    DialogDocument doc;
+    std::vector<QFont> fonts;
+    for (const char* name : {"Tahoma", "MS Sans Serif"}) {
+        doc.FontName = QString::fromLatin1(name);
+        fonts.push_back(doc.DialogFont());
+    }
+    fonts.push_back(MenuBarFont());
+    fonts.push_back(TmvCustomHint::ScreenHintFont());
+    const QString text = QStringLiteral("Change nickname immediately");
+    for (const QFont& font : fonts) {
+        // Each piece in an image of its own, with room for glyphs that reach out of their box,
+        // then its ink copied where the piece starts.
+        constexpr int kMargin = 4;
+        const int width = LineWidth(font, 0, text) + 2 * kMargin;
+        const auto drawn = [&](const QStringList& pieces) {
+            QImage image(width, 20, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            int x = 0;
+            for (const QString& piece : pieces) {
+                QImage ink(width, 20, QImage::Format_RGB32);
+                ink.fill(Qt::white);
+                QPainter painter(&ink);
+                painter.setPen(Qt::black);
+                DrawTextLines(painter, QRect(kMargin, 0, width - kMargin, 20), 0, piece, font);
+                for (int py = 0; py < ink.height(); ++py)
+                    for (int px = 0; px < ink.width() && x + px < width; ++px)
+                        if (ink.pixel(px, py) != QColor(Qt::white).rgb())
+                            image.setPixel(x + px, py, ink.pixel(px, py));
+                x += LineWidth(font, 0, piece);
+            }
+            return image;
+        };
+        const QImage whole = drawn({text});
+        for (qsizetype split = 1; split < text.size(); ++split)
+            EXPECT_EQ(drawn({text.left(split), text.mid(split)}), whole)
+                << font.family().toStdString() << ": \"" << text.left(split).toStdString()
+                << "\" then the rest";
+    }
 }
 
 // --- Hatch, scroll bars, grid ----------------------------------------------------------------

@@ -6,15 +6,16 @@
 #include <QToolTip>
 #endif
 
+#include "model/mvFonts.h"
 #include "model/mvPaintHelpers.h"
 
 QFont TmvCustomHint::ScreenHintFont() {
 #ifdef Q_OS_WIN
-    return QToolTip::font();
+    return DialogTextFont(QToolTip::font());
 #else
     QFont font(QStringLiteral("Tahoma"));
     font.setPointSize(8);
-    return font;
+    return DialogTextFont(font);
 #endif
 }
 

@@ -18,6 +18,12 @@ constexpr WindowsFont kFonts[] = {
 };
 } // namespace
 
+QFont DialogTextFont(QFont font) {
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
 int RegisterWindowsFonts(const char* fontDir) {
     const QStringList families = QFontDatabase::families();
     const QDir dir(QString::fromUtf8(fontDir));

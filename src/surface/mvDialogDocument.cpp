@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/mvFonts.h"
 #include "model/mvPlatform.h"
 #include "model/mvTabControl.h"
 #include "surface/mvSurfaceView.h"
@@ -40,7 +41,7 @@ QFont DialogDocument::DialogFont() const {
     // 8 points at 96 dots per inch, the size dialogs are designed in.
     QFont font(FontName);
     font.setPixelSize(11);
-    return font;
+    return DialogTextFont(font);
 }
 
 void DialogDocument::SetFontName(const QString& name) {

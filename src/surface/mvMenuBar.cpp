@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "model/mvFonts.h"
 #include "model/mvPaintHelpers.h"
 #include "surface/mvDialogDocument.h"
 #include "surface/mvMenuTree.h"
@@ -20,11 +21,11 @@ constexpr int kClassicRowHeight = 19;
 
 QFont MenuBarFont() {
 #ifdef Q_OS_WIN
-    return QApplication::font("QMenuBar");
+    return DialogTextFont(QApplication::font("QMenuBar"));
 #else
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(11);
-    return font;
+    return DialogTextFont(font);
 #endif
 }
 
