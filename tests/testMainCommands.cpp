@@ -213,6 +213,32 @@ TEST(MainCommands, TableViewShowsTheViewerModally) {
     EXPECT_EQ(caption, QStringLiteral("Dialog Table: viewed"));
 }
 
+// The viewer is made at start-up, before the main window takes its stored placement (a first
+// start opens maximised); it centres over the main window as that is when the viewer first shows.
+TEST(MainCommands, TableViewerCentresOverTheMainWindowAsItIsWhenFirstShown) {
+    Shell shell;
+    shell.Main.showMaximized();
+    QApplication::processEvents();
+    const QRect main = shell.Main.frameGeometry();
+    ASSERT_NE(main, QRect(0, 0, 1024, 700)) << "the main window must have moved for this test";
+    TCodeDialog* viewer = shell.Main.CodeDialog();
+    QPoint shownAt;
+    QTimer::singleShot(0, [&] {
+        shownAt = viewer->pos();
+        viewer->move(shownAt + QPoint(30, 20)); // the user moves it away
+        viewer->reject();
+    });
+    shell.Main.codeView->trigger();
+    EXPECT_EQ(shownAt, QPoint(main.left() + (main.width() - viewer->width()) / 2,
+                              main.top() + (main.height() - viewer->height()) / 2));
+    // Shown again, it stays where the user put it.
+    QTimer::singleShot(0, [&] {
+        EXPECT_EQ(viewer->pos(), shownAt + QPoint(30, 20));
+        viewer->reject();
+    });
+    shell.Main.codeView->trigger();
+}
+
 // "UseDefaultFont" off gives the tool windows and dialogs Tahoma at 8 points; on, they keep the
 // system's font. The viewer's memo keeps its Fixedsys either way.
 TEST(MainCommands, UiFontFollowsUseDefaultFont) {

@@ -21,7 +21,7 @@ void CopyTableToClipboard(const DialogDocument& doc) {
 
 TCodeDialog::TCodeDialog(const DialogDocument& doc, QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      doc_(doc) {
+      doc_(doc), mainWindow_(mainWindow) {
     setObjectName(QStringLiteral("CodeDialog"));
     CodeMemo = new QPlainTextEdit(this);
     CodeMemo->setObjectName(QStringLiteral("CodeMemo"));
@@ -46,7 +46,6 @@ TCodeDialog::TCodeDialog(const DialogDocument& doc, QWidget* mainWindow)
 
     resize(535, 455);
     setMinimumSize(ScaleByFont(165), ScaleByFont(75) + btnCopy->sizeHint().height());
-    CenterOnMainForm(this, mainWindow);
 }
 
 void TCodeDialog::CopyTableToClipboard() {
@@ -54,6 +53,12 @@ void TCodeDialog::CopyTableToClipboard() {
 }
 
 void TCodeDialog::showEvent(QShowEvent* event) {
+    // Centred once, over the main window as it is then: at creation it has not taken its
+    // stored placement (maximised, say) yet. Later showings keep where the user put it.
+    if (!placed_) {
+        placed_ = true;
+        CenterOnMainForm(this, mainWindow_);
+    }
     setWindowTitle(QStringLiteral("Dialog Table: ") + doc_.TableName);
     // A fresh table every time: the memo's text is replaced, never added to.
     CodeMemo->setPlainText(BuildDialogTable(doc_).join(QLatin1Char('\n')));

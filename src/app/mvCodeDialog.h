@@ -23,6 +23,8 @@ protected:
 
 private:
     const DialogDocument& doc_;
+    QWidget* mainWindow_;
+    bool placed_ = false;
 };
 
 // The whole table as plain text, a CR LF after every line, on the clipboard.
