@@ -19,6 +19,7 @@
 #include <functional>
 
 #include "app/mvCodeDialog.h"
+#include "io/mvCodePages.h"
 #include "io/mvColorSwatch.h"
 #include "io/mvConfigDialog.h"
 #include "io/mvConfigPaths.h"
@@ -187,6 +188,24 @@ TEST(Preferences, BadValuesAreRefusedOrClampedWithAReason) {
     EXPECT_EQ(s.GridSizeX, 1);
     EXPECT_EQ(s.GridSizeY, 1);
     EXPECT_EQ(s.StartID, kMaxStartId);
+}
+
+// The code pages offered are the ones the import reads and reports, under the same labels; one
+// the list does not name stays as the settings give it.
+TEST(Preferences, CodePagesAreTheImportsListAndAnUnlistedOneIsKept) {
+    Shell shell;
+    shell.Main.CurrentSettings().LegacyCodePage = 20866;
+    WithPreferences(shell, [&](TConfigDialog& d) {
+        const QComboBox* box = d.cfGenCodePage;
+        const std::vector<TmvCodePage>& pages = WindowsCodePages();
+        ASSERT_EQ(box->count(), int(pages.size()) + 1);
+        for (int i = 0; i < int(pages.size()); ++i) {
+            EXPECT_EQ(box->itemData(i).toInt(), pages[size_t(i)].Number);
+            EXPECT_EQ(box->itemText(i), QString::fromLatin1(pages[size_t(i)].Label));
+        }
+        EXPECT_EQ(box->currentData().toInt(), 20866);
+        EXPECT_EQ(box->currentText(), CodePageLabel(20866));
+    });
 }
 
 TEST(Preferences, FolderColoursCodePageAndFontTakeEffect) {

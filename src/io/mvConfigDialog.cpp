@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "io/mvCodePages.h"
 #include "io/mvColorSwatch.h"
 #include "io/mvDefaultsEditor.h"
 #include "model/mvEdits.h"
@@ -72,7 +73,7 @@ void TConfigDialog::LoadFromSettings() {
     int codePage = cfGenCodePage->findData(s.LegacyCodePage);
     // A code page the list does not name is kept as it is.
     if (codePage < 0) {
-        cfGenCodePage->addItem(QString::number(s.LegacyCodePage), s.LegacyCodePage);
+        cfGenCodePage->addItem(CodePageLabel(s.LegacyCodePage), s.LegacyCodePage);
         codePage = cfGenCodePage->count() - 1;
     }
     cfGenCodePage->setCurrentIndex(codePage);

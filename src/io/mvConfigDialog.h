@@ -33,9 +33,6 @@ inline const QString kPreferencesCaption = QStringLiteral("Preferences");
 constexpr int kMaxGridSize = 255;
 constexpr int kMaxStartId = 3000;
 
-// The Windows code pages offered for scripts that are not UTF-8, with their names.
-const std::vector<std::pair<int, QString>>& LegacyCodePageNames();
-
 class TConfigDialog : public QDialog {
     Q_OBJECT
 public:

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "io/mvCodePages.h"
 #include "io/mvColorSwatch.h"
 #include "io/mvConfigDialog.h"
 #include "model/mvEdits.h"
@@ -52,26 +53,6 @@ template <typename Box> Box* Named(Box* box, const char* name) {
 }
 } // namespace
 
-const std::vector<std::pair<int, QString>>& LegacyCodePageNames() {
-    static const std::vector<std::pair<int, QString>> names = {
-        {1250, QStringLiteral("Central European")},
-        {1251, QStringLiteral("Cyrillic")},
-        {1252, QStringLiteral("Western")},
-        {1253, QStringLiteral("Greek")},
-        {1254, QStringLiteral("Turkish")},
-        {1255, QStringLiteral("Hebrew")},
-        {1256, QStringLiteral("Arabic")},
-        {1257, QStringLiteral("Baltic")},
-        {1258, QStringLiteral("Vietnamese")},
-        {874, QStringLiteral("Thai")},
-        {932, QStringLiteral("Japanese")},
-        {936, QStringLiteral("Chinese Simplified")},
-        {949, QStringLiteral("Korean")},
-        {950, QStringLiteral("Chinese Traditional")},
-    };
-    return names;
-}
-
 QCheckBox* TConfigDialog::Bound(const QString& caption, bool Settings::*field, QWidget* parent) {
     auto* box = new QCheckBox(caption, parent);
     checks_.emplace_back(box, field);
@@ -99,8 +80,8 @@ QWidget* TConfigDialog::BuildGeneralPage() {
                            "cfGenAutoAddOK");
     layout->addWidget(cfGenAutoAddOK);
     cfGenCodePage = Named(new QComboBox(page), "cfGenCodePage");
-    for (const auto& [codePage, name] : LegacyCodePageNames())
-        cfGenCodePage->addItem(QStringLiteral("%1 %2").arg(codePage).arg(name), codePage);
+    for (const TmvCodePage& codePage : WindowsCodePages())
+        cfGenCodePage->addItem(QString::fromLatin1(codePage.Label), codePage.Number);
     layout->addLayout(
         Labelled(QStringLiteral("Code page of scripts that are not UTF-8:"), cfGenCodePage, page));
 
