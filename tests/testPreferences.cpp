@@ -190,6 +190,18 @@ TEST(Preferences, BadValuesAreRefusedOrClampedWithAReason) {
     EXPECT_EQ(s.StartID, kMaxStartId);
 }
 
+// The dialog is given no size of its own: it is centred by the size it shows with.
+TEST(Preferences, CentresOverTheMainWindowByItsShownSize) {
+    Shell shell;
+    shell.Main.showMaximized();
+    QApplication::processEvents();
+    const QRect main = shell.Main.frameGeometry();
+    WithPreferences(shell, [&](TConfigDialog& d) {
+        EXPECT_EQ(d.pos(), QPoint(main.left() + (main.width() - d.width()) / 2,
+                                  main.top() + (main.height() - d.height()) / 2));
+    });
+}
+
 // The code pages offered are the ones the import reads and reports, under the same labels; one
 // the list does not name stays as the settings give it.
 TEST(Preferences, CodePagesAreTheImportsListAndAnUnlistedOneIsKept) {

@@ -12,6 +12,8 @@ int fontScaleHeight = 13;
 
 void CenterOnMainForm(QWidget* window, const QWidget* mainWindow) {
     if (!window || !mainWindow) return;
+    // A window given no size takes its layout's size when it is first shown: centre it by that.
+    if (!window->testAttribute(Qt::WA_Resized)) window->adjustSize();
     const QRect main = mainWindow->frameGeometry();
     window->move(main.left() + (main.width() - window->width()) / 2,
                  main.top() + (main.height() - window->height()) / 2);
