@@ -120,7 +120,8 @@ TEST_F(Dde, MircPathIsTheWindowsFormWineGives) {
     QDir::setCurrent(current);
 }
 
-// The helper's own contract: 0 connected, 1 not connected, 2 wrong usage.
+// The helper's own contract: 0 connected, 1 not connected, 2 wrong usage (the preview form is
+// run by every preview test).
 TEST_F(Dde, HelperExitStatusSaysWhetherItConnected) {
     struct TCase {
         QStringList Arguments;
@@ -131,6 +132,11 @@ TEST_F(Dde, HelperExitStatusSaysWhetherItConnected) {
         {{QStringLiteral("NoSuchService"), QStringLiteral("/return")}, 1},
         {{kService}, 2},
         {{kService, QStringLiteral("/return"), QStringLiteral("extra")}, 2},
+        {{QStringLiteral("--preview"), QStringLiteral("NoSuchService"), QStringLiteral("/return"),
+          QStringLiteral("/tmp/123.mrc")},
+         1},
+        {{QStringLiteral("--preview"), kService, QStringLiteral("/return")}, 2},
+        {{QStringLiteral("--path")}, 2},
     };
     for (const TCase& c : cases) {
         QProcess helper;

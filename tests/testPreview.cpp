@@ -20,9 +20,32 @@ public:
     quint32 TickCount() override { return Tick++; }
 };
 
-struct PreviewRun {
+// Stands in for mIRC: records the commands of the exchange.
+class RecordingMirc : public TmvMircConversation {
+public:
     QStringList Commands;
     bool Connects = true;
+    int Closes = 0;
+    bool Open(const QString&, const QString& probe, const QString& scriptPath) override {
+        Commands << probe;
+        script_ = scriptPath;
+        return Connects;
+    }
+    QString MircPath() override { return QStringLiteral("Z:") + script_; }
+    bool Send(const QString& command) override {
+        Commands << command;
+        return true;
+    }
+    void Close() override { ++Closes; }
+
+private:
+    QString script_;
+};
+
+struct PreviewRun {
+    RecordingMirc Mirc;
+    QStringList& Commands = Mirc.Commands;
+    bool& Connects = Mirc.Connects;
     RecordingPrompter Prompt;
     FixedClock Time;
     QString Script = QDir::temp().filePath(QStringLiteral("marovel-preview-test.mrc"));
@@ -30,10 +53,7 @@ struct PreviewRun {
         TmvPreviewOptions options;
         options.PreviewFix = fix;
         options.ScriptPath = Script;
-        options.Send = [this](const QString&, const QString& command) {
-            Commands << command;
-            return Connects;
-        };
+        options.Mirc = &Mirc;
         TmvInteraction ui;
         ui.Prompt = &Prompt;
         ui.Time = &Time;
@@ -62,6 +82,7 @@ TEST(Preview, NoClosingButtonWithoutFixSendsOnlyProbe) {
     PreviewRun run;
     EXPECT_FALSE(run.Run(doc, false));
     EXPECT_EQ(run.Commands, QStringList{QStringLiteral("/return")});
+    EXPECT_EQ(run.Mirc.Closes, 1); // ended, not left waiting behind the message
     ASSERT_EQ(run.Prompt.Messages.size(), 1u);
     EXPECT_EQ(run.Prompt.Messages[0].Caption, QStringLiteral("Preview Error"));
 }
@@ -74,12 +95,15 @@ TEST(Preview, FixInsertsHiddenButtonBelowUsedIds) {
     PreviewRun run;
     EXPECT_TRUE(run.Run(doc, true));
     ASSERT_EQ(run.Commands.size(), 2);
-    EXPECT_TRUE(run.Commands[1].startsWith(QStringLiteral("/.load -rs \"")));
+    // The script is named as the exchange says mIRC sees it.
+    const QString mircPath = run.Mirc.MircPath();
+    EXPECT_EQ(run.Commands[1], QStringLiteral("/.load -rs \"%1\"").arg(mircPath));
     EXPECT_EQ(doc.TableName, QStringLiteral("mine"));
     const QString text = run.ScriptText();
     EXPECT_TRUE(text.contains(QStringLiteral("button \"\", 2998, 0 0 0 0, ok hide\r\n}")));
     EXPECT_TRUE(text.contains(
         QStringLiteral("alias -l testdialog dialog -mdo _MarovelTemp1234 _MarovelTemp1234")));
+    EXPECT_TRUE(text.contains(QStringLiteral(".remove \"%1\" | .unload -rs \"%1\"").arg(mircPath)));
     EXPECT_TRUE(text.endsWith(QStringLiteral("on *:load: .timer -m 1 0 cleanup | testdialog\r\n")));
 }
 

@@ -3,8 +3,11 @@
 // opens the scripts they wrote from inside Wine.
 #include <gtest/gtest.h>
 
+#include <QCursor>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QTimer>
 
 #include "io/mvConfigPaths.h"
 #include "io/mvExport.h"
@@ -86,6 +89,40 @@ TEST_F(PreviewWine, ProbeThenLoadOfTheWholeTable) {
     ASSERT_TRUE(standIn_->WaitForPokes(4));
     const QStringList once = PreviewLog(TemporaryTable());
     EXPECT_EQ(standIn_->LogLines(), once + once);
+}
+
+// One preview is one run of the helper under wine, probe, path and load together, and the
+// window keeps working meanwhile: its timers fire, under a wait cursor.
+TEST_F(PreviewWine, OnePreviewIsOneRunOfTheHelperWhileTheWindowKeepsWorking) {
+    AddOkButton();
+    const QString starts = session_->WorkPath() + QStringLiteral("/wine-starts.log");
+    const QString wine = session_->WorkPath() + QStringLiteral("/counting-wine");
+    WriteTestFile(wine, "#!/bin/sh\necho \"$*\" >> '" + QFile::encodeName(starts) +
+                            "'\nexec wine \"$@\"\n");
+    ASSERT_TRUE(
+        QFile::setPermissions(wine, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    environment_.Set("MAROVEL_WINE", QFile::encodeName(wine));
+    int ticks = 0;
+    int busyTicks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        ++ticks;
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        if (cursor && cursor->shape() == Qt::WaitCursor) ++busyTicks;
+    });
+    timer.start(5);
+    ASSERT_TRUE(Preview(kStandInService, false));
+    timer.stop();
+    const QStringList runs = ReadTestFile(starts).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(runs.size(), 1) << runs.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(runs[0].startsWith(DdeHelperPath() + QStringLiteral(" --preview ")))
+        << runs[0].toStdString();
+    EXPECT_GT(ticks, 0);
+    EXPECT_EQ(busyTicks, ticks);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    environment_.Set("MAROVEL_WINE", QByteArray());
+    ASSERT_TRUE(standIn_->WaitForPokes(2));
+    EXPECT_EQ(standIn_->LogLines(), PreviewLog(TemporaryTable()));
 }
 
 TEST_F(PreviewWine, FixAddsTheHiddenButtonMircOpens) {

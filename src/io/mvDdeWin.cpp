@@ -36,4 +36,27 @@ QString ToMircPath(const QString& path) {
 QString DdeHelperPath() {
     return QString();
 }
+
+namespace {
+// In this process every poke is its own quick conversation, as the helper's are under Wine.
+class TDirectConversation : public TmvMircConversation {
+public:
+    bool Open(const QString& service, const QString& probe, const QString& scriptPath) override {
+        service_ = service;
+        scriptPath_ = scriptPath;
+        return SendDdeCommand(service, probe);
+    }
+    QString MircPath() override { return ToMircPath(scriptPath_); }
+    bool Send(const QString& command) override { return SendDdeCommand(service_, command); }
+    void Close() override {}
+
+private:
+    QString service_;
+    QString scriptPath_;
+};
+} // namespace
+
+std::unique_ptr<TmvMircConversation> NewMircConversation() {
+    return std::make_unique<TDirectConversation>();
+}
 #endif

@@ -5,12 +5,16 @@
 
 #ifndef Q_OS_WIN
 #include <QCoreApplication>
+#include <QCursor>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
+#include <functional>
 
 namespace {
 
@@ -39,45 +43,163 @@ bool PrefixReady() {
     return QFileInfo(prefix).isDir();
 }
 
-// Waits for the process to end, at most the bound. With an application the window keeps
-// painting meanwhile (user input waits, so no second command starts).
-bool WaitForEnd(QProcess& process) {
-    if (!QCoreApplication::instance()) return process.waitForFinished(kWineTimeoutMs);
-    QEventLoop loop;
-    QTimer bound;
-    bound.setSingleShot(true);
-    QObject::connect(&bound, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
-    bound.start(kWineTimeoutMs);
-    if (process.state() != QProcess::NotRunning) loop.exec(QEventLoop::ExcludeUserInputEvents);
-    return process.state() == QProcess::NotRunning;
+// Wine's default mapping: drive Z: is the root of the file system.
+QString DefaultDrivePath(const QString& absolute) {
+    return QStringLiteral("Z:") + QString(absolute).replace(QLatin1Char('/'), QLatin1Char('\\'));
 }
 
-// Runs wine with `arguments`; true when it ran to its end, with its exit code and output.
-bool RunWine(const QStringList& arguments, int& exitCode, QByteArray* output) {
-    const QString wine = WineProgram();
-    if (wine.isEmpty() || !PrefixReady()) return false;
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    if (!environment.contains(QStringLiteral("WINEDEBUG")))
-        environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
-    process.setProcessEnvironment(environment);
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(QProcess::nullDevice());
-    if (!output) process.setStandardOutputFile(QProcess::nullDevice());
-    process.start(wine, arguments);
-    if (!process.waitForStarted(kWineTimeoutMs)) return false;
-    if (!WaitForEnd(process)) {
-        process.kill();
-        process.waitForFinished(1000);
-        return false;
+// The wait cursor while wine runs, where there are windows to show it over.
+class TBusyCursor {
+public:
+    TBusyCursor() : shown_(qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        if (shown_) QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     }
-    if (process.exitStatus() != QProcess::NormalExit) return false;
-    exitCode = process.exitCode();
-    if (output) *output = process.readAllStandardOutput();
-    return true;
-}
+    ~TBusyCursor() {
+        if (shown_) QGuiApplication::restoreOverrideCursor();
+    }
+    TBusyCursor(const TBusyCursor&) = delete;
+    TBusyCursor& operator=(const TBusyCursor&) = delete;
+
+private:
+    bool shown_;
+};
+
+// One run of wine, bounded in time as a whole from its start.
+class TWineRun {
+public:
+    ~TWineRun() {
+        if (process_.state() == QProcess::NotRunning) return;
+        process_.kill();
+        process_.waitForFinished(1000);
+    }
+
+    // Starts wine with `arguments`, its input open for Write when `withInput`; false when wine
+    // or its prefix is missing or it does not start.
+    bool Start(const QStringList& arguments, bool withInput) {
+        const QString wine = WineProgram();
+        if (wine.isEmpty() || !PrefixReady()) return false;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        if (!environment.contains(QStringLiteral("WINEDEBUG")))
+            environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
+        process_.setProcessEnvironment(environment);
+        if (!withInput) process_.setStandardInputFile(QProcess::nullDevice());
+        process_.setStandardErrorFile(QProcess::nullDevice());
+        deadline_ = QDeadlineTimer(kWineTimeoutMs);
+        process_.start(wine, arguments);
+        return process_.waitForStarted(kWineTimeoutMs);
+    }
+
+    // Waits for the next line of output; false when the run ended or the time ran out first.
+    bool ReadLine(QByteArray& line) {
+        if (!Wait([this] { return HasLine() || process_.state() == QProcess::NotRunning; }))
+            return false;
+        if (!HasLine()) return false;
+        const qsizetype end = output_.indexOf('\n');
+        line = output_.left(end);
+        output_.remove(0, end + 1);
+        if (line.endsWith('\r')) line.chop(1);
+        return true;
+    }
+
+    void Write(const QByteArray& bytes) { process_.write(bytes); }
+    void CloseInput() { process_.closeWriteChannel(); }
+
+    // Waits for the end; true when wine ran to its end in time, with its exit code.
+    bool Finish(int& exitCode) {
+        if (!Wait([this] { return process_.state() == QProcess::NotRunning; })) return false;
+        if (process_.exitStatus() != QProcess::NormalExit) return false;
+        exitCode = process_.exitCode();
+        return true;
+    }
+
+private:
+    bool HasLine() {
+        output_ += process_.readAllStandardOutput();
+        return output_.contains('\n');
+    }
+
+    // Waits until `done` holds, at most until the deadline. With an application the window
+    // keeps painting meanwhile; user input waits, so no second command starts.
+    bool Wait(const std::function<bool()>& done) {
+        if (done()) return true;
+        if (!QCoreApplication::instance()) {
+            while (!done() && !deadline_.hasExpired() && process_.state() != QProcess::NotRunning)
+                if (!process_.waitForReadyRead(int(deadline_.remainingTime())))
+                    process_.waitForFinished(int(deadline_.remainingTime()));
+            return done();
+        }
+        const TBusyCursor busy;
+        QEventLoop loop;
+        QTimer bound;
+        bound.setSingleShot(true);
+        const auto check = [&] {
+            if (done()) loop.quit();
+        };
+        QObject::connect(&bound, &QTimer::timeout, &loop, &QEventLoop::quit);
+        QObject::connect(&process_, &QProcess::readyReadStandardOutput, &loop, check);
+        QObject::connect(&process_, &QProcess::finished, &loop, &QEventLoop::quit);
+        QObject::connect(&process_, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+        bound.start(int(deadline_.remainingTime()));
+        if (!done() && !deadline_.hasExpired()) loop.exec(QEventLoop::ExcludeUserInputEvents);
+        return done();
+    }
+
+    QProcess process_;
+    QDeadlineTimer deadline_{kWineTimeoutMs};
+    QByteArray output_;
+};
+
+// The preview's exchange as one run of "marovel-dde.exe --preview".
+class TWineConversation : public TmvMircConversation {
+public:
+    ~TWineConversation() override { Close(); }
+
+    bool Open(const QString& service, const QString& probe, const QString& scriptPath) override {
+        const QString helper = DdeHelperPath();
+        const QString absolute = QFileInfo(scriptPath).absoluteFilePath();
+        if (helper.isEmpty() ||
+            !run_.Start({helper, QStringLiteral("--preview"), service, probe, absolute}, true))
+            return false;
+        // Whatever else wine writes before the helper's answer is not the answer.
+        QByteArray line;
+        do {
+            if (!run_.ReadLine(line)) return false;
+        } while (!line.startsWith("PATH "));
+        mircPath_ = QString::fromUtf8(line.mid(5));
+        if (mircPath_.isEmpty()) mircPath_ = DefaultDrivePath(absolute);
+        open_ = true;
+        return true;
+    }
+
+    QString MircPath() override { return mircPath_; }
+
+    bool Send(const QString& command) override {
+        // The helper reads one line: a command with a line break in it is not one it can send.
+        if (!open_ || command.isEmpty() || command.contains(QLatin1Char('\n')) ||
+            command.contains(QLatin1Char('\r'))) {
+            Close();
+            return false;
+        }
+        open_ = false;
+        run_.Write(command.toUtf8() + '\n');
+        run_.CloseInput();
+        int exitCode = -1;
+        return run_.Finish(exitCode) && exitCode == 0;
+    }
+
+    void Close() override {
+        if (!open_) return;
+        open_ = false;
+        run_.CloseInput();
+        int exitCode = -1;
+        run_.Finish(exitCode);
+    }
+
+private:
+    TWineRun run_;
+    QString mircPath_;
+    bool open_ = false;
+};
 
 } // namespace
 
@@ -97,23 +219,25 @@ QString DdeHelperPath() {
 
 bool SendDdeCommand(const QString& service, const QString& command) {
     const QString helper = DdeHelperPath();
-    if (helper.isEmpty()) return false;
+    TWineRun run;
     int exitCode = -1;
-    return RunWine({helper, service, command}, exitCode, nullptr) && exitCode == 0;
+    return !helper.isEmpty() && run.Start({helper, service, command}, false) &&
+           run.Finish(exitCode) && exitCode == 0;
 }
 
 QString ToMircPath(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
+    const QString helper = DdeHelperPath();
+    TWineRun run;
+    QByteArray line;
     int exitCode = -1;
-    QByteArray output;
-    if (RunWine({QStringLiteral("winepath.exe"), QStringLiteral("-w"), absolute}, exitCode,
-                &output) &&
-        exitCode == 0) {
-        while (output.endsWith('\n') || output.endsWith('\r'))
-            output.chop(1);
-        if (!output.isEmpty()) return QString::fromLocal8Bit(output);
-    }
-    // Without a working wine, Wine's default mapping: drive Z: is the root of the file system.
-    return QStringLiteral("Z:") + QString(absolute).replace(QLatin1Char('/'), QLatin1Char('\\'));
+    if (!helper.isEmpty() && run.Start({helper, QStringLiteral("--path"), absolute}, false) &&
+        run.ReadLine(line) && run.Finish(exitCode) && exitCode == 0 && !line.isEmpty())
+        return QString::fromUtf8(line);
+    return DefaultDrivePath(absolute);
+}
+
+std::unique_ptr<TmvMircConversation> NewMircConversation() {
+    return std::make_unique<TWineConversation>();
 }
 #endif

@@ -58,20 +58,26 @@ bool HasClosingButton(const DialogDocument& doc) {
 
 bool PreviewDialog(DialogDocument& doc, const TmvPreviewOptions& options,
                    const TmvInteraction& ui) {
-    const TmvDdeSender send = options.Send ? options.Send : TmvDdeSender(SendDdeCommand);
-    if (!send(options.DdeName, QStringLiteral("/return"))) {
-        if (ui.Prompt) ui.Prompt->Error(kDdeErrorCaption, DdeErrorText(options.DdeName));
-        return false;
+    std::unique_ptr<TmvMircConversation> own;
+    TmvMircConversation* mirc = options.Mirc;
+    if (!mirc) {
+        own = NewMircConversation();
+        mirc = own.get();
     }
-    const bool closes = HasClosingButton(doc);
-    if (!closes && !options.PreviewFix) {
-        if (ui.Prompt) ui.Prompt->Error(kPreviewErrorCaption, NoClosingButtonText());
+    // The exchange ends before any message, so nothing waits on the user.
+    const auto fail = [&](const QString& caption, const QString& text) {
+        mirc->Close();
+        if (ui.Prompt) ui.Prompt->Error(caption, text);
         return false;
-    }
-    SystemClock systemClock;
-    Clock& clock = ui.Time ? *ui.Time : systemClock;
+    };
     const QString script =
         options.ScriptPath.isEmpty() ? DefaultPreviewScriptPath() : options.ScriptPath;
+    if (!mirc->Open(options.DdeName, QStringLiteral("/return"), script))
+        return fail(kDdeErrorCaption, DdeErrorText(options.DdeName));
+    const bool closes = HasClosingButton(doc);
+    if (!closes && !options.PreviewFix) return fail(kPreviewErrorCaption, NoClosingButtonText());
+    SystemClock systemClock;
+    Clock& clock = ui.Time ? *ui.Time : systemClock;
     const QString tempName = QStringLiteral("_MarovelTemp") + QString::number(clock.TickCount());
 
     const QString savedName = doc.TableName;
@@ -86,15 +92,13 @@ bool PreviewDialog(DialogDocument& doc, const TmvPreviewOptions& options,
         const QString hidden = QStringLiteral("button \"\", %1, 0 0 0 0, ok hide").arg(id);
         lines.insert(lines.isEmpty() ? 0 : lines.size() - 1, hidden);
     }
-    const QString mircPath = ToMircPath(script);
+    const QString mircPath = mirc->MircPath();
     lines << QStringLiteral("alias -l testdialog dialog -mdo %1 %1").arg(tempName)
           << QStringLiteral("alias -l cleanup .remove \"%1\" | .unload -rs \"%1\"").arg(mircPath)
           << QStringLiteral("on *:load: .timer -m 1 0 cleanup | testdialog");
     QString error;
     if (!WriteTextFileAsIs(script, lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"),
-                           &error)) {
-        if (ui.Prompt) ui.Prompt->Error(kPreviewErrorCaption, ExportErrorText(script, error));
-        return false;
-    }
-    return send(options.DdeName, QStringLiteral("/.load -rs \"%1\"").arg(mircPath));
+                           &error))
+        return fail(kPreviewErrorCaption, ExportErrorText(script, error));
+    return mirc->Send(QStringLiteral("/.load -rs \"%1\"").arg(mircPath));
 }

@@ -1,20 +1,18 @@
 #pragma once
 // Preview: the dialog shown in a running mIRC through a temporary script it is told to load.
 #include <QString>
-#include <functional>
 
 #include "surface/mvInteraction.h"
 
 class DialogDocument;
-
-// The DDE transport; tests replace it to watch the commands without mIRC.
-using TmvDdeSender = std::function<bool(const QString& service, const QString& command)>;
+class TmvMircConversation;
 
 struct TmvPreviewOptions {
     QString DdeName = QStringLiteral("mIRC");
     bool PreviewFix = false;
-    TmvDdeSender Send;  // empty: SendDdeCommand
-    QString ScriptPath; // empty: DefaultPreviewScriptPath()
+    // The exchange with mIRC; tests stand in for it to watch the commands without mIRC.
+    TmvMircConversation* Mirc = nullptr; // none: NewMircConversation()
+    QString ScriptPath;                  // empty: DefaultPreviewScriptPath()
 };
 
 // "123.mrc" in ConfigFolder() when that path is plain ASCII, which every ANSI code page holds;
