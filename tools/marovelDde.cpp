@@ -28,15 +28,6 @@ namespace {
 // Wine's code page of the file names on the host system, which its converter knows.
 constexpr UINT kUnixCodePage = 65010;
 
-std::string ToUtf8(const wchar_t* text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 0) return std::string();
-    std::string result(size_t(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, result.data(), size, nullptr, nullptr);
-    result.resize(size_t(size - 1));
-    return result;
-}
-
 std::wstring FromUtf8(const std::string& text) {
     const int size = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
     if (size <= 0) return std::wstring();
@@ -53,14 +44,11 @@ std::string WindowsPath(const wchar_t* unixPath) {
     const auto convert = reinterpret_cast<Converter>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_dos_file_name")));
     if (!convert) return std::string();
-    const int size =
-        WideCharToMultiByte(kUnixCodePage, 0, unixPath, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 0) return std::string();
-    std::string bytes(size_t(size), '\0');
-    WideCharToMultiByte(kUnixCodePage, 0, unixPath, -1, bytes.data(), size, nullptr, nullptr);
+    const std::string bytes = ToCodePage(unixPath, kUnixCodePage);
+    if (bytes.empty()) return std::string();
     LPWSTR converted = convert(bytes.c_str());
     if (!converted) return std::string();
-    const std::string result = ToUtf8(converted);
+    const std::string result = ToCodePage(converted, CP_UTF8);
     HeapFree(GetProcessHeap(), 0, converted);
     return result;
 }

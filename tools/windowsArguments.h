@@ -5,13 +5,18 @@
 
 #include <string>
 
-inline std::string ToAnsi(const wchar_t* text) {
-    const int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+// The text in the bytes of a code page.
+inline std::string ToCodePage(const wchar_t* text, UINT codePage) {
+    const int size = WideCharToMultiByte(codePage, 0, text, -1, nullptr, 0, nullptr, nullptr);
     if (size <= 0) return std::string();
     std::string result(size_t(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text, -1, result.data(), size, nullptr, nullptr);
+    WideCharToMultiByte(codePage, 0, text, -1, result.data(), size, nullptr, nullptr);
     result.resize(size_t(size - 1));
     return result;
+}
+
+inline std::string ToAnsi(const wchar_t* text) {
+    return ToCodePage(text, CP_ACP);
 }
 
 // A usage line for whoever started the tool.
