@@ -1,11 +1,15 @@
-// The design surface with a large dialog: a full repaint, one mouse step of a move drag and one
-// arrow-key nudge, each with the painting it causes.
+// The design surface with a large dialog: a full repaint (from the controls' pictures, and with
+// every picture drawn afresh as after loading), one mouse step of a move drag and one arrow-key
+// nudge, each with the painting it causes; the nudge again in the main window, where the
+// properties browser reloads too.
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "app/mvMain.h"
 #include "model/mvControls.h"
 #include "mvBench.h"
+#include "surface/mvControlImages.h"
 #include "surface/mvDialogDocument.h"
 #include "surface/mvMainDialog.h"
 
@@ -42,6 +46,21 @@ void Fill(DialogDocument& doc) {
     }
     doc.SetCurrentControl(doc.Selection.front());
 }
+
+// Arrow-key nudges of the selection, right and back in turn, each with the painting it causes.
+void ReportNudge(BenchReport& report, const QString& what, const QString& input,
+                 TMainDialog& surface, PaintCounter& counter) {
+    counter.Paints = 0;
+    int nudge = 0;
+    const double ms = MedianMs(31, [&] {
+        QKeyEvent key(QEvent::KeyPress, (++nudge % 2) ? Qt::Key_Right : Qt::Key_Left,
+                      Qt::NoModifier);
+        QApplication::sendEvent(&surface, &key);
+        Flush();
+    });
+    report.Figure(what + (counter.Paints > 0 ? QString() : QStringLiteral(" (NOT PAINTED)")), input,
+                  ms, 16);
+}
 } // namespace
 
 MAROVEL_BENCH(Surface) {
@@ -57,6 +76,9 @@ MAROVEL_BENCH(Surface) {
 
     const double repaint = MedianMs(15, [&] { surface.repaint(); });
     report.Figure(QStringLiteral("full repaint of the surface"), input, repaint, 30);
+    const double fresh = MedianMs(
+        15, [&] { surface.repaint(); }, [&] { surface.ControlImages().Clear(); });
+    report.Figure(QStringLiteral("full repaint, every control drawn afresh"), input, fresh, 30);
 
     // A move drag from the current control; each step goes one pixel right or back.
     const QPoint start(10, 10);
@@ -82,15 +104,21 @@ MAROVEL_BENCH(Surface) {
     QApplication::sendEvent(&surface, &release);
     Flush();
 
-    counter.Paints = 0;
-    int nudge = 0;
-    const double arrow = MedianMs(31, [&] {
-        QKeyEvent key(QEvent::KeyPress, (++nudge % 2) ? Qt::Key_Right : Qt::Key_Left,
-                      Qt::NoModifier);
-        QApplication::sendEvent(&surface, &key);
-        Flush();
-    });
-    report.Figure(QStringLiteral("one arrow-key nudge") +
-                      (counter.Paints > 0 ? QString() : QStringLiteral(" (NOT PAINTED)")),
-                  input, arrow, 16);
+    ReportNudge(report, QStringLiteral("one arrow-key nudge"), input, surface, counter);
+}
+
+MAROVEL_BENCH(SurfaceInMainWindow) {
+    TMain main;
+    main.show();
+    main.Document().ClearDialog();
+    Fill(main.Document());
+    TMainDialog& surface = *main.Surface();
+    PaintCounter counter;
+    surface.installEventFilter(&counter);
+    Flush();
+    const QString input = QStringLiteral("%1 controls, %2 selected")
+                              .arg(kControls)
+                              .arg(main.Document().SelectionCount());
+    ReportNudge(report, QStringLiteral("one arrow-key nudge, browser reloaded"), input, surface,
+                counter);
 }

@@ -26,6 +26,12 @@ template <typename T> bool Assign(T& field, const T& value) {
     field = value;
     return true;
 }
+
+// Look stamps count up from 1 over the whole program (which draws on one thread only).
+quint64 NextLookStamp() {
+    static quint64 last = 0;
+    return ++last;
+}
 } // namespace
 
 std::unique_ptr<TmvControl> ConstructControl(int type, const QFont& font) {
@@ -61,7 +67,8 @@ std::unique_ptr<TmvControl> ConstructControl(int type, const QFont& font) {
 
 // --- TmvControl ------------------------------------------------------------------------------
 
-TmvControl::TmvControl(int type, const QFont& font) : ControlType(type), Font(font) {}
+TmvControl::TmvControl(int type, const QFont& font)
+    : ControlType(type), Font(font), lookStamp_(NextLookStamp()) {}
 
 TmvControl::~TmvControl() = default;
 
@@ -70,6 +77,11 @@ bool TmvControl::UsesDbu() const {
 }
 
 void TmvControl::Repaint() {
+    lookStamp_ = NextLookStamp();
+    RepaintArea();
+}
+
+void TmvControl::RepaintArea() {
     if (Host) Host->RepaintControl(this);
 }
 
@@ -79,13 +91,17 @@ void TmvControl::NotifyLayoutChanged() {
 
 void TmvControl::SetBounds(int left, int top, int width, int height) {
     if (left == Left && top == Top && width == Width && height == Height) return;
-    // Repaint where the control was and where it is now.
-    Repaint();
+    // Repaint where the control was and where it is now; a move keeps the look.
+    const bool resized = width != Width || height != Height;
+    RepaintArea();
     Left = left;
     Top = top;
     Width = width;
     Height = height;
-    Repaint();
+    if (resized)
+        Repaint();
+    else
+        RepaintArea();
 }
 
 #define MV_SETTER(Setter, Type, Field)                                                             \

@@ -127,8 +127,12 @@ public:
     // The control's table line, without leading blanks or line end.
     virtual QString BuildLine() const;
 
+    // The look changed: a new look stamp, and the host repaints the control's rectangle.
     void Repaint();
     void NotifyLayoutChanged();
+    // Changes with every repaint that is not a pure move (a move keeps the look), and no two
+    // controls ever share one, so a picture of the control can be kept under it.
+    quint64 LookStamp() const { return lookStamp_; }
     bool HasText() const;
 
     // Paints the control in its own coordinates (origin at its top-left), clipped to it: the
@@ -139,6 +143,8 @@ protected:
     friend class DialogDocument;
     QString ComponentName;
     TmvControl(int type, const QFont& font);
+    // The host repaints the control's rectangle; the look stays as it was.
+    void RepaintArea();
     // The subclasses' setters: store a changed value and repaint.
     template <typename T> void SetField(T& field, const T& value) {
         if (field == value) return;
@@ -162,6 +168,9 @@ protected:
     // Own words plus value words, each followed by a blank.
     virtual QString OwnWords() const { return QString(); }
     virtual QString Head() const { return HeadLine(); }
+
+private:
+    quint64 lookStamp_;
 };
 
 class TmvButton : public TmvControl {

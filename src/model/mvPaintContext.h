@@ -27,4 +27,6 @@ struct TmvPaintContext {
     bool Clicking = false; // a press on a control is being handled: no multi-selection marks
 
     TmvSystemColors Colors = SystemColors();
+
+    bool operator==(const TmvPaintContext&) const = default;
 };

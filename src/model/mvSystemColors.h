@@ -25,6 +25,8 @@ struct TmvSystemColors {
     // The roles Qt's palette knows taken from it; the classic value for the rest (inactive
     // caption and scroll bar, which a QPalette does not carry).
     static TmvSystemColors FromPalette(const QPalette& palette);
+
+    bool operator==(const TmvSystemColors&) const = default;
 };
 
 // Fixed colours of the drawing rules.

@@ -131,7 +131,14 @@ std::vector<TmvTextLine> LayoutText(const QFont& font, int width, int flags, con
     // costly part, so layouts are remembered (the program draws on one thread only).
     static QHash<QString, std::vector<TmvTextLine>> cache;
     constexpr qsizetype kCacheLimit = 4096;
-    const QString key = font.key() + QLatin1Char('\x1f') + QString::number(width) +
+    // Building a font's key costs more than the lookup; the controls mostly share one font.
+    static QFont lastFont;
+    static QString lastFontKey = lastFont.key();
+    if (!(font == lastFont)) {
+        lastFont = font;
+        lastFontKey = font.key();
+    }
+    const QString key = lastFontKey + QLatin1Char('\x1f') + QString::number(width) +
                         QLatin1Char('\x1f') + QString::number(flags) + QLatin1Char('\x1f') + text;
     const auto found = cache.constFind(key);
     if (found != cache.constEnd()) return found.value();
@@ -201,7 +208,8 @@ void DrawTextLines(QPainter& painter, const QRect& r, int flags, const QString& 
         for (qsizetype i = 0; i < pieces.size(); ++i) {
             if (i > 0) offset = (offset / step + 1) * step;
             painter.drawText(QRect(x + offset, y, 32767, lineHeight), drawFlags, pieces[i]);
-            offset += metrics.horizontalAdvance(Shown(pieces[i], flags));
+            // Only a piece after a tab needs to know where this one ends.
+            if (i + 1 < pieces.size()) offset += metrics.horizontalAdvance(Shown(pieces[i], flags));
         }
         y += lineHeight;
     }

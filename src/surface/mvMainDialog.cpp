@@ -12,14 +12,17 @@
 #include "model/mvControls.h"
 #include "model/mvPaintHelpers.h"
 #include "model/mvUnits.h"
+#include "surface/mvControlImages.h"
 #include "surface/mvDialogDocument.h"
 #include "surface/mvGrabHandles.h"
 #include "surface/mvHintWindow.h"
 #include "surface/mvMenuBar.h"
+#include "surface/mvRepaintRegion.h"
 #include "surface/mvSettingsRecord.h"
 #include "surface/mvSurfaceEditState.h"
 
-TMainDialog::TMainDialog(DialogDocument& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
+TMainDialog::TMainDialog(DialogDocument& doc, QWidget* parent)
+    : QWidget(parent), doc_(doc), images_(std::make_unique<TmvControlImages>()) {
     setObjectName(QStringLiteral("MainDialog"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -144,11 +147,8 @@ void TMainDialog::PaintSurface(QPainter& painter, const QRegion& region) const {
         const TmvControl* control = doc_.ControlAt(i);
         if (!control->Visible) continue;
         const QRect bounds = control->BoundsRect().translated(0, ClientTop());
-        if (!region.intersects(bounds)) continue;
-        painter.save();
-        painter.translate(bounds.topLeft());
-        control->Paint(painter, ContextFor(*control));
-        painter.restore();
+        if (!RegionMeets(region, bounds)) continue;
+        images_->Paint(painter, bounds.topLeft(), *control, ContextFor(*control));
     }
 }
 

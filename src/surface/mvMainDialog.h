@@ -16,6 +16,7 @@
 class DialogDocument;
 struct Settings;
 struct TmvSurfaceEditState;
+class TmvControlImages;
 class TmvGrabHandle;
 class TmvGrabHandles;
 class TmvHintWindow;
@@ -44,6 +45,8 @@ public:
     // grid steps so that tiles join, whatever the dialog's size.
     const QImage& GridBitmap() const { return gridBitmap_; }
     void RebuildGridBitmap();
+    // The pictures the controls are copied from while their look stays the same.
+    TmvControlImages& ControlImages() const { return *images_; }
 
     // Takes the document's title, font and client size.
     void SyncWithDocument();
@@ -166,5 +169,6 @@ private:
     int armedType_ = 0;
     bool toolArmed_ = false;
     std::unique_ptr<TmvSurfaceEditState> edit_;
+    std::unique_ptr<TmvControlImages> images_;
     TmvSurfacePopMenu* popMenu_ = nullptr;
 };

@@ -13,6 +13,7 @@
 #include "surface/mvGrabHandles.h"
 #include "surface/mvHintWindow.h"
 #include "surface/mvMainDialog.h"
+#include "surface/mvRepaintRegion.h"
 #include "surface/mvSettingsRecord.h"
 #include "surface/mvSurfaceEditState.h"
 #include "surface/mvSurfacePopMenu.h"
@@ -333,9 +334,6 @@ void TMainDialog::EndRepaintBatch() {
     TmvSurfaceEditState& e = *edit_;
     if (e.BatchDepth == 0 || --e.BatchDepth > 0) return;
     // One region for all of them: only the controls it touches are painted again.
-    QRegion area;
-    for (const QRect& r : e.BatchRects)
-        area += r;
-    update(area);
+    update(UniteRects(std::move(e.BatchRects)));
     e.BatchRects.clear();
 }
