@@ -17,6 +17,7 @@
 #include <QTreeWidget>
 
 #include "io/mvConfigPaths.h"
+#include "io/mvSettings.h"
 #include "model/mvControls.h"
 #include "model/mvEdits.h"
 #include "support/testDocumentHelpers.h"
@@ -325,6 +326,41 @@ TEST(MenuEditor, ClosingHidesItAndThePlacementLasts) {
     EXPECT_FALSE(next.Main.actMenuEd->isChecked());
     EXPECT_EQ(next.Main.MenuEditor()->Frame()->geometry(), QRect(20, 30, 600, 400));
     QFile::remove(ConfigFilePath(QStringLiteral("marovel.ini")));
+}
+
+TEST(MenuEditor, AFrameDragRecomputesTheBarAndThePreview) {
+    EditorShell shell;
+    TMenuEditor& editor = shell.Editor();
+    DialogDocument& doc = shell.Doc();
+    Settings snapping;
+    snapping.SnapDialog = true;
+    shell.Main.Surface()->ApplySettings(snapping);
+    for (int i = 0; i < 6; ++i)
+        shell.Click(editor.meNewMenu);
+    const int row = MenuBarRowHeight(MenuBarFont());
+    ASSERT_EQ(doc.MenuBarHeight, row + 1) << "one row at the first width";
+    // Narrower: the captions wrap, the bar grows and the client area below it shrinks.
+    DragSurfaceFrameBy(shell, QSize(240 - doc.ClientWidth, 0));
+    ASSERT_EQ(doc.ClientWidth, 240);
+    const int rows = editor.Preview()->BarLayout().Rows;
+    EXPECT_GE(rows, 2);
+    EXPECT_EQ(doc.MenuBarHeight, rows * row + 1);
+    EXPECT_EQ(editor.Preview()->MenuBarHeight(), doc.MenuBarHeight);
+    EXPECT_EQ(shell.Main.Surface()->height(), doc.ClientHeight + doc.MenuBarHeight);
+    // Wider than the panel: the preview scrolls; back to a narrow dialog it does not.
+    DragSurfaceFrameBy(shell, QSize(900, 0));
+    EXPECT_EQ(doc.MenuBarHeight, row + 1);
+    EXPECT_EQ(editor.Preview()->MenuBarHeight(), row + 1);
+    EXPECT_TRUE(editor.meScroll->isVisible());
+    DragSurfaceFrameBy(shell, QSize(-900, 0));
+    EXPECT_FALSE(editor.meScroll->isVisible());
+    EXPECT_EQ(doc.MenuBarHeight, editor.Preview()->MenuBarHeight());
+    // Set on the document (an undo step, a loaded project) while the window is not shown.
+    shell.Main.hide();
+    doc.SetClientSize(120, doc.ClientHeight);
+    EXPECT_EQ(editor.Preview()->MenuBarHeight(), doc.MenuBarHeight);
+    EXPECT_GE(editor.Preview()->BarLayout().Rows, 3);
+    EXPECT_EQ(doc.MenuBarHeight, editor.Preview()->BarLayout().Rows * row + 1);
 }
 
 TEST(MenuEditor, PreviewScrollsWhenTheSurfaceIsWiderThanThePanel) {

@@ -374,6 +374,30 @@ TEST(ObjBrowser, TheDialogsOwnProperties) {
     EXPECT_EQ(s.Doc().IconIndex, 2);
 }
 
+TEST(ObjBrowser, TheDialogsSizeFollowsEveryChange) {
+    // In pixels and in dialog units: by the frame, and set on the document as an undo step or
+    // a loaded project sets it.
+    for (const bool dbu : {false, true}) {
+        BrowserShell s;
+        s.Main.show();
+        s.Doc().UseDbu = dbu;
+        s.Doc().SetCurrentControl(nullptr);
+        const auto shown = [&] {
+            return QStringList{s.B().propsSizeW->text(), s.B().propsSizeH->text()};
+        };
+        const auto expected = [&] {
+            return QStringList{QString::number(XToDbuIf(dbu, s.Doc().ClientWidth)),
+                               QString::number(YToDbuIf(dbu, s.Doc().ClientHeight))};
+        };
+        DragSurfaceFrameBy(s, QSize(40, 24));
+        EXPECT_EQ(shown(), expected()) << "dbu " << dbu;
+        DragSurfaceFrameBy(s, QSize(-16, -16));
+        EXPECT_EQ(shown(), expected()) << "dbu " << dbu;
+        s.Doc().SetClientSize(200, 120);
+        EXPECT_EQ(shown(), expected()) << "dbu " << dbu;
+    }
+}
+
 TEST(ObjBrowser, TypeGroupsWriteThroughTheSetters) {
     BrowserShell s;
     RecordingView view; // counts the repaints the setters ask for

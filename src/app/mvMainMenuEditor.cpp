@@ -30,6 +30,12 @@ void TMain::CreateMenuEditor() {
         prompt_->Warning(caption, text);
     };
     connect(menuEditor_, &TMenuEditor::MenuBarMayHaveChanged, this, &TMain::UpdateMenuBarHeight);
+    // However the dialog's size changed (its frame, the browser, the document), the bar and
+    // the preview follow the new width.
+    connect(surface_, &TMainDialog::DialogSizeChanged, this, [this] {
+        menuEditor_->FollowSurface();
+        UpdateMenuBarHeight();
+    });
     connect(menuEditor_, &TMenuEditor::ShownChanged, actMenuEd, &QAction::setChecked);
     connect(actMenuEd, &QAction::triggered, this,
             [this] { ShowMenuEditor(menuEditor_->Frame()->isHidden()); });

@@ -189,6 +189,9 @@ void TMainDialog::SetArmedTool(int type, bool armed) {
 
 void TMainDialog::ClientSizeChanged() {
     SyncWithDocument();
+    emit DialogSizeChanged();
+    // The browser shows the dialog's size while no control is current.
+    if (!doc_.CurrentControl) emit BrowserReloadRequested();
 }
 
 void TMainDialog::ResetCursor(TmvControl*) {

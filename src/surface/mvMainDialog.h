@@ -106,6 +106,9 @@ signals:
     void EditCaptionRequested();
     // The layout or values changed: the properties browser reloads its values.
     void BrowserReloadRequested();
+    // The dialog's client size changed, by the frame or from the document: the menu bar's
+    // height and the menu editor's preview, which depend on the width, follow.
+    void DialogSizeChanged();
     // The clipboard keys (Ctrl+X/C/V, Shift+Delete, Ctrl+Insert, Shift+Insert) and Delete.
     void CutRequested();
     void CopyRequested();

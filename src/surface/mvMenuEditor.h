@@ -36,6 +36,9 @@ public:
     void MenuChanged();
     // After a project load: everything expanded and the first entry selected.
     void ProjectLoaded();
+    // The preview takes the surface window's size, caption and icon and the dialog's width;
+    // the panel scrolls when the preview is wider.
+    void FollowSurface();
 
     TmvMenuNode* SelectedNode() const;
     void SelectNode(const TmvMenuNode* node);
@@ -85,7 +88,6 @@ private:
     void Reload();
     void RefreshPanel();
     void RebuildPreview();
-    void FollowSurface();
     void ApplyScroll();
     void FlagClicked(quint32 flag, bool on);
     void IdCommitted();

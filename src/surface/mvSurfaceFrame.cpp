@@ -33,5 +33,4 @@ void TMainDialog::resizeEvent(QResizeEvent* event) {
     if (w == doc_.ClientWidth && h == doc_.ClientHeight) return;
     doc_.SetClientSize(w, h);
     doc_.Modified = true;
-    if (!doc_.CurrentControl) emit BrowserReloadRequested();
 }

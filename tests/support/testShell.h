@@ -1,6 +1,10 @@
 #pragma once
 // A main window with the user scripted (message boxes recorded, file dialogs answered from a
 // script), after its first showing's work.
+#include <QApplication>
+#include <QMdiSubWindow>
+#include <QTest>
+
 #include "app/mvMain.h"
 #include "support/testProjectHelpers.h"
 #include "support/testRecordingPrompter.h"
@@ -29,4 +33,16 @@ inline QStringList MessageCaptions(const RecordingPrompter& prompt, const QStrin
     for (const auto& m : prompt.Messages)
         if (m.Kind == kind) captions << m.Caption;
     return captions;
+}
+
+// The user drags the surface's frame by its bottom-right corner until the frame is `by` larger
+// (smaller when negative), and lets go.
+inline void DragSurfaceFrameBy(Shell& shell, const QSize& by) {
+    QMdiSubWindow* frame = shell.Main.SurfaceFrame();
+    const QPoint corner(frame->width() - 2, frame->height() - 2);
+    QTest::mousePress(frame, Qt::LeftButton, {}, corner);
+    frame->resize(frame->size() + by);
+    QApplication::processEvents();
+    QTest::mouseRelease(frame, Qt::LeftButton, {}, corner + QPoint(by.width(), by.height()));
+    QApplication::processEvents();
 }
