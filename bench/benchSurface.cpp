@@ -116,9 +116,13 @@ MAROVEL_BENCH(SurfaceInMainWindow) {
     PaintCounter counter;
     surface.installEventFilter(&counter);
     Flush();
-    const QString input = QStringLiteral("%1 controls, %2 selected")
+    // The screen shows part of the dialog; the nudge paints what is shown.
+    const QRect shown = surface.visibleRegion().boundingRect();
+    const QString input = QStringLiteral("%1 controls, %2 sel., %3x%4 shown")
                               .arg(kControls)
-                              .arg(main.Document().SelectionCount());
+                              .arg(main.Document().SelectionCount())
+                              .arg(shown.width())
+                              .arg(shown.height());
     ReportNudge(report, QStringLiteral("one arrow-key nudge, browser reloaded"), input, surface,
                 counter);
 }
