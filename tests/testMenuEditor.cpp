@@ -339,9 +339,12 @@ TEST(MenuEditor, AFrameDragRecomputesTheBarAndThePreview) {
         shell.Click(editor.meNewMenu);
     const int row = MenuBarRowHeight(MenuBarFont());
     ASSERT_EQ(doc.MenuBarHeight, row + 1) << "one row at the first width";
+    // The captions side by side, and a width in whole grid steps (16 pixels) that holds half.
+    const int oneRow = LayoutMenuBar(MenuBarCaptions(doc.Menu), 10000).Items.back().right() + 1;
+    const int half = oneRow / 2 / 16 * 16;
     // Narrower: the captions wrap, the bar grows and the client area below it shrinks.
-    DragSurfaceFrameBy(shell, QSize(240 - doc.ClientWidth, 0));
-    ASSERT_EQ(doc.ClientWidth, 240);
+    DragSurfaceFrameBy(shell, QSize(half - doc.ClientWidth, 0));
+    ASSERT_EQ(doc.ClientWidth, half);
     const int rows = editor.Preview()->BarLayout().Rows;
     EXPECT_GE(rows, 2);
     EXPECT_EQ(doc.MenuBarHeight, rows * row + 1);
@@ -357,7 +360,7 @@ TEST(MenuEditor, AFrameDragRecomputesTheBarAndThePreview) {
     EXPECT_EQ(doc.MenuBarHeight, editor.Preview()->MenuBarHeight());
     // Set on the document (an undo step, a loaded project) while the window is not shown.
     shell.Main.hide();
-    doc.SetClientSize(120, doc.ClientHeight);
+    doc.SetClientSize(oneRow / 4, doc.ClientHeight);
     EXPECT_EQ(editor.Preview()->MenuBarHeight(), doc.MenuBarHeight);
     EXPECT_GE(editor.Preview()->BarLayout().Rows, 3);
     EXPECT_EQ(doc.MenuBarHeight, editor.Preview()->BarLayout().Rows * row + 1);
