@@ -126,7 +126,8 @@ TmvImportResult ImportTable(DialogDocument& doc, const QStringList& lines, const
     doc.UpdatesSuspended = false;
     doc.SetCurrentControl(nullptr);
     // The imported dialog exists nowhere as a project yet: closing must ask before dropping it.
-    doc.Modified = true;
+    // An import starts a new history.
+    doc.StartNewHistory(false);
     doc.RepaintSurface();
 
     const bool errors = importer.Info().ErrorsOccurred;

@@ -55,6 +55,7 @@ bool NewProject(TmvProjectSession& session) {
     if (!ConfirmSaveChanges(session)) return false;
     session.Document.ResetForNew();
     session.Document.SetCurrentControl(nullptr);
+    session.Document.StartNewHistory(true);
     if (session.TitleChanged) session.TitleChanged();
     return true;
 }
@@ -63,7 +64,7 @@ bool SaveProject(TmvProjectSession& session) {
     DialogDocument& doc = session.Document;
     if (doc.FileName.isEmpty()) return SaveProjectAs(session);
     if (!WriteProjectFile(session, doc.FileName)) return false;
-    doc.Modified = false;
+    doc.MarkSaved();
     return true;
 }
 
@@ -88,7 +89,7 @@ bool SaveProjectAs(TmvProjectSession& session) {
     // A failed write leaves the project under its old name and out of the recent list.
     if (!WriteProjectFile(session, path)) return false;
     doc.FileName = path;
-    doc.Modified = false;
+    doc.MarkSaved();
     if (session.RecentFiles) {
         session.RecentFiles->Add(path);
         if (session.RecentChanged) session.RecentChanged();

@@ -64,13 +64,16 @@ std::optional<TmvIniFile> ReadProjectFile(TmvProjectSession& session, const QStr
     return ini;
 }
 
-void ReadControls(DialogDocument& doc, const TmvIniFile& ini, StatusSink& status) {
+void ReadControls(DialogDocument& doc, const TmvIniFile& ini, StatusSink& status,
+                  std::vector<TmvControl*>& made) {
     const int count = ini.ReadInteger(kMain, QStringLiteral("ControlCount"), 0);
     status.AddStatusLine(QStringLiteral("Loading controls..."));
     int shown = -1;
     int loaded = 0;
     for (const int n : ControlSectionNumbers(ini)) {
-        if (ReadControlSection(doc, ini, false, n)) ++loaded;
+        TmvControl* control = ReadControlSection(doc, ini, false, n);
+        made.push_back(control);
+        if (control) ++loaded;
         const int percent = ProgressPercent(n, count);
         if (percent != shown) status.SetStatusProgress(shown = percent);
     }
@@ -86,6 +89,21 @@ void ReadControls(DialogDocument& doc, const TmvIniFile& ini, StatusSink& status
     status.AddStatusLine(QString());
 }
 } // namespace
+
+std::vector<TmvControl*> ReadProject(DialogDocument& doc, const TmvIniFile& ini,
+                                     StatusSink& status) {
+    doc.ClearDialog();
+    ReadMain(doc, ini, ReadMainPosition(ini).value_or(TmvMainPosition{}));
+
+    status.AddStatusLine(QStringLiteral("Loading menus..."));
+    const int menus = ReadMenuSections(doc, ini);
+    status.AddStatusLine(QStringLiteral("Loaded %1 menus.").arg(menus));
+    status.AddStatusLine(QString());
+
+    std::vector<TmvControl*> made;
+    ReadControls(doc, ini, status, made);
+    return made;
+}
 
 bool LoadProject(TmvProjectSession& session, const QString& chosenPath) {
     DialogDocument& doc = session.Document;
@@ -119,15 +137,7 @@ bool LoadProject(TmvProjectSession& session, const QString& chosenPath) {
 
     doc.UpdatesSuspended = true;
     if (session.LoadingChanged) session.LoadingChanged(true);
-    doc.ClearDialog();
-    ReadMain(doc, *ini, *ReadMainPosition(*ini));
-
-    status.AddStatusLine(QStringLiteral("Loading menus..."));
-    const int menus = ReadMenuSections(doc, *ini);
-    status.AddStatusLine(QStringLiteral("Loaded %1 menus.").arg(menus));
-    status.AddStatusLine(QString());
-
-    ReadControls(doc, *ini, status);
+    ReadProject(doc, *ini, status);
     doc.UpdatesSuspended = false;
     if (session.LoadingChanged) session.LoadingChanged(false);
     doc.RepaintSurface();
@@ -139,6 +149,6 @@ bool LoadProject(TmvProjectSession& session, const QString& chosenPath) {
         session.RecentFiles->Add(path);
         if (session.RecentChanged) session.RecentChanged();
     }
-    doc.Modified = false;
+    doc.StartNewHistory(true);
     return true;
 }

@@ -127,6 +127,20 @@ void WriteControlSection(TmvIniFile& ini, const TmvControl& control, int& counte
     }
 }
 
+std::vector<const TmvControl*> ControlsInSectionOrder(const DialogDocument& doc) {
+    std::vector<const TmvControl*> order;
+    order.reserve(size_t(doc.ControlCount()));
+    for (const TmvControl* control : doc.CreationOrder) {
+        if (!control) continue;
+        order.push_back(control);
+        if (control->ControlType != ctTab) continue;
+        for (const auto& page : static_cast<const TmvTab*>(control)->Pages)
+            for (const TmvControl* child : page->Controls)
+                if (child) order.push_back(child);
+    }
+    return order;
+}
+
 void WriteProject(const DialogDocument& doc, TmvIniFile& ini) {
     WriteMain(doc, ini);
     WriteMenuSections(doc, ini);

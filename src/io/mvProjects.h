@@ -65,6 +65,14 @@ QString ProjectPathWithExtension(const QString& path);
 // The whole project into the buffer: [Main], [Menu], [MenuInfo] and the control sections.
 // Whatever else the buffer holds is kept.
 void WriteProject(const DialogDocument& document, TmvIniFile& ini);
+// Empties the document and fills it from a buffer that CheckProjectFile accepts: [Main], the
+// menus, the controls, with progress lines. The controls made, in section order (none where a
+// section made none).
+std::vector<TmvControl*> ReadProject(DialogDocument& document, const TmvIniFile& ini,
+                                     StatusSink& status);
+// The controls in the order of their sections: the dialog's creation order, each tab page's
+// controls right after the tab control.
+std::vector<const TmvControl*> ControlsInSectionOrder(const DialogDocument& document);
 // One control's section "Control" + counter; a tab control writes the controls of its pages
 // after it, advancing counter to the last section written.
 void WriteControlSection(TmvIniFile& ini, const TmvControl& control, int& counter);

@@ -204,6 +204,22 @@ void DialogDocument::ResetForNew() {
     SetCurrentControl(nullptr);
 }
 
+void DialogDocument::AttachHistory(TmvUndoLink* history) {
+    history_ = history;
+    Modified.DeriveFrom(history);
+}
+
+void DialogDocument::StartNewHistory(bool saved) {
+    StepHints = {};
+    Modified = !saved;
+    if (history_) history_->StartNewHistory(saved);
+}
+
+void DialogDocument::MarkSaved() {
+    Modified = false;
+    if (history_) history_->MarkSaved();
+}
+
 TmvTabPage* DialogDocument::AddTabPage() {
     if (!TabControl) return nullptr;
     TmvTabPage* page = TabControl->AddPage(NextFreeId());

@@ -12,6 +12,7 @@
 #include "model/mvControlHost.h"
 #include "surface/mvDocumentOptions.h"
 #include "surface/mvMenuTree.h"
+#include "surface/mvUndoHints.h"
 
 class TmvControl;
 class TmvTab;
@@ -43,7 +44,8 @@ public:
     QString IconPath;
     int IconIndex = 0;
     bool LockAll = false;
-    bool Modified = false;
+    // TRUE exactly when the project differs from the one last saved or loaded (mvUndoHints.h).
+    TmvModifiedFlag Modified;
     QString FileName;
     QString FontName; // "Tahoma", or "MS Sans Serif" on old systems
     int MenuBarHeight = 0;
@@ -60,6 +62,20 @@ public:
     TmvDocumentOptions Options;
     TmvSurfaceView* View = nullptr; // optional
     TmvDocumentUi* Ui = nullptr;    // optional
+
+    // --- Undo (mvUndoHints.h); the history is optional.
+    // Attaches the history that Modified is derived from (none detaches it).
+    void AttachHistory(TmvUndoLink* history);
+    // The step the current action makes is shown under this name ("Taşı", "Sil", ...).
+    void NameNextStep(const QString& name) { StepHints.Name = name; }
+    // The step the current action makes merges with the step before when that one was made
+    // under the same key with the same selection and nothing came between (arrow-key nudges).
+    void BeginMerge(const QString& key) { StepHints.MergeKey = key; }
+    TmvStepHints StepHints;
+    // A load or New (saved) or an import (not saved) starts the history again.
+    void StartNewHistory(bool saved);
+    // The project was written to its file as it is now.
+    void MarkSaved();
 
     // --- Controls and containment (mvDialogDocument.cpp).
     // The one constructor path (mvCreateControl.cpp): builds a control of type 0-11 at
@@ -108,6 +124,9 @@ public:
     // --- Z-order (mvZOrder.cpp).
     void BringToFront(TmvControl* control);
     void SendToBack(TmvControl* control);
+    // Puts the listed controls into this z-order, lowest first; controls not listed go above
+    // them in their present order.
+    void ArrangeZOrder(const std::vector<TmvControl*>& bottomToTop);
 
     // --- IDs, shared by controls, tab pages and menu entries (mvIdServices.cpp).
     bool IsIdFree(int id) const;
@@ -156,6 +175,7 @@ private:
     void IndexName(const QString& name, int delta);
 
     std::vector<std::unique_ptr<TmvControl>> controls_; // z-order, lowest first
+    TmvUndoLink* history_ = nullptr;
     QHash<QString, int> nameUse_;           // lower-case component name -> controls using it
     mutable QHash<QString, int> nameHints_; // lower-case prefix -> first number worth trying
 };

@@ -20,6 +20,19 @@ void DialogDocument::SendToBack(TmvControl* control) {
     RepaintSurface();
 }
 
+void DialogDocument::ArrangeZOrder(const std::vector<TmvControl*>& bottomToTop) {
+    QHash<const TmvControl*, int> rank;
+    rank.reserve(qsizetype(bottomToTop.size()));
+    for (size_t i = 0; i < bottomToTop.size(); ++i)
+        rank.insert(bottomToTop[i], int(i));
+    const int unlisted = int(bottomToTop.size());
+    std::stable_sort(controls_.begin(), controls_.end(),
+                     [&rank, unlisted](const auto& a, const auto& b) {
+                         return rank.value(a.get(), unlisted) < rank.value(b.get(), unlisted);
+                     });
+    RepaintSurface();
+}
+
 void BringSelectionToFront(DialogDocument& doc) {
     for (TmvControl* control : doc.Selection)
         if (control != doc.TabControl) doc.BringToFront(control);
