@@ -71,9 +71,8 @@ TEST(MainCommands, DeleteAllAsksWhenPromptAllIsOn) {
         EXPECT_EQ(int(Questions(shell.Prompt).size()), c.questions);
         if (c.questions) {
             EXPECT_EQ(shell.Prompt.Messages.back().Caption, QStringLiteral("Delete All"));
-            EXPECT_EQ(
-                shell.Prompt.Messages.back().Text,
-                QStringLiteral("Are you sure want to delete all controls?  This can't be undone."));
+            EXPECT_EQ(shell.Prompt.Messages.back().Text,
+                      QStringLiteral("Are you sure want to delete all controls?"));
         }
         EXPECT_EQ(shell.Doc().ControlCount(), c.cleared ? 0 : 2);
     }
@@ -90,9 +89,8 @@ TEST(MainCommands, ReorderIdsAsksAndRenumbersOnYes) {
         shell.Main.mmReorder->trigger();
         ASSERT_EQ(shell.Prompt.Messages.size(), 1u);
         EXPECT_EQ(shell.Prompt.Messages[0].Caption, QStringLiteral("Reorder IDs"));
-        EXPECT_EQ(
-            shell.Prompt.Messages[0].Text,
-            QStringLiteral("Are you sure you want to reorder the IDs?  This can't be undone."));
+        EXPECT_EQ(shell.Prompt.Messages[0].Text,
+                  QStringLiteral("Are you sure you want to reorder the IDs?"));
         const bool renumbered = answer == TmvAnswer::Yes;
         EXPECT_EQ(a->ID, renumbered ? 1 : 40);
         EXPECT_EQ(b->ID, renumbered ? 2 : 30);
@@ -193,7 +191,7 @@ TEST(MainCommands, PreviewUsesTheSettingsDdeName) {
     Shell shell;
     Place(shell.Doc(), ctButton, 10, 10, 60, 20)->Kind = 1;
     shell.Main.CurrentSettings().DDEName = QStringLiteral("Elsewhere");
-    shell.Doc().Modified = false;
+    shell.Doc().MarkSaved();
     shell.Main.actPreview->trigger();
     ASSERT_EQ(shell.Prompt.Messages.size(), 1u);
     EXPECT_EQ(shell.Prompt.Messages[0].Caption, QStringLiteral("DDE Error"));

@@ -37,8 +37,8 @@ TEST(MainWindow, MenusCarryTheirCaptionsInOrder) {
                            "&Değiştir...", "&Export Dosya...", "-", "&Devam Et", "-", "Ç&ık"}));
     EXPECT_EQ(Captions(main.mmImport), (QStringList{"Dosyaya Aktar...", "Clipboard`a Aktar..."}));
     EXPECT_EQ(Captions(main.mmEdit),
-              (QStringList{"Ke&s", "&Kopyala", "&Yapıştır", "&Sil", "-", "&Hepsini Seç",
-                           "Hepsini &Sil", "-", "&Ayarlar..."}));
+              (QStringList{"&Geri Al", "Yi&nele", "-", "Ke&s", "&Kopyala", "&Yapıştır", "&Sil", "-",
+                           "&Hepsini Seç", "Hepsini &Sil", "-", "&Ayarlar..."}));
     EXPECT_EQ(Captions(main.mmTools), (QStringList{"Tekrar &Kaydet...", "&Koda Ön İzleme Yap",
                                                    "&Kodu Kopyala", "Ö&n İzleme"}));
     EXPECT_EQ(Captions(main.mmView),
@@ -150,10 +150,13 @@ TEST(MainWindow, ToolbarOrderAndCheckButtons) {
         else
             order << action->objectName();
     }
-    EXPECT_EQ(order, (QStringList{"actFileNew", "actFileOpen", "actFileSave", "-", "import",
-                                  "expFile", "-", "ccpdCut", "ccpdPaste", "ccpdCopy", "ccpdDelete",
-                                  "-", "codeView", "codeCopy", "actPreview", "-", "actObjBrowser",
-                                  "actObjPalette", "actMenuEd"}));
+    const QStringList files = {"actFileNew", "actFileOpen", "actFileSave", "-", "import", "expFile",
+                               "-"};
+    const QStringList edits = {"ccpdCut",     "ccpdPaste",   "ccpdCopy", "ccpdDelete",
+                               "actEditUndo", "actEditRedo", "-"};
+    const QStringList views = {"codeView",      "codeCopy",      "actPreview", "-",
+                               "actObjBrowser", "actObjPalette", "actMenuEd"};
+    EXPECT_EQ(order, files + edits + views);
     EXPECT_EQ(main.importButton->defaultAction(), main.impFile);
     EXPECT_EQ(main.importButton->menu(), main.ImportMenu);
     for (QAction* toggle : {main.actObjBrowser, main.actObjPalette, main.actMenuEd})

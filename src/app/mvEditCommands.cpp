@@ -51,6 +51,7 @@ void TEditCommands::Connect() {
 }
 
 void TEditCommands::Cut() {
+    main_.Document().NameNextStep(QStringLiteral("Kes"));
     clipboard_->CutSelection(main_.Document(), main_.prompter(), main_.CurrentSettings().PromptTab);
     UpdatePaste();
 }
@@ -61,22 +62,27 @@ void TEditCommands::Copy() {
 }
 
 void TEditCommands::Paste() {
+    main_.Document().NameNextStep(QStringLiteral("Yapıştır"));
     clipboard_->PasteControls(main_.Document());
 }
 
 void TEditCommands::Delete() {
+    main_.Document().NameNextStep(QStringLiteral("Sil"));
     DeleteSelection(main_.Document(), main_.prompter(), main_.CurrentSettings().PromptTab);
 }
 
 void TEditCommands::BringToFront() {
+    main_.Document().NameNextStep(QStringLiteral("Öne Getir"));
     BringSelectionToFront(main_.Document());
 }
 
 void TEditCommands::SendToBack() {
+    main_.Document().NameNextStep(QStringLiteral("Arkaya Gönder"));
     SendSelectionToBack(main_.Document());
 }
 
 void TEditCommands::Hide() {
+    main_.Document().NameNextStep(QStringLiteral("Gizle"));
     HideSelection(main_.Document());
     main_.Document().RepaintSurface();
 }

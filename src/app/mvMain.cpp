@@ -21,9 +21,11 @@
 #include "app/mvAppInfo.h"
 #include "app/mvHelp.h"
 #include "app/mvStatusWindow.h"
+#include "app/mvUndoWatcher.h"
 #include "app/mvWindowUtils.h"
 #include "io/mvErrorHandler.h"
 #include "io/mvProjects.h"
+#include "io/mvUndoHistory.h"
 #include "surface/mvDialogDocument.h"
 #include "surface/mvInteraction.h"
 #include "surface/mvMenuEditor.h"
@@ -81,6 +83,7 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
     CreateSession();
     CreateConfigDialog();
     CreateImportWindows();
+    CreateUndo();
     ConnectDocumentCommands();
     ConnectSurface();
     ConnectProjectCommands();
@@ -94,6 +97,9 @@ TMain::~TMain() {
         FatalErrorHooks().Prompt = nullptr;
         FatalErrorHooks().SaveRecovery = nullptr;
     }
+    // The watcher asks the history, which refers to the document.
+    delete undoWatcher_;
+    undoWatcher_ = nullptr;
     // The menu editor, the browser and the surface refer to the document: they go first.
     if (menuEditor_) delete menuEditor_->Frame();
     menuEditor_ = nullptr;
@@ -149,6 +155,15 @@ void TMain::CreateActions() {
     expFile = MakeAction("expFile", QStringLiteral("&Export Dosya..."),
                          QKeySequence(Qt::ALT | Qt::Key_E), QStringLiteral("Export Dosya..."), 4);
     mmExit = MakeAction("mmExit", QStringLiteral("Ç&ık"), {}, {});
+    const QList<QPixmap> undoImages = CutImageStrip(QStringLiteral(":/images/undo.png"), 20, 2);
+    actEditUndo = MakeAction("actEditUndo", QStringLiteral("&Geri Al"),
+                             QKeySequence(Qt::CTRL | Qt::Key_Z), QStringLiteral("Geri Al"));
+    actEditRedo = MakeAction("actEditRedo", QStringLiteral("Yi&nele"),
+                             QKeySequence(Qt::CTRL | Qt::Key_Y), QStringLiteral("Yinele"));
+    actEditRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    actEditUndo->setIcon(QIcon(undoImages.value(0)));
+    actEditRedo->setIcon(QIcon(undoImages.value(1)));
     ccpdCut = MakeAction("ccpdCut", QStringLiteral("Ke&s"), {}, QStringLiteral("Kes (Ctrl+X)"), 5);
     ccpdPaste = MakeAction("ccpdPaste", QStringLiteral("&Yapıştır"), {},
                            QStringLiteral("Yapıştır (Ctrl+V)"), 6);
@@ -222,6 +237,8 @@ void TMain::CreateMenus() {
 
     mmEdit = menuBar()->addMenu(QStringLiteral("&Düzenle"));
     mmEdit->setObjectName(QStringLiteral("mmEdit"));
+    mmEdit->addActions({actEditUndo, actEditRedo});
+    mmEdit->addSeparator();
     mmEdit->addActions({ccpdCut, ccpdCopy, ccpdPaste, ccpdDelete});
     mmEdit->addSeparator();
     mmEdit->addActions({mmSelectAll, mmDeleteAll});
@@ -275,7 +292,7 @@ void TMain::CreateToolbar() {
     tb->addWidget(importButton);
     tb->addAction(expFile);
     tb->addSeparator();
-    tb->addActions({ccpdCut, ccpdPaste, ccpdCopy, ccpdDelete});
+    tb->addActions({ccpdCut, ccpdPaste, ccpdCopy, ccpdDelete, actEditUndo, actEditRedo});
     tb->addSeparator();
     tb->addActions({codeView, codeCopy, actPreview});
     tb->addSeparator();

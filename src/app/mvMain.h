@@ -14,6 +14,8 @@
 
 class DialogDocument;
 struct TmvProjectSession;
+class TmvUndoHistory;
+class TmvUndoWatcher;
 class FileChooser;
 class Prompter;
 class TCodeDialog;
@@ -96,6 +98,11 @@ public:
     TmvImportResult ImportLines(const QStringList& lines);
     // The preferences, shown modally.
     void PreferencesCommand();
+    // Takes back the last step, or does the next one again (mvMainUndo.cpp).
+    void UndoCommand();
+    void RedoCommand();
+    TmvUndoHistory& History() const { return *history_; }
+    TmvUndoWatcher& UndoWatcher() const { return *undoWatcher_; }
 
     // TmvDocumentUi
     void CurrentControlChanged(TmvControl* control) override;
@@ -115,6 +122,8 @@ public:
     QAction* impClipboard;
     QAction* expFile;
     QAction* mmExit;
+    QAction* actEditUndo;
+    QAction* actEditRedo;
     QAction* ccpdCut;
     QAction* ccpdCopy;
     QAction* ccpdPaste;
@@ -194,6 +203,9 @@ private:
     // New, as far as the project commands allow: the document's resets.
     void StartNewProject();
     void InstallFatalErrorHooks();
+    void CreateUndo();
+    // Undo and Redo are enabled when there is a step, their hints name it.
+    void UpdateUndoCommands();
     void UpdateMenuBarHeight();
     void CreatePalette();
     void ApplyPaletteSettings();
@@ -237,6 +249,9 @@ private:
     TmvPlacedWindows placedWindows_;
     std::unique_ptr<DialogDocument> document_;
     std::unique_ptr<TmvProjectSession> session_;
+    // After the document and the session, so it goes before them.
+    std::unique_ptr<TmvUndoHistory> history_;
+    TmvUndoWatcher* undoWatcher_ = nullptr;
     TMainDialog* surface_ = nullptr;
     QMdiSubWindow* surfaceFrame_ = nullptr;
     TCodeDialog* codeDialog_ = nullptr;

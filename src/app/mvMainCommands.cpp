@@ -28,11 +28,12 @@ void TMain::ConnectDocumentCommands() {
 
 void TMain::DeleteAll() {
     if (settings_.PromptAll) {
-        const TmvAnswer answer = prompt_->Question(
-            QStringLiteral("Delete All"),
-            QStringLiteral("Are you sure want to delete all controls?  This can't be undone."));
+        const TmvAnswer answer =
+            prompt_->Question(QStringLiteral("Delete All"),
+                              QStringLiteral("Are you sure want to delete all controls?"));
         if (answer != TmvAnswer::Yes) return;
     }
+    document_->NameNextStep(QStringLiteral("Hepsini Sil"));
     document_->ClearDialog();
     document_->SetCurrentControl(nullptr);
     surface_->RepaintSurface();
@@ -40,9 +41,9 @@ void TMain::DeleteAll() {
 
 void TMain::ReorderIds() {
     const TmvAnswer answer = prompt_->Question(
-        QStringLiteral("Reorder IDs"),
-        QStringLiteral("Are you sure you want to reorder the IDs?  This can't be undone."));
+        QStringLiteral("Reorder IDs"), QStringLiteral("Are you sure you want to reorder the IDs?"));
     if (answer != TmvAnswer::Yes) return;
+    document_->NameNextStep(QStringLiteral("ID Sırala"));
     QString error;
     if (!RenumberIds(*document_, &error)) {
         prompt_->Error(QStringLiteral("Reorder IDs"), error);

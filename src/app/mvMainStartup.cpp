@@ -92,6 +92,8 @@ void TMain::FirstShow() {
     settings_ = LoadSettings(prompt_);
     ApplyStartupSettings();
     ApplySettings();
+    // What the settings changed in the empty dialog is no change of a project.
+    document_->StartNewHistory(true);
     StartNewProject();
     raise();
 }

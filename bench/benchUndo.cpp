@@ -1,0 +1,68 @@
+// Undo and redo on a large dialog: what recording a step costs at the end of an action, what
+// taking one back and doing it again costs, and the memory a full history holds.
+#include "mvBench.h"
+
+#include "io/mvProjects.h"
+#include "io/mvUndoHistory.h"
+#include "model/mvTabControl.h"
+#include "surface/mvDialogDocument.h"
+
+namespace {
+constexpr int kControls = 3000;
+
+// Controls of every type but the tab control in a grid, a tab control with two pages holding a
+// tenth of them, and a small menu.
+void Fill(DialogDocument& doc) {
+    doc.SetClientSize(2000, 1500);
+    TmvControl* tab = doc.CreateControl(ctTab, true, 0, 0, 1900, 1400, -1);
+    doc.AddTabPage();
+    doc.AddTabPage();
+    for (int i = 1; i < kControls; ++i) {
+        int type = i % kControlTypeCount;
+        if (type == ctTab) type = ctButton;
+        const int page = i % 10 == 0 ? (i / 10) % 2 : -1;
+        TmvControl* control =
+            doc.CreateControl(type, true, 10 + (i % 60) * 30, 30 + (i / 60) * 25, 28, 20, page);
+        control->SetID(doc.NextFreeId());
+        control->SetText(QStringLiteral("Control %1").arg(i));
+    }
+    doc.SendToBack(tab);
+    doc.Menu.AddNode(nullptr, QStringLiteral("&File"), MenuData(5000, 0));
+}
+} // namespace
+
+MAROVEL_BENCH(UndoHistory) {
+    DialogDocument doc;
+    Fill(doc);
+    TmvProjectSession session(doc);
+    TmvUndoHistory history(session);
+    const QString input = QStringLiteral("%1 controls").arg(kControls);
+    TmvControl* moved = doc.ControlAt(kControls / 2);
+    doc.Select(moved);
+    doc.SetCurrentControl(moved);
+
+    report.Figure(QStringLiteral("checkpoint, nothing changed (a click)"), input,
+                  MedianMs(9, [&] { history.Checkpoint(); }), 40);
+    int x = moved->Left;
+    report.Figure(QStringLiteral("checkpoint recording a move"), input,
+                  MedianMs(
+                      9, [&] { history.Checkpoint(); }, [&] { moved->SetLeft(++x); }),
+                  60);
+    report.Figure(QStringLiteral("undo of a move"), input,
+                  MedianMs(
+                      5, [&] { history.Undo(); }, [&] { history.Redo(); }),
+                  100);
+    report.Figure(QStringLiteral("redo of a move"), input,
+                  MedianMs(
+                      5, [&] { history.Redo(); }, [&] { history.Undo(); }),
+                  100);
+
+    // A full history of moves of one control.
+    for (int i = 0; i < history.Limit() + 10; ++i) {
+        if (TmvControl* control = doc.ControlAt(i + 1)) control->SetLeft(control->Left + 1);
+        history.Checkpoint();
+    }
+    report.Figure(QStringLiteral("memory of a full history (MB)"),
+                  QStringLiteral("%1 controls, %2 steps").arg(kControls).arg(history.UndoCount()),
+                  double(history.MemoryBytes()) / (1024.0 * 1024.0), 50);
+}

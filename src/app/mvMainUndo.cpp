@@ -1,0 +1,39 @@
+// The main window's Undo and Redo: the history of the document, the watcher that ends a step
+// after every user action, and the two commands with hints naming their steps.
+#include <QAction>
+
+#include "app/mvMain.h"
+#include "app/mvUndoWatcher.h"
+#include "io/mvProjects.h"
+#include "io/mvUndoHistory.h"
+#include "surface/mvDialogDocument.h"
+#include "surface/mvMainDialog.h"
+
+void TMain::CreateUndo() {
+    history_ = std::make_unique<TmvUndoHistory>(*session_);
+    history_->Changed = [this] { UpdateUndoCommands(); };
+    undoWatcher_ = new TmvUndoWatcher(*history_, this);
+    undoWatcher_->SetSurface(surface_);
+    connect(actEditUndo, &QAction::triggered, this, &TMain::UndoCommand);
+    connect(actEditRedo, &QAction::triggered, this, &TMain::RedoCommand);
+    UpdateUndoCommands();
+}
+
+void TMain::UpdateUndoCommands() {
+    const auto show = [](QAction* action, const QString& verb, bool enabled, const QString& step) {
+        const QString hint = enabled && !step.isEmpty() ? verb + QStringLiteral(": ") + step : verb;
+        action->setEnabled(enabled);
+        action->setToolTip(hint);
+        action->setStatusTip(hint);
+    };
+    show(actEditUndo, QStringLiteral("Geri Al"), history_->CanUndo(), history_->UndoName());
+    show(actEditRedo, QStringLiteral("Yinele"), history_->CanRedo(), history_->RedoName());
+}
+
+void TMain::UndoCommand() {
+    if (history_->Undo()) surface_->SyncWithDocument();
+}
+
+void TMain::RedoCommand() {
+    if (history_->Redo()) surface_->SyncWithDocument();
+}
