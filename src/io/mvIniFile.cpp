@@ -28,7 +28,23 @@ QString OneLine(const QString& text) {
     return line;
 }
 
+// Sections of up to this many keys are searched; longer ones keep an index.
+constexpr size_t kIndexedFrom = 16;
+
 } // namespace
+
+size_t qHash(const TmvIniFile::Name& name, size_t seed) noexcept {
+    // ASCII letters fold to lower case; other characters are left out, so that names equal
+    // without regard to case always hash alike.
+    size_t h = seed ^ 0x9e3779b97f4a7c15ull;
+    for (const QChar c : name.Text) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80) continue;
+        const char16_t lower = (u >= 'A' && u <= 'Z') ? char16_t(u + 32) : u;
+        h = (h ^ lower) * 0x100000001b3ull;
+    }
+    return h;
+}
 
 bool TmvIniFile::Load(QString* error) {
     if (!HasFile() || !QFileInfo::exists(FileName_)) {
@@ -50,11 +66,24 @@ bool TmvIniFile::Save(QString* error) const {
 }
 
 QString TmvIniFile::Text() const {
-    QString text;
+    qsizetype length = 0;
     for (const Section& section : Sections_) {
-        text += QLatin1Char('[') + section.Name + QLatin1String("]\n");
+        length += section.Name.size() + 4;
         for (const auto& [key, value] : section.Entries)
-            text += key + QLatin1Char('=') + value + QLatin1Char('\n');
+            length += key.size() + value.size() + 2;
+    }
+    QString text;
+    text.reserve(length);
+    for (const Section& section : Sections_) {
+        text += QLatin1Char('[');
+        text += section.Name;
+        text += QLatin1String("]\n");
+        for (const auto& [key, value] : section.Entries) {
+            text += key;
+            text += QLatin1Char('=');
+            text += value;
+            text += QLatin1Char('\n');
+        }
         text += QLatin1Char('\n');
     }
     return text;
@@ -68,6 +97,7 @@ void TmvIniFile::SetText(const QString& text) {
 void TmvIniFile::Clear() {
     Sections_.clear();
     SectionIndex_.clear();
+    lastSection_ = -1;
 }
 
 void TmvIniFile::Parse(const QString& text) {
@@ -86,34 +116,58 @@ void TmvIniFile::Parse(const QString& text) {
         }
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (!current || equals < 0) continue;
-        const QString key = TrimBlanks(line.left(equals)).toString();
         // Readers see the first of repeated keys; the later ones are kept for the next save.
-        const QString folded = Fold(key);
-        if (!current->Index.contains(folded))
-            current->Index.insert(folded, int(current->Entries.size()));
-        current->Entries.emplace_back(key, line.mid(equals + 1).toString());
+        AddEntry(*current, TrimBlanks(line.left(equals)).toString(),
+                 line.mid(equals + 1).toString());
     }
 }
 
 const TmvIniFile::Section* TmvIniFile::Find(const QString& section) const {
-    const auto it = SectionIndex_.constFind(Fold(section));
-    return it == SectionIndex_.constEnd() ? nullptr : &Sections_[*it];
+    if (lastSection_ >= 0 && Sections_[size_t(lastSection_)].Name == section)
+        return &Sections_[size_t(lastSection_)];
+    const auto it = SectionIndex_.constFind(Name{section});
+    if (it == SectionIndex_.constEnd()) return nullptr;
+    lastSection_ = *it;
+    return &Sections_[size_t(*it)];
 }
 
 TmvIniFile::Section& TmvIniFile::FindOrAdd(const QString& section) {
-    const QString folded = Fold(section);
-    const auto it = SectionIndex_.constFind(folded);
-    if (it != SectionIndex_.constEnd()) return Sections_[*it];
-    SectionIndex_.insert(folded, int(Sections_.size()));
+    if (const Section* found = Find(section)) return Sections_[size_t(found - Sections_.data())];
+    lastSection_ = int(Sections_.size());
+    SectionIndex_.insert(Name{section}, lastSection_);
     Sections_.push_back(Section{section, {}, {}});
     return Sections_.back();
+}
+
+int TmvIniFile::FindEntry(const Section& section, const QString& key) {
+    if (section.Entries.size() > kIndexedFrom) return section.Index.value(Name{key}, -1);
+    for (size_t i = 0; i < section.Entries.size(); ++i)
+        if (SameName(section.Entries[i].first, key)) return int(i);
+    return -1;
+}
+
+void TmvIniFile::AddEntry(Section& section, const QString& key, const QString& value) {
+    const int position = int(section.Entries.size());
+    section.Entries.emplace_back(key, value);
+    if (section.Entries.size() == kIndexedFrom + 1)
+        RebuildIndex(section);
+    else if (section.Entries.size() > kIndexedFrom && !section.Index.contains(Name{key}))
+        section.Index.insert(Name{key}, position);
+}
+
+void TmvIniFile::RebuildIndex(Section& section) {
+    section.Index.clear();
+    if (section.Entries.size() <= kIndexedFrom) return;
+    for (int i = 0; i < int(section.Entries.size()); ++i)
+        if (!section.Index.contains(Name{section.Entries[size_t(i)].first}))
+            section.Index.insert(Name{section.Entries[size_t(i)].first}, i);
 }
 
 const QString* TmvIniFile::FindValue(const QString& section, const QString& key) const {
     const Section* s = Find(section);
     if (!s) return nullptr;
-    const auto it = s->Index.constFind(Fold(key));
-    return it == s->Index.constEnd() ? nullptr : &s->Entries[*it].second;
+    const int entry = FindEntry(*s, key);
+    return entry < 0 ? nullptr : &s->Entries[size_t(entry)].second;
 }
 
 bool TmvIniFile::SectionExists(const QString& section) const {
@@ -166,14 +220,11 @@ bool TmvIniFile::ReadBool(const QString& section, const QString& key, bool defau
 void TmvIniFile::WriteString(const QString& section, const QString& key, const QString& value) {
     Section& s = FindOrAdd(OneLine(section));
     const QString name = OneLine(key);
-    const QString folded = Fold(name);
-    const auto it = s.Index.constFind(folded);
-    if (it != s.Index.constEnd()) {
-        s.Entries[*it].second = OneLine(value);
-        return;
-    }
-    s.Index.insert(folded, int(s.Entries.size()));
-    s.Entries.emplace_back(name, OneLine(value));
+    const int entry = FindEntry(s, name);
+    if (entry >= 0)
+        s.Entries[size_t(entry)].second = OneLine(value);
+    else
+        AddEntry(s, name, OneLine(value));
 }
 
 void TmvIniFile::WriteInteger(const QString& section, const QString& key, int value) {
@@ -185,26 +236,21 @@ void TmvIniFile::WriteBool(const QString& section, const QString& key, bool valu
 }
 
 void TmvIniFile::EraseSection(const QString& section) {
-    const auto it = SectionIndex_.constFind(Fold(section));
+    const auto it = SectionIndex_.constFind(Name{section});
     if (it == SectionIndex_.constEnd()) return;
     const int position = *it;
     Sections_.erase(Sections_.begin() + position);
     SectionIndex_.erase(it);
     for (int& index : SectionIndex_)
         if (index > position) --index;
+    lastSection_ = -1;
 }
 
 void TmvIniFile::DeleteKey(const QString& section, const QString& key) {
-    const auto sit = SectionIndex_.constFind(Fold(section));
-    if (sit == SectionIndex_.constEnd()) return;
-    Section& s = Sections_[*sit];
-    const QString folded = Fold(key);
-    if (!s.Index.contains(folded)) return;
+    const Section* found = Find(section);
+    if (!found || FindEntry(*found, key) < 0) return;
+    Section& s = Sections_[size_t(found - Sections_.data())];
     // Every line of that key goes, repeated ones included; then the index is rebuilt.
-    std::erase_if(s.Entries, [&](const auto& entry) { return Fold(entry.first) == folded; });
-    s.Index.clear();
-    for (int i = 0; i < int(s.Entries.size()); ++i) {
-        const QString entryKey = Fold(s.Entries[i].first);
-        if (!s.Index.contains(entryKey)) s.Index.insert(entryKey, i);
-    }
+    std::erase_if(s.Entries, [&](const auto& entry) { return SameName(entry.first, key); });
+    RebuildIndex(s);
 }

@@ -68,19 +68,38 @@ public:
     void DeleteKey(const QString& section, const QString& key);
 
 private:
+    // A section or key name that hashes and compares without regard to case, so lookups need
+    // no folded copy of the name.
+    struct Name {
+        QString Text;
+        bool operator==(const Name& other) const {
+            return Text.compare(other.Text, Qt::CaseInsensitive) == 0;
+        }
+    };
+    friend size_t qHash(const Name& name, size_t seed) noexcept;
+
     struct Section {
         QString Name;
         std::vector<std::pair<QString, QString>> Entries; // key, value in file order
-        QHash<QString, int> Index;                        // folded key -> first entry with that key
+        // Key -> first entry with that key; built once the section is too long to search.
+        QHash<TmvIniFile::Name, int> Index;
     };
 
-    static QString Fold(const QString& name) { return name.toCaseFolded(); }
+    static bool SameName(const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) == 0;
+    }
     const Section* Find(const QString& section) const;
     Section& FindOrAdd(const QString& section);
+    // The first entry with the key; -1 when the section has none.
+    static int FindEntry(const Section& section, const QString& key);
+    static void AddEntry(Section& section, const QString& key, const QString& value);
+    static void RebuildIndex(Section& section);
     const QString* FindValue(const QString& section, const QString& key) const;
     void Parse(const QString& text);
 
     QString FileName_;
     std::vector<Section> Sections_;
-    QHash<QString, int> SectionIndex_; // folded name -> position in Sections_
+    QHash<Name, int> SectionIndex_; // name -> position in Sections_
+    // The section looked up last: writers and readers go through one section at a time.
+    mutable int lastSection_ = -1;
 };

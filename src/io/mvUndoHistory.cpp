@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "io/mvIniFile.h"
-#include "io/mvIniValues.h"
-#include "io/mvInteraction.h"
+#include "surface/mvIniValues.h"
+#include "surface/mvInteraction.h"
 #include "io/mvProjects.h"
 #include "model/mvTabControl.h"
 #include "surface/mvDialogDocument.h"

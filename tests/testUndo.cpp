@@ -1,0 +1,309 @@
+// Undo and redo: every kind of action taken back and done again exactly, merged nudges, the
+// history's limit, and a Modified flag that follows the saved state.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <QToolBar>
+#include <functional>
+
+#include "app/mvMain.h"
+#include "io/mvIniFile.h"
+#include "io/mvProjects.h"
+#include "io/mvUndoHistory.h"
+#include "support/testDocumentHelpers.h"
+#include "support/testProjectHelpers.h"
+#include "support/testRecordingPrompter.h"
+#include "surface/mvDeleteSelection.h"
+#include "surface/mvMainDialog.h"
+#include "surface/mvMenuEditing.h"
+#include "surface/mvRenumber.h"
+#include "surface/mvZOrder.h"
+
+namespace {
+// The whole document as text: the project file, then what it does not keep, then the
+// selection.
+QString Everything(const DialogDocument& doc) {
+    TmvIniFile ini;
+    WriteProject(doc, ini);
+    QStringList rest;
+    rest << ZOrderNames(doc).join(QLatin1Char(','));
+    for (const TmvControl* c : doc.HiddenControls)
+        rest << QStringLiteral("hidden ") + c->Name();
+    for (const TmvControl* c : doc.Selection)
+        rest << QStringLiteral("selected ") + c->Name();
+    rest << QStringLiteral("current ") +
+                (doc.CurrentControl ? doc.CurrentControl->Name() : QStringLiteral("-"));
+    rest << QStringLiteral("options ") + doc.OtherOptions;
+    return ini.Text() + rest.join(QLatin1Char('\n'));
+}
+
+// A dialog with a tab control of two pages, controls on the dialog and on both pages, a menu,
+// a control hidden on the surface and imported words the designer does not model.
+struct UndoRun {
+    ProjectRun Run;
+    TmvUndoHistory History{Run.Session};
+    TmvControl* Tab = nullptr;
+    TmvControl* Button = nullptr;
+    TmvControl* Edit = nullptr;
+    TmvControl* OnPage = nullptr;
+
+    UndoRun() {
+        DialogDocument& doc = Run.Doc;
+        Tab = Place(doc, ctTab, 5, 5, 200, 150);
+        doc.AddTabPage();
+        Button = Place(doc, ctButton, 10, 170, 60, 20);
+        Edit = Place(doc, ctEdit, 80, 170, 60, 20);
+        OnPage = Place(doc, ctCheck, 20, 40, 60, 20, 1);
+        Place(doc, ctText, 20, 70, 60, 20, 0)->OtherStyles = QStringLiteral("extra");
+        Place(doc, ctList, 150, 170, 60, 40);
+        HideControl(doc, doc.ControlAt(doc.ControlCount() - 1));
+        doc.OtherOptions = QStringLiteral("size");
+        NewMenuItem(doc, NewMenu(doc));
+        Select(Button);
+        doc.StartNewHistory(true);
+    }
+    DialogDocument& Doc() { return Run.Doc; }
+    void Select(TmvControl* control) {
+        Doc().ClearSelection();
+        Doc().Select(control);
+        Doc().SetCurrentControl(control);
+    }
+};
+
+struct Action {
+    const char* name;
+    std::function<void(UndoRun&)> run;
+};
+
+TEST(Undo, EveryKindOfActionIsTakenBackAndDoneAgainExactly) {
+    const Action actions[] = {
+        {"move", [](UndoRun& u) { u.Button->SetLeft(u.Button->Left + 7); }},
+        {"resize", [](UndoRun& u) { u.Edit->SetBounds(80, 170, 90, 30); }},
+        {"create", [](UndoRun& u) { Place(u.Doc(), ctRadio, 5, 200, 50, 15, 0); }},
+        {"delete", [](UndoRun& u) { DeleteSelection(u.Doc(), nullptr, false); }},
+        {"delete tab control",
+         [](UndoRun& u) {
+             u.Select(u.Tab);
+             DeleteSelection(u.Doc(), nullptr, false);
+         }},
+        {"delete all", [](UndoRun& u) { u.Doc().ClearDialog(); }},
+        {"reorder ids", [](UndoRun& u) { RenumberIds(u.Doc()); }},
+        {"caption of all selected",
+         [](UndoRun& u) {
+             u.Doc().Select(u.Edit);
+             for (TmvControl* c : u.Doc().Selection)
+                 c->SetText(QStringLiteral("Neu"));
+         }},
+        {"control to another page", [](UndoRun& u) { u.Doc().MoveToContainer(u.Button, 0); }},
+        {"dialog properties",
+         [](UndoRun& u) {
+             u.Doc().Title = QStringLiteral("Başka");
+             u.Doc().TableName = QStringLiteral("other");
+             u.Doc().UseDbu = !u.Doc().UseDbu;
+             u.Doc().SetClientSize(400, 300);
+         }},
+        {"tab page added", [](UndoRun& u) { u.Doc().AddTabPage(); }},
+        {"tab page deleted", [](UndoRun& u) { u.Doc().DeleteTabPage(1); }},
+        {"bring to front", [](UndoRun& u) { BringSelectionToFront(u.Doc()); }},
+        {"send to back", [](UndoRun& u) { SendSelectionToBack(u.Doc()); }},
+        {"hide", [](UndoRun& u) { HideSelection(u.Doc()); }},
+        {"unhide all", [](UndoRun& u) { UnhideAll(u.Doc()); }},
+        {"lock", [](UndoRun& u) { LockSelection(u.Doc(), true); }},
+        {"lock all", [](UndoRun& u) { ToggleLockAll(u.Doc()); }},
+        {"new menu", [](UndoRun& u) { NewMenu(u.Doc()); }},
+        {"menu item renamed",
+         [](UndoRun& u) {
+             RenameMenuNode(u.Doc(), u.Doc().Menu.TopLevel()[0]->Children[0].get(),
+                            QStringLiteral("&Aç\tCtrl+O"));
+         }},
+        {"menu deleted",
+         [](UndoRun& u) { DeleteMenuNode(u.Doc(), u.Doc().Menu.TopLevel()[0].get()); }},
+        {"menu moved",
+         [](UndoRun& u) {
+             NewMenu(u.Doc());
+             MoveMenuNodeUp(u.Doc(), u.Doc().Menu.TopLevel()[1].get());
+         }},
+        {"menu flag",
+         [](UndoRun& u) {
+             SetMenuNodeFlag(u.Doc(), u.Doc().Menu.TopLevel()[0]->Children[0].get(), kMenuOk, true);
+         }},
+    };
+    for (const Action& action : actions) {
+        SCOPED_TRACE(action.name);
+        UndoRun u;
+        const QString before = Everything(u.Doc());
+        action.run(u);
+        // Named, so that a change of the z-order alone counts as a step too.
+        u.Doc().NameNextStep(QString::fromUtf8(action.name));
+        ASSERT_TRUE(u.History.Checkpoint());
+        const QString after = Everything(u.Doc());
+        ASSERT_NE(after, before);
+        EXPECT_EQ(u.History.UndoName(), QString::fromUtf8(action.name));
+
+        ASSERT_TRUE(u.History.Undo());
+        EXPECT_EQ(Everything(u.Doc()), before);
+        EXPECT_FALSE(u.Doc().Modified);
+        EXPECT_EQ(u.History.RedoName(), QString::fromUtf8(action.name));
+        ASSERT_TRUE(u.History.Redo());
+        EXPECT_EQ(Everything(u.Doc()).section(QStringLiteral("selected"), 0, 0),
+                  after.section(QStringLiteral("selected"), 0, 0));
+        // Nothing changed since: no step of its own.
+        EXPECT_FALSE(u.History.Checkpoint());
+        EXPECT_EQ(u.History.UndoCount(), 1);
+    }
+}
+
+TEST(Undo, StepsAreNamedFromWhatChangedWhenNobodyNamedThem) {
+    UndoRun u;
+    u.Button->SetLeft(u.Button->Left + 3);
+    u.History.Checkpoint();
+    EXPECT_EQ(u.History.UndoName(), QStringLiteral("Taşı"));
+    u.Button->SetWidth(u.Button->Width + 3);
+    u.History.Checkpoint();
+    EXPECT_EQ(u.History.UndoName(), QStringLiteral("Boyutlandır"));
+    Place(u.Doc(), ctButton, 0, 0, 10, 10);
+    u.History.Checkpoint({QStringLiteral("&Yapıştır"), {}});
+    EXPECT_EQ(u.History.UndoName(), QStringLiteral("Yapıştır"));
+    EXPECT_EQ(StepNameFromCaption(QStringLiteral("Tekrar &Kaydet...")),
+              QStringLiteral("Tekrar Kaydet"));
+    EXPECT_EQ(StepNameFromCaption(QStringLiteral("A && B")), QStringLiteral("A & B"));
+}
+
+TEST(Undo, NudgesOfOneSelectionMergeIntoOneStep) {
+    UndoRun u;
+    const int left = u.Button->Left;
+    const QString buttonName = u.Button->Name();
+    const auto nudge = [&u](int dx) {
+        u.Button->SetLeft(u.Button->Left + dx);
+        u.Doc().BeginMerge(QStringLiteral("nudge"));
+        u.History.Checkpoint();
+    };
+    nudge(1);
+    nudge(1);
+    nudge(1);
+    EXPECT_EQ(u.History.UndoCount(), 1);
+    // Another selection starts a step of its own.
+    u.Select(u.Edit);
+    u.Edit->SetTop(u.Edit->Top + 1);
+    u.Doc().BeginMerge(QStringLiteral("nudge"));
+    u.History.Checkpoint();
+    EXPECT_EQ(u.History.UndoCount(), 2);
+    ASSERT_TRUE(u.History.Undo());
+    ASSERT_TRUE(u.History.Undo());
+    ASSERT_NE(u.Doc().CurrentControl, nullptr);
+    EXPECT_EQ(u.Doc().CurrentControl->Name(), buttonName);
+    EXPECT_EQ(u.Doc().CurrentControl->Left, left);
+
+    // Nudged there and back again: no step is left.
+    UndoRun back;
+    const auto nudgeBack = [&back](int dx) {
+        back.Button->SetLeft(back.Button->Left + dx);
+        back.Doc().BeginMerge(QStringLiteral("nudge"));
+        back.History.Checkpoint();
+    };
+    nudgeBack(2);
+    nudgeBack(-2);
+    EXPECT_FALSE(back.History.CanUndo());
+}
+
+TEST(Undo, ANewActionClearsRedoAndTheLimitDropsTheOldestSteps) {
+    UndoRun u;
+    u.History.SetLimit(3);
+    const int left = u.Button->Left;
+    for (int i = 1; i <= 5; ++i) {
+        u.Button->SetLeft(left + i);
+        u.History.Checkpoint();
+    }
+    EXPECT_EQ(u.History.UndoCount(), 3);
+    while (u.History.Undo()) {
+    }
+    TmvControl* button = u.Doc().SelectedAt(0);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->Left, left + 2);
+    EXPECT_EQ(u.History.RedoCount(), 3);
+    button->SetTop(button->Top + 1);
+    u.History.Checkpoint();
+    EXPECT_FALSE(u.History.CanRedo());
+    EXPECT_EQ(u.History.UndoCount(), 1);
+}
+
+TEST(Undo, ModifiedIsTrueExactlyWhenTheProjectDiffersFromTheSavedOne) {
+    UndoRun u;
+    DialogDocument& doc = u.Doc();
+    EXPECT_FALSE(doc.Modified);
+    // Looking is no change: selecting, the current control, the shown page.
+    u.Select(u.Edit);
+    u.Select(u.OnPage);
+    u.History.Checkpoint();
+    EXPECT_FALSE(doc.Modified);
+    EXPECT_FALSE(u.History.CanUndo());
+    // Code that still marks the project by hand changes nothing.
+    doc.Modified = true;
+    EXPECT_FALSE(doc.Modified);
+
+    u.OnPage->SetText(QStringLiteral("x"));
+    EXPECT_TRUE(doc.Modified); // before the step is even recorded
+    u.History.Checkpoint();
+    const QString path = QDir::temp().filePath(QStringLiteral("marovel_undo_test.mv"));
+    ASSERT_TRUE(u.Run.SaveAs(path));
+    EXPECT_FALSE(doc.Modified);
+    doc.SelectedAt(0)->SetText(QStringLiteral("y"));
+    u.History.Checkpoint();
+    EXPECT_TRUE(doc.Modified);
+    u.History.Undo();
+    EXPECT_FALSE(doc.Modified); // back at the saved state
+    u.History.Undo();
+    EXPECT_TRUE(doc.Modified); // before it
+    u.History.Redo();
+    EXPECT_FALSE(doc.Modified);
+
+    // A load starts a new history, an import one that is not saved.
+    ASSERT_TRUE(u.Run.Load(path));
+    EXPECT_FALSE(u.History.CanUndo());
+    EXPECT_FALSE(doc.Modified);
+    doc.StartNewHistory(false);
+    EXPECT_TRUE(doc.Modified);
+    QFile::remove(path);
+}
+
+// The designer: a click on the toolbar's Delete ends a step named after it; Undo and Redo are
+// enabled and hinted by the history.
+TEST(UndoWindow, ToolbarActionsMakeNamedStepsAndTheCommandsFollow) {
+    RecordingPrompter prompt;
+    ScriptedFiles files;
+    TMain main;
+    main.SetInteraction(&prompt, &files);
+    main.FirstShow();
+    DialogDocument& doc = main.Document();
+    EXPECT_FALSE(main.actEditUndo->isEnabled());
+    EXPECT_EQ(main.actEditUndo->toolTip(), QStringLiteral("Geri Al"));
+    TmvControl* button = Place(doc, ctButton, 10, 10, 60, 20);
+    QCoreApplication::processEvents();
+    doc.StartNewHistory(true);
+    doc.Select(button);
+    doc.SetCurrentControl(button);
+    QTest::mouseClick(main.tb->widgetForAction(main.ccpdDelete), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(doc.ControlCount(), 0);
+    EXPECT_TRUE(main.actEditUndo->isEnabled());
+    EXPECT_EQ(main.actEditUndo->toolTip(), QStringLiteral("Geri Al: Sil"));
+    EXPECT_TRUE(doc.Modified);
+
+    QTest::mouseClick(main.tb->widgetForAction(main.actEditUndo), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(doc.ControlCount(), 1);
+    EXPECT_EQ(doc.CurrentControl, doc.ControlAt(0));
+    EXPECT_FALSE(doc.Modified);
+    EXPECT_FALSE(main.actEditUndo->isEnabled());
+    EXPECT_EQ(main.actEditRedo->toolTip(), QStringLiteral("Yinele: Sil"));
+    main.actEditRedo->trigger();
+    EXPECT_EQ(doc.ControlCount(), 0);
+    const QList<QKeySequence> redoKeys = main.actEditRedo->shortcuts();
+    EXPECT_TRUE(redoKeys.contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+    EXPECT_EQ(main.actEditUndo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+}
+} // namespace
