@@ -107,7 +107,7 @@ TEST(Undo, EveryKindOfActionIsTakenBackAndDoneAgainExactly) {
              u.Doc().SetClientSize(400, 300);
          }},
         {"tab page added", [](UndoRun& u) { u.Doc().AddTabPage(); }},
-        {"tab page deleted", [](UndoRun& u) { u.Doc().DeleteTabPage(1); }},
+        {"tab page deleted", [](UndoRun& u) { u.Doc().DeleteTabPage(0); }},
         {"bring to front", [](UndoRun& u) { BringSelectionToFront(u.Doc()); }},
         {"send to back", [](UndoRun& u) { SendSelectionToBack(u.Doc()); }},
         {"hide", [](UndoRun& u) { HideSelection(u.Doc()); }},
@@ -286,6 +286,7 @@ TEST(UndoWindow, ToolbarActionsMakeNamedStepsAndTheCommandsFollow) {
     doc.StartNewHistory(true);
     doc.Select(button);
     doc.SetCurrentControl(button);
+    main.History().Checkpoint(); // as the click that selected it would
     QTest::mouseClick(main.tb->widgetForAction(main.ccpdDelete), Qt::LeftButton);
     QCoreApplication::processEvents();
     EXPECT_EQ(doc.ControlCount(), 0);

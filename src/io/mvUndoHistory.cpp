@@ -4,11 +4,11 @@
 #include <algorithm>
 
 #include "io/mvIniFile.h"
-#include "surface/mvIniValues.h"
-#include "surface/mvInteraction.h"
 #include "io/mvProjects.h"
 #include "model/mvTabControl.h"
 #include "surface/mvDialogDocument.h"
+#include "surface/mvIniValues.h"
+#include "surface/mvInteraction.h"
 #include "surface/mvZOrder.h"
 
 namespace {
@@ -213,8 +213,9 @@ bool TmvUndoHistory::Checkpoint(const TmvCheckpointCause& cause) {
     }
 
     const QByteArray packed = qCompress(now.File, kCompression);
+    const std::vector<const TmvControl*> selection(doc_.Selection.begin(), doc_.Selection.end());
     const bool merge = !key.isEmpty() && key == openMerge_ && index_ > 0 && !CanRedo() &&
-                       sight.Selection == top.View.Selection;
+                       selection == openMergeSelection_;
     if (merge) {
         const State& before = states_[size_t(index_ - 1)];
         if (packed == before.File && now.Extras == before.Extras) {
@@ -243,6 +244,7 @@ bool TmvUndoHistory::Checkpoint(const TmvCheckpointCause& cause) {
             --index_;
         }
         openMerge_ = key;
+        openMergeSelection_ = selection;
     }
     topFile_ = std::move(now.File);
     Notify();

@@ -20,6 +20,7 @@
 #include "surface/mvUndoHints.h"
 
 class DialogDocument;
+class TmvControl;
 struct TmvProjectSession;
 
 // What ended the user action, as the one watching the user saw it.
@@ -114,6 +115,7 @@ private:
     QByteArray savedFile_;     // the project text last saved or loaded
     bool savedKnown_ = false;  // false after an import: no saved state exists
     QString openMerge_;        // the merge key of the last step while it may still grow
+    std::vector<const TmvControl*> openMergeSelection_; // and the selection it was made on
     int limit_ = 100;
     bool restoring_ = false;
 };
