@@ -42,12 +42,12 @@ MAROVEL_BENCH(UndoHistory) {
     doc.SetCurrentControl(moved);
 
     report.Figure(QStringLiteral("checkpoint, nothing changed (a click)"), input,
-                  MedianMs(9, [&] { history.Checkpoint(); }), 40);
+                  MedianMs(9, [&] { history.Checkpoint(); }), 16);
     int x = moved->Left;
     report.Figure(QStringLiteral("checkpoint recording a move"), input,
                   MedianMs(
                       9, [&] { history.Checkpoint(); }, [&] { moved->SetLeft(++x); }),
-                  60);
+                  16);
     report.Figure(QStringLiteral("undo of a move"), input,
                   MedianMs(
                       5, [&] { history.Undo(); }, [&] { history.Redo(); }),
@@ -57,9 +57,40 @@ MAROVEL_BENCH(UndoHistory) {
                       5, [&] { history.Redo(); }, [&] { history.Undo(); }),
                   100);
 
-    // A full history of moves of one control.
+    // Every control changed at once, then every control gone at once.
+    doc.SelectAll();
+    report.Figure(QStringLiteral("checkpoint recording a move of all"), input,
+                  MedianMs(
+                      3, [&] { history.Checkpoint(); },
+                      [&] {
+                          for (TmvControl* c : doc.Selection)
+                              c->SetTop(c->Top + 1);
+                      }),
+                  16);
+    report.Figure(QStringLiteral("undo of a move of all"), input,
+                  MedianMs(
+                      3, [&] { history.Undo(); }, [&] { history.Redo(); }),
+                  100);
+    doc.ClearDialog();
+    history.Checkpoint({QStringLiteral("Hepsini Sil"), {}});
+    report.Figure(QStringLiteral("undo of Delete All"), input,
+                  MedianMs(
+                      3, [&] { history.Undo(); }, [&] { history.Redo(); }),
+                  100);
+    report.Figure(QStringLiteral("redo of Delete All"), input,
+                  MedianMs(
+                      3, [&] { history.Redo(); }, [&] { history.Undo(); }),
+                  100);
+    history.Undo();
+
+    // A full history: each step moves another control, every tenth step all of them.
     for (int i = 0; i < history.Limit() + 10; ++i) {
-        if (TmvControl* control = doc.ControlAt(i + 1)) control->SetLeft(control->Left + 1);
+        if (i % 10 == 9) {
+            for (int z = 0; z < doc.ControlCount(); ++z)
+                doc.ControlAt(z)->SetLeft(doc.ControlAt(z)->Left + 1);
+        } else if (TmvControl* control = doc.ControlAt(i + 1)) {
+            control->SetLeft(control->Left + 1);
+        }
         history.Checkpoint();
     }
     report.Figure(QStringLiteral("memory of a full history (MB)"),

@@ -1,6 +1,7 @@
 #include "io/mvIniFile.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 #include "io/mvTextFile.h"
 #include "surface/mvIniValues.h"
@@ -20,7 +21,8 @@ QStringView TrimBlanks(QStringView s) {
 }
 
 QString OneLine(const QString& text) {
-    if (!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r'))) return text;
+    const auto breaks = [](QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r'); };
+    if (std::none_of(text.cbegin(), text.cend(), breaks)) return text;
     QString line = text;
     line.replace(QLatin1String("\r\n"), QLatin1String(" "));
     line.replace(QLatin1Char('\r'), QLatin1Char(' '));
@@ -30,6 +32,8 @@ QString OneLine(const QString& text) {
 
 // Sections of up to this many keys are searched; longer ones keep an index.
 constexpr size_t kIndexedFrom = 16;
+// Room a new section starts with: a control's section fits.
+constexpr size_t kReservedEntries = 16;
 
 } // namespace
 
@@ -65,28 +69,60 @@ bool TmvIniFile::Save(QString* error) const {
     return WriteTextFile(FileName_, Text(), error);
 }
 
+qsizetype TmvIniFile::EntriesLength(const Section& section) {
+    qsizetype length = 0;
+    for (const auto& [key, value] : section.Entries)
+        length += key.size() + value.size() + 2;
+    return length;
+}
+
+void TmvIniFile::AppendEntries(QString& text, const Section& section) {
+    for (const auto& [key, value] : section.Entries) {
+        text += key;
+        text += QLatin1Char('=');
+        text += value;
+        text += QLatin1Char('\n');
+    }
+}
+
 QString TmvIniFile::Text() const {
     qsizetype length = 0;
-    for (const Section& section : Sections_) {
-        length += section.Name.size() + 4;
-        for (const auto& [key, value] : section.Entries)
-            length += key.size() + value.size() + 2;
-    }
+    for (const Section& section : Sections_)
+        length += section.Name.size() + 4 + EntriesLength(section);
     QString text;
     text.reserve(length);
     for (const Section& section : Sections_) {
         text += QLatin1Char('[');
         text += section.Name;
         text += QLatin1String("]\n");
-        for (const auto& [key, value] : section.Entries) {
-            text += key;
-            text += QLatin1Char('=');
-            text += value;
-            text += QLatin1Char('\n');
-        }
+        AppendEntries(text, section);
         text += QLatin1Char('\n');
     }
     return text;
+}
+
+QString TmvIniFile::SectionText(const QString& section) const {
+    const Section* s = Find(section);
+    if (!s) return QString();
+    QString text;
+    text.reserve(EntriesLength(*s));
+    AppendEntries(text, *s);
+    return text;
+}
+
+bool TmvIniFile::SectionTextIs(const QString& section, QStringView text) const {
+    const Section* s = Find(section);
+    if (!s) return text.isEmpty();
+    if (EntriesLength(*s) != text.size()) return false;
+    qsizetype at = 0;
+    const auto next = [&text, &at](QStringView part) {
+        const bool same = text.sliced(at, part.size()) == part;
+        at += part.size();
+        return same;
+    };
+    for (const auto& [key, value] : s->Entries)
+        if (!next(key) || !next(u"=") || !next(value) || !next(u"\n")) return false;
+    return true;
 }
 
 void TmvIniFile::SetText(const QString& text) {
@@ -136,6 +172,7 @@ TmvIniFile::Section& TmvIniFile::FindOrAdd(const QString& section) {
     lastSection_ = int(Sections_.size());
     SectionIndex_.insert(Name{section}, lastSection_);
     Sections_.push_back(Section{section, {}, {}});
+    Sections_.back().Entries.reserve(kReservedEntries);
     return Sections_.back();
 }
 

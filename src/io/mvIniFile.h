@@ -40,6 +40,11 @@ public:
 
     // The buffer as text in the writer's format, and its replacement from such text.
     QString Text() const;
+    // The key lines of one section as Text() writes them, without its name line; empty when
+    // there is no such section.
+    QString SectionText(const QString& section) const;
+    // Whether SectionText(section) is `text`, found without building it.
+    bool SectionTextIs(const QString& section, QStringView text) const;
     void SetText(const QString& text);
     void Clear();
 
@@ -72,9 +77,7 @@ private:
     // no folded copy of the name.
     struct Name {
         QString Text;
-        bool operator==(const Name& other) const {
-            return Text.compare(other.Text, Qt::CaseInsensitive) == 0;
-        }
+        bool operator==(const Name& other) const { return SameName(Text, other.Text); }
     };
     friend size_t qHash(const Name& name, size_t seed) noexcept;
 
@@ -86,7 +89,7 @@ private:
     };
 
     static bool SameName(const QString& a, const QString& b) {
-        return a.compare(b, Qt::CaseInsensitive) == 0;
+        return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
     }
     const Section* Find(const QString& section) const;
     Section& FindOrAdd(const QString& section);
@@ -95,6 +98,8 @@ private:
     static void AddEntry(Section& section, const QString& key, const QString& value);
     static void RebuildIndex(Section& section);
     const QString* FindValue(const QString& section, const QString& key) const;
+    static qsizetype EntriesLength(const Section& section);
+    static void AppendEntries(QString& text, const Section& section);
     void Parse(const QString& text);
 
     QString FileName_;

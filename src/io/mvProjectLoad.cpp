@@ -64,16 +64,13 @@ std::optional<TmvIniFile> ReadProjectFile(TmvProjectSession& session, const QStr
     return ini;
 }
 
-void ReadControls(DialogDocument& doc, const TmvIniFile& ini, StatusSink& status,
-                  std::vector<TmvControl*>& made) {
+void ReadControls(DialogDocument& doc, const TmvIniFile& ini, StatusSink& status) {
     const int count = ini.ReadInteger(kMain, QStringLiteral("ControlCount"), 0);
     status.AddStatusLine(QStringLiteral("Loading controls..."));
     int shown = -1;
     int loaded = 0;
     for (const int n : ControlSectionNumbers(ini)) {
-        TmvControl* control = ReadControlSection(doc, ini, false, n);
-        made.push_back(control);
-        if (control) ++loaded;
+        if (ReadControlSection(doc, ini, false, n)) ++loaded;
         const int percent = ProgressPercent(n, count);
         if (percent != shown) status.SetStatusProgress(shown = percent);
     }
@@ -90,19 +87,10 @@ void ReadControls(DialogDocument& doc, const TmvIniFile& ini, StatusSink& status
 }
 } // namespace
 
-std::vector<TmvControl*> ReadProject(DialogDocument& doc, const TmvIniFile& ini,
-                                     StatusSink& status) {
-    doc.ClearDialog();
+int ReadProjectHead(DialogDocument& doc, const TmvIniFile& ini) {
     ReadMain(doc, ini, ReadMainPosition(ini).value_or(TmvMainPosition{}));
-
-    status.AddStatusLine(QStringLiteral("Loading menus..."));
-    const int menus = ReadMenuSections(doc, ini);
-    status.AddStatusLine(QStringLiteral("Loaded %1 menus.").arg(menus));
-    status.AddStatusLine(QString());
-
-    std::vector<TmvControl*> made;
-    ReadControls(doc, ini, status, made);
-    return made;
+    doc.Menu.Clear();
+    return ReadMenuSections(doc, ini);
 }
 
 bool LoadProject(TmvProjectSession& session, const QString& chosenPath) {
@@ -137,7 +125,12 @@ bool LoadProject(TmvProjectSession& session, const QString& chosenPath) {
 
     doc.UpdatesSuspended = true;
     if (session.LoadingChanged) session.LoadingChanged(true);
-    ReadProject(doc, *ini, status);
+    doc.ClearDialog();
+    status.AddStatusLine(QStringLiteral("Loading menus..."));
+    const int menus = ReadProjectHead(doc, *ini);
+    status.AddStatusLine(QStringLiteral("Loaded %1 menus.").arg(menus));
+    status.AddStatusLine(QString());
+    ReadControls(doc, *ini, status);
     doc.UpdatesSuspended = false;
     if (session.LoadingChanged) session.LoadingChanged(false);
     doc.RepaintSurface();

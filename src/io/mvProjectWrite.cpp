@@ -23,18 +23,26 @@ void WriteOptional(TmvIniFile& ini, const QString& section, const QString& key,
         ini.WriteString(section, key, value);
 }
 
+// Written straight into one string: the project is written at the end of every user action
+// too, for the undo history.
 QString Numbers(std::initializer_list<int> values) {
-    QStringList fields;
-    for (const int value : values)
-        fields << QString::number(value);
-    return fields.join(QLatin1Char(','));
+    QString text;
+    text.reserve(qsizetype(values.size()) * 6);
+    for (const int value : values) {
+        if (!text.isEmpty()) text += QLatin1Char(',');
+        text += QString::number(value);
+    }
+    return text;
 }
 
 QString Flags(std::initializer_list<bool> values) {
-    QStringList fields;
-    for (const bool value : values)
-        fields << Flag(value);
-    return fields.join(QLatin1Char(','));
+    QString text;
+    text.reserve(qsizetype(values.size()) * 2);
+    for (const bool value : values) {
+        if (!text.isEmpty()) text += QLatin1Char(',');
+        text += value ? QLatin1Char('1') : QLatin1Char('0');
+    }
+    return text;
 }
 
 void WriteMain(const DialogDocument& doc, TmvIniFile& ini) {
@@ -141,9 +149,13 @@ std::vector<const TmvControl*> ControlsInSectionOrder(const DialogDocument& doc)
     return order;
 }
 
-void WriteProject(const DialogDocument& doc, TmvIniFile& ini) {
+void WriteProjectHead(const DialogDocument& doc, TmvIniFile& ini) {
     WriteMain(doc, ini);
     WriteMenuSections(doc, ini);
+}
+
+void WriteProject(const DialogDocument& doc, TmvIniFile& ini) {
+    WriteProjectHead(doc, ini);
     int counter = 1;
     for (const TmvControl* control : doc.CreationOrder) {
         if (!control) continue;

@@ -65,11 +65,11 @@ QString ProjectPathWithExtension(const QString& path);
 // The whole project into the buffer: [Main], [Menu], [MenuInfo] and the control sections.
 // Whatever else the buffer holds is kept.
 void WriteProject(const DialogDocument& document, TmvIniFile& ini);
-// Empties the document and fills it from a buffer that CheckProjectFile accepts: [Main], the
-// menus, the controls, with progress lines. The controls made, in section order (none where a
-// section made none).
-std::vector<TmvControl*> ReadProject(DialogDocument& document, const TmvIniFile& ini,
-                                     StatusSink& status);
+// [Main] without "ControlCount", [Menu] and [MenuInfo]: the project without its controls.
+void WriteProjectHead(const DialogDocument& document, TmvIniFile& ini);
+// The dialog's own properties and its menu tree (emptied first) from [Main], [Menu] and
+// [MenuInfo]; the number of menu entries read. The controls stay as they are.
+int ReadProjectHead(DialogDocument& document, const TmvIniFile& ini);
 // The controls in the order of their sections: the dialog's creation order, each tab page's
 // controls right after the tab control.
 std::vector<const TmvControl*> ControlsInSectionOrder(const DialogDocument& document);

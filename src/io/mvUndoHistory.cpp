@@ -1,100 +1,15 @@
 #include "io/mvUndoHistory.h"
 
-#include <QHash>
+#include <QSet>
 #include <algorithm>
 
-#include "io/mvIniFile.h"
 #include "io/mvProjects.h"
 #include "model/mvTabControl.h"
 #include "surface/mvDialogDocument.h"
-#include "surface/mvIniValues.h"
-#include "surface/mvInteraction.h"
-#include "surface/mvZOrder.h"
 
 namespace {
-const QString kState = QStringLiteral("State");
-// Fast compression: a step of a 3,000-control dialog is recorded while the user waits.
-constexpr int kCompression = 1;
-
-QString NumberList(const std::vector<int>& numbers) {
-    QStringList fields;
-    fields.reserve(qsizetype(numbers.size()));
-    for (const int n : numbers)
-        fields << QString::number(n);
-    return fields.join(QLatin1Char(','));
-}
-
-std::vector<int> ReadNumberList(const TmvIniFile& ini, const QString& key) {
-    std::vector<int> numbers;
-    for (const QString& field : SplitList(ini.ReadString(kState, key), QLatin1Char(',')))
-        if (const std::optional<int> n = FieldInteger(field)) numbers.push_back(*n);
-    return numbers;
-}
-
-// The position of every control in the order of its project section.
-QHash<const TmvControl*, int> SectionIndex(const std::vector<const TmvControl*>& order) {
-    QHash<const TmvControl*, int> index;
-    index.reserve(qsizetype(order.size()));
-    for (size_t i = 0; i < order.size(); ++i)
-        index.insert(order[i], int(i));
-    return index;
-}
-
-// What the project file does not keep, keyed by the controls' section positions: the z-order,
-// the controls hidden on the surface, and words of an imported table the designer does not
-// model.
-QByteArray WriteExtras(const DialogDocument& doc) {
-    const std::vector<const TmvControl*> order = ControlsInSectionOrder(doc);
-    const QHash<const TmvControl*, int> index = SectionIndex(order);
-    const auto positions = [&index](const auto& controls) {
-        std::vector<int> numbers;
-        for (const TmvControl* control : controls)
-            if (index.contains(control)) numbers.push_back(index.value(control));
-        return numbers;
-    };
-    std::vector<const TmvControl*> zOrder;
-    std::vector<const TmvControl*> hiddenAlone; // hidden on the surface, not in the hidden list
-    zOrder.reserve(size_t(doc.ControlCount()));
-    for (int z = 0; z < doc.ControlCount(); ++z) {
-        const TmvControl* control = doc.ControlAt(z);
-        zOrder.push_back(control);
-        if (control->DesignHidden && std::find(doc.HiddenControls.begin(), doc.HiddenControls.end(),
-                                               control) == doc.HiddenControls.end())
-            hiddenAlone.push_back(control);
-    }
-    TmvIniFile ini;
-    ini.WriteString(kState, QStringLiteral("OtherOptions"), doc.OtherOptions);
-    ini.WriteString(kState, QStringLiteral("ZOrder"), NumberList(positions(zOrder)));
-    ini.WriteString(kState, QStringLiteral("Hidden"), NumberList(positions(doc.HiddenControls)));
-    ini.WriteString(kState, QStringLiteral("DesignHidden"), NumberList(positions(hiddenAlone)));
-    for (size_t i = 0; i < order.size(); ++i)
-        if (!order[i]->OtherStyles.isEmpty())
-            ini.WriteString(kState, QStringLiteral("OtherStyles") + QString::number(i),
-                            order[i]->OtherStyles);
-    return ini.Text().toUtf8();
-}
-
-void ReadExtras(DialogDocument& doc, const QByteArray& extras,
-                const std::vector<TmvControl*>& made) {
-    TmvIniFile ini;
-    ini.SetText(QString::fromUtf8(extras));
-    doc.OtherOptions = ini.ReadString(kState, QStringLiteral("OtherOptions"));
-    const auto control = [&made](int i) {
-        return i >= 0 && i < int(made.size()) ? made[size_t(i)] : nullptr;
-    };
-    std::vector<TmvControl*> zOrder;
-    for (const int i : ReadNumberList(ini, QStringLiteral("ZOrder")))
-        if (TmvControl* c = control(i)) zOrder.push_back(c);
-    doc.ArrangeZOrder(zOrder);
-    for (const int i : ReadNumberList(ini, QStringLiteral("Hidden")))
-        HideControl(doc, control(i));
-    for (const int i : ReadNumberList(ini, QStringLiteral("DesignHidden")))
-        SetDesignHidden(doc, control(i), true);
-    for (size_t i = 0; i < made.size(); ++i)
-        if (made[i])
-            made[i]->OtherStyles = ini.ReadString(
-                kState, QStringLiteral("OtherStyles") + QString::number(i), QString());
-}
+// Selections up to this size are looked up in the record order directly.
+constexpr size_t kSearchedSelection = 8;
 
 bool SizesDiffer(const QRect& a, const QRect& b) {
     return a.size() != b.size();
@@ -139,45 +54,50 @@ void TmvUndoHistory::SetLimit(int steps) {
     Notify();
 }
 
-QByteArray TmvUndoHistory::CaptureFile() const {
-    TmvIniFile ini;
-    WriteProject(doc_, ini);
-    return ini.Text().toUtf8();
+TmvDocumentSnapshot TmvUndoHistory::Capture(const TmvDocumentSnapshot* previous,
+                                            std::vector<const TmvControl*>* order) {
+    return CaptureSnapshot(doc_, keys_, previous, order);
 }
 
-TmvUndoHistory::Capture TmvUndoHistory::CaptureDocument() const {
-    return {CaptureFile(), WriteExtras(doc_)};
-}
-
-TmvUndoHistory::Sight TmvUndoHistory::CaptureSight() const {
+TmvUndoHistory::Sight TmvUndoHistory::CaptureSight(
+    const std::vector<const TmvControl*>& order) const {
     Sight sight;
-    sight.ControlCount = doc_.ControlCount();
+    sight.ControlCount = int(order.size());
     sight.ClientSize = QSize(doc_.ClientWidth, doc_.ClientHeight);
-    if (doc_.TabControl) sight.ActivePage = doc_.TabControl->ActivePage;
+    sight.ActivePage = doc_.TabControl ? doc_.TabControl->ActivePage : -1;
     if (doc_.Selection.empty() && !doc_.CurrentControl) return sight;
-    QHash<const TmvControl*, int> zIndex;
-    zIndex.reserve(doc_.ControlCount());
-    for (int z = 0; z < doc_.ControlCount(); ++z)
-        zIndex.insert(doc_.ControlAt(z), z);
+    QHash<const TmvControl*, int> index;
+    const bool indexed = doc_.Selection.size() > kSearchedSelection;
+    if (indexed) {
+        index.reserve(qsizetype(order.size()));
+        for (size_t i = 0; i < order.size(); ++i)
+            index.insert(order[i], int(i));
+    }
+    const auto positionOf = [&](const TmvControl* control) {
+        if (indexed) return index.value(control, -1);
+        const auto it = std::find(order.begin(), order.end(), control);
+        return it == order.end() ? -1 : int(it - order.begin());
+    };
     for (const TmvControl* control : doc_.Selection) {
-        const int z = zIndex.value(control, -1);
-        if (z < 0) continue;
-        sight.Selection.push_back(z);
+        const int p = positionOf(control);
+        if (p < 0) continue;
+        sight.Selection.push_back(p);
         sight.SelectedBounds.push_back(control->BoundsRect());
     }
-    sight.Current = zIndex.value(doc_.CurrentControl, -1);
+    sight.Current = doc_.CurrentControl ? positionOf(doc_.CurrentControl) : -1;
     return sight;
 }
 
-QString TmvUndoHistory::InferredName(const Sight& before, const Sight& after) const {
+QString TmvUndoHistory::InferredName(const Sight& before, const Sight& after,
+                                     const std::vector<const TmvControl*>& order) const {
     if (after.ControlCount > before.ControlCount) return QStringLiteral("Oluştur");
     if (after.ControlCount < before.ControlCount) return QStringLiteral("Sil");
     bool moved = false;
     bool sized = false;
     for (size_t i = 0; i < before.Selection.size(); ++i) {
-        const TmvControl* control = doc_.ControlAt(before.Selection[i]);
-        if (!control) continue;
-        const QRect now = control->BoundsRect();
+        const size_t p = size_t(before.Selection[i]);
+        if (p >= order.size()) continue;
+        const QRect now = order[p]->BoundsRect();
         const QRect then = before.SelectedBounds[i];
         sized = sized || SizesDiffer(now, then);
         moved = moved || now.topLeft() != then.topLeft();
@@ -196,45 +116,42 @@ bool TmvUndoHistory::Checkpoint(const TmvCheckpointCause& cause) {
     const QString key = !hints.MergeKey.isEmpty() ? hints.MergeKey : cause.MergeKey;
 
     State& top = states_[size_t(index_)];
-    Capture now = CaptureDocument();
-    const Sight sight = CaptureSight();
-    const bool fileSame = now.File == topFile_;
-    if (fileSame && now.Extras == top.Extras) {
+    std::vector<const TmvControl*> order;
+    TmvDocumentSnapshot now = Capture(&top.Doc, &order);
+    const Sight sight = CaptureSight(order);
+    if (now.SameDocument(top.Doc)) {
         top.View = sight;
         if (key != openMerge_) openMerge_.clear();
         return false;
     }
-    if (fileSame && name.isEmpty() && key.isEmpty()) {
+    if (now.SameProject(top.Doc) && now.Keys == top.Doc.Keys && name.isEmpty() && key.isEmpty()) {
         // Only the z-order or the surface's hiding moved, and no command asked for it.
-        top.Extras = now.Extras;
+        top.Doc = std::move(now);
         top.View = sight;
         openMerge_.clear();
         return false;
     }
 
-    const QByteArray packed = qCompress(now.File, kCompression);
     const std::vector<const TmvControl*> selection(doc_.Selection.begin(), doc_.Selection.end());
     const bool merge = !key.isEmpty() && key == openMerge_ && index_ > 0 && !CanRedo() &&
                        selection == openMergeSelection_;
     if (merge) {
-        const State& before = states_[size_t(index_ - 1)];
-        if (packed == before.File && now.Extras == before.Extras) {
+        State& before = states_[size_t(index_ - 1)];
+        if (now.SameDocument(before.Doc)) {
             // The merged step came back to where it started: it is no step any more.
             states_.pop_back();
             --index_;
             states_[size_t(index_)].View = sight;
             openMerge_.clear();
         } else {
-            top.File = packed;
-            top.Extras = now.Extras;
+            top.Doc = std::move(now);
             top.View = sight;
         }
     } else {
         states_.erase(states_.begin() + index_ + 1, states_.end());
         State step;
-        step.File = packed;
-        step.Extras = now.Extras;
-        step.Name = name.isEmpty() ? InferredName(top.View, sight) : name;
+        step.Doc = std::move(now);
+        step.Name = name.isEmpty() ? InferredName(top.View, sight, order) : name;
         step.MergeKey = key;
         step.View = sight;
         states_.push_back(std::move(step));
@@ -246,7 +163,6 @@ bool TmvUndoHistory::Checkpoint(const TmvCheckpointCause& cause) {
         openMerge_ = key;
         openMergeSelection_ = selection;
     }
-    topFile_ = std::move(now.File);
     Notify();
     return true;
 }
@@ -280,80 +196,81 @@ bool TmvUndoHistory::Redo() {
 void TmvUndoHistory::Restore(int index) {
     restoring_ = true;
     State& state = states_[size_t(index)];
-    const QByteArray file = qUncompress(state.File);
-    TmvIniFile ini;
-    ini.SetText(QString::fromUtf8(file));
-
-    doc_.UpdatesSuspended = true;
-    if (session_.LoadingChanged) session_.LoadingChanged(true);
-    NullStatus silent;
-    const std::vector<TmvControl*> made = ReadProject(doc_, ini, silent);
-    ReadExtras(doc_, state.Extras, made);
-    doc_.UpdatesSuspended = false;
-    if (session_.LoadingChanged) session_.LoadingChanged(false);
-    ApplySight(state.View);
-    doc_.RepaintSurface();
-
+    RestoreSnapshot(doc_, keys_, states_[size_t(index_)].Doc, state.Doc);
     index_ = index;
     openMerge_.clear();
     doc_.StepHints = {};
-    // What the document holds now is what the next comparison starts from, even should the
-    // reader have put something differently from how it was written.
-    Capture now = CaptureDocument();
-    if (now.File != file) state.File = qCompress(now.File, kCompression);
-    state.Extras = now.Extras;
-    topFile_ = std::move(now.File);
+    ApplySight(state.View, ControlsInSectionOrder(doc_));
+    doc_.LayoutChanged();
+    doc_.RepaintSurface();
     restoring_ = false;
     Notify();
 }
 
-void TmvUndoHistory::ApplySight(const Sight& sight) {
+void TmvUndoHistory::ApplySight(const Sight& sight, const std::vector<const TmvControl*>& order) {
+    const auto control = [&order](int p) {
+        return p >= 0 && size_t(p) < order.size() ? const_cast<TmvControl*>(order[size_t(p)])
+                                                  : nullptr;
+    };
     // Putting the current control back is no click: it must not raise it in the z-order.
     const bool bringToFront = doc_.Options.BringToFront;
     doc_.Options.BringToFront = false;
     doc_.SetCurrentControl(nullptr);
-    for (const int z : sight.Selection)
-        if (TmvControl* control = doc_.ControlAt(z)) doc_.Select(control);
-    if (TmvControl* current = doc_.ControlAt(sight.Current)) doc_.SetCurrentControl(current);
-    if (doc_.TabControl && doc_.TabControl->Page(sight.ActivePage))
-        doc_.TabControl->SetActivePage(sight.ActivePage);
+    doc_.ClearSelection();
+    for (const int p : sight.Selection)
+        if (TmvControl* selected = control(p)) doc_.Select(selected);
+    if (TmvControl* current = control(sight.Current)) doc_.SetCurrentControl(current);
+    // After the current control, which may have shown its own page.
+    if (doc_.TabControl) {
+        const int page = doc_.TabControl->Page(sight.ActivePage) ? sight.ActivePage : 0;
+        doc_.TabControl->Refresh = true;
+        doc_.TabControl->SetActivePage(page);
+    }
     doc_.Options.BringToFront = bringToFront;
     doc_.RefreshSelection();
 }
 
 qsizetype TmvUndoHistory::MemoryBytes() const {
-    qsizetype bytes = topFile_.size() + savedFile_.size();
-    for (const State& state : states_)
-        bytes += state.File.size() + state.Extras.size() +
+    // Each record text once, however many steps share it.
+    QSet<const QChar*> counted;
+    qsizetype bytes = saved_.MemoryBytes();
+    for (const State& state : states_) {
+        bytes += state.Doc.MemoryBytes() +
                  qsizetype(state.View.Selection.size() * sizeof(int) +
                            state.View.SelectedBounds.size() * sizeof(QRect));
+        for (const QString& record : state.Doc.Records) {
+            if (counted.contains(record.constData())) continue;
+            counted.insert(record.constData());
+            bytes += record.size() * qsizetype(sizeof(QChar)) + 32;
+        }
+    }
     return bytes;
 }
 
 bool TmvUndoHistory::IsModified() {
     // The live document against the saved text: a change not yet recorded as a step counts.
-    return !savedKnown_ || CaptureFile() != savedFile_;
+    if (!savedKnown_) return true;
+    return !Capture(&states_[size_t(index_)].Doc).SameProject(saved_);
 }
 
 void TmvUndoHistory::StartNewHistory(bool saved) {
     states_.clear();
-    Capture now = CaptureDocument();
+    keys_.Clear();
+    std::vector<const TmvControl*> order;
     State base;
-    base.File = qCompress(now.File, kCompression);
-    base.Extras = now.Extras;
-    base.View = CaptureSight();
+    base.Doc = Capture(nullptr, &order);
+    base.View = CaptureSight(order);
+    savedKnown_ = saved;
+    saved_ = saved ? base.Doc : TmvDocumentSnapshot{};
     states_.push_back(std::move(base));
     index_ = 0;
     openMerge_.clear();
     doc_.StepHints = {};
-    savedKnown_ = saved;
-    savedFile_ = saved ? now.File : QByteArray();
-    topFile_ = std::move(now.File);
     Notify();
 }
 
 void TmvUndoHistory::MarkSaved() {
-    savedFile_ = CaptureFile();
+    saved_ = Capture(&states_[size_t(index_)].Doc);
     savedKnown_ = true;
     Notify();
 }

@@ -1,15 +1,14 @@
 #pragma once
 // Undo and redo of every change to the dialog, one user action at a time.
 //
-// A step holds the whole document in the project-file format (the project writer's own text,
-// compressed), what the file does not keep (z-order, the controls hidden on the surface, words of
-// an imported table the designer does not model) and the selection. At the end of each user
+// A step is a snapshot of the whole document in the project-file format, cut into one record
+// per control (io/mvUndoSnapshot.h), with the selection beside it. At the end of each user
 // action the history compares the document with its last step (Checkpoint) and records a new
-// step when they differ, so every command is covered without a command object of its own; undo
-// rebuilds the document from the step before through the project reader, as a load does, and the
-// windows follow the document's usual notifications. Modified is derived from it: TRUE exactly
-// when the project text differs from the one last saved or loaded.
-#include <QByteArray>
+// step when they differ, so every command is covered without a command object of its own.
+// Records that did not change are shared with the step before, and undo reads again only the
+// controls whose records differ, so both stay quick on dialogs of thousands of controls.
+// Modified is derived from it: TRUE exactly when the project text differs from the one last
+// saved or loaded.
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -17,6 +16,7 @@
 #include <functional>
 #include <vector>
 
+#include "io/mvUndoSnapshot.h"
 #include "surface/mvUndoHints.h"
 
 class DialogDocument;
@@ -79,42 +79,38 @@ public:
 private:
     // What is looked at rather than edited: kept with each step, never compared.
     struct Sight {
-        std::vector<int> Selection; // z-indices, in the order of selecting
-        int Current = -1;           // z-index of the current control
+        std::vector<int> Selection; // record positions, in the order of selecting
+        int Current = -1;           // record position of the current control
         int ActivePage = -1;
         int ControlCount = 0;
         std::vector<QRect> SelectedBounds; // of the selected controls, for the step's name
         QSize ClientSize;
     };
     struct State {
-        QByteArray File;   // the project text, compressed
-        QByteArray Extras; // what the file does not keep
+        TmvDocumentSnapshot Doc;
         Sight View;
         QString Name;
         QString MergeKey;
     };
-    struct Capture {
-        QByteArray File; // uncompressed
-        QByteArray Extras;
-    };
 
-    Capture CaptureDocument() const;
-    QByteArray CaptureFile() const;
-    Sight CaptureSight() const;
+    TmvDocumentSnapshot Capture(const TmvDocumentSnapshot* previous,
+                                std::vector<const TmvControl*>* order = nullptr);
+    Sight CaptureSight(const std::vector<const TmvControl*>& order) const;
     void Restore(int index);
-    void ApplySight(const Sight& sight);
+    void ApplySight(const Sight& sight, const std::vector<const TmvControl*>& order);
     // A name for a step nobody named, from what changed.
-    QString InferredName(const Sight& before, const Sight& after) const;
+    QString InferredName(const Sight& before, const Sight& after,
+                         const std::vector<const TmvControl*>& order) const;
     void Notify();
 
     TmvProjectSession& session_;
     DialogDocument& doc_;
+    TmvSnapshotKeys keys_;
     std::deque<State> states_; // states_[0] is where the history starts
     int index_ = 0;            // the state the document is in
-    QByteArray topFile_;       // states_[index_].File uncompressed, for quick comparisons
-    QByteArray savedFile_;     // the project text last saved or loaded
-    bool savedKnown_ = false;  // false after an import: no saved state exists
-    QString openMerge_;        // the merge key of the last step while it may still grow
+    TmvDocumentSnapshot saved_; // the project last saved or loaded
+    bool savedKnown_ = false;   // false after an import: no saved state exists
+    QString openMerge_;         // the merge key of the last step while it may still grow
     std::vector<const TmvControl*> openMergeSelection_; // and the selection it was made on
     int limit_ = 100;
     bool restoring_ = false;
