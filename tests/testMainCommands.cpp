@@ -127,7 +127,7 @@ TEST(MainCommands, CutCopyAndDeleteFollowTheCurrentControlPasteTheClipboard) {
     shell.Main.ccpdPaste->trigger();
     EXPECT_EQ(shell.Doc().CurrentControl->ID, 2);
     // New keeps the clipboard: controls can be carried from one project to the next.
-    shell.Doc().Modified = false;
+    shell.Prompt.Answers = {TmvAnswer::No}; // the changes are not saved
     shell.Main.actFileNew->trigger();
     EXPECT_EQ(shell.Doc().ControlCount(), 0);
     EXPECT_EQ(enabled(), (B{false, false, true, false}));

@@ -211,13 +211,14 @@ void DialogDocument::AttachHistory(TmvUndoLink* history) {
 
 void DialogDocument::StartNewHistory(bool saved) {
     StepHints = {};
-    Modified = !saved;
-    if (history_) history_->StartNewHistory(saved);
+    if (history_)
+        history_->StartNewHistory(saved);
+    else
+        Modified = !saved;
 }
 
 void DialogDocument::MarkSaved() {
     Modified = false;
-    if (history_) history_->MarkSaved();
 }
 
 TmvTabPage* DialogDocument::AddTabPage() {

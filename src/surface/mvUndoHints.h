@@ -18,13 +18,15 @@ public:
     virtual void MarkSaved() = 0;
 };
 
-// The project's Modified flag. With a history attached it is derived from the history, and an
-// assignment (code that still marks the project by hand) changes nothing; without one (the
-// command line, tests of a lone document) it is a plain flag.
+// The project's Modified flag. With a history attached it is derived from the history: setting
+// it (code that marks the project by hand) changes nothing, and clearing it says that the
+// document as it is now is the one on disk. Without one (the command line, tests of a lone
+// document) it is a plain flag.
 class TmvModifiedFlag {
 public:
     TmvModifiedFlag& operator=(bool value) {
         manual_ = value;
+        if (link_ && !value) link_->MarkSaved();
         return *this;
     }
     operator bool() const { return link_ ? link_->IsModified() : manual_; }
