@@ -17,6 +17,7 @@
 #include "support/testDocumentHelpers.h"
 #include "support/testProjectHelpers.h"
 #include "support/testRecordingPrompter.h"
+#include "support/testShell.h"
 #include "surface/mvDeleteSelection.h"
 #include "surface/mvMainDialog.h"
 #include "surface/mvMenuEditing.h"
@@ -310,5 +311,98 @@ TEST(UndoWindow, ToolbarActionsMakeNamedStepsAndTheCommandsFollow) {
     const QList<QKeySequence> redoKeys = main.actEditRedo->shortcuts();
     EXPECT_TRUE(redoKeys.contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
     EXPECT_EQ(main.actEditUndo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+}
+} // namespace
+
+namespace {
+void Settle() {
+    // The watcher ends a step once the event that ended the action has been handled.
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+void ClickOn(QWidget* surface, const TmvControl* control) {
+    QTest::mouseClick(surface, Qt::LeftButton, {}, control->BoundsRect().center());
+    Settle();
+}
+
+void KeyOn(QWidget* surface, Qt::Key key, Qt::KeyboardModifiers mods = {}) {
+    QTest::keyClick(surface, key, mods);
+    Settle();
+}
+
+// The designer driven as a user drives it: clicks that only select leave the project
+// unmodified, a run of arrow keys is one step, and the Edit keys undo and redo it while the
+// surface has the focus.
+TEST(UndoWindow, OnTheSurfaceClicksOnlyLookNudgesMergeAndTheEditKeysWork) {
+    Shell shell;
+    shell.Main.show();
+    DialogDocument& doc = shell.Doc();
+    TMainDialog* surface = shell.Main.Surface();
+    const TmvUndoHistory& history = shell.Main.History();
+    TmvControl* a = Place(doc, ctButton, 10, 10, 60, 20);
+    TmvControl* b = Place(doc, ctEdit, 100, 10, 60, 20);
+    const QString nameA = a->Name();
+    const QString nameB = b->Name();
+    const QPoint startA = a->BoundsRect().topLeft();
+    const QPoint startB = b->BoundsRect().topLeft();
+    doc.StartNewHistory(true);
+    surface->setFocus();
+
+    ClickOn(surface, a);
+    ClickOn(surface, b);
+    EXPECT_EQ(doc.CurrentControl, b);
+    EXPECT_FALSE(doc.Modified);
+    EXPECT_FALSE(history.CanUndo());
+
+    KeyOn(surface, Qt::Key_Right);
+    KeyOn(surface, Qt::Key_Right);
+    KeyOn(surface, Qt::Key_Down);
+    const QPoint nudgedB = b->BoundsRect().topLeft();
+    EXPECT_GT(nudgedB.x(), startB.x());
+    EXPECT_GT(nudgedB.y(), startB.y());
+    EXPECT_EQ(history.UndoCount(), 1);
+    EXPECT_EQ(history.UndoName(), QStringLiteral("Taşı"));
+    EXPECT_TRUE(doc.Modified);
+    // Another selection is another step.
+    ClickOn(surface, a);
+    KeyOn(surface, Qt::Key_Left);
+    const int nudgedA = a->Left;
+    EXPECT_EQ(history.UndoCount(), 2);
+
+    // Undo puts controls back as they were, read again: they are found by name.
+    const auto control = [&doc](const QString& name) { return doc.FindControlByName(name); };
+    KeyOn(surface, Qt::Key_Z, Qt::ControlModifier);
+    KeyOn(surface, Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_TRUE(control(nameA) && control(nameB));
+    EXPECT_EQ(control(nameA)->BoundsRect().topLeft(), startA);
+    EXPECT_EQ(control(nameB)->BoundsRect().topLeft(), startB);
+    EXPECT_FALSE(doc.Modified);
+    // The selection of before the nudges.
+    EXPECT_EQ(doc.CurrentControl, control(nameB));
+    KeyOn(surface, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(control(nameB)->BoundsRect().topLeft(), nudgedB);
+    KeyOn(surface, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(control(nameA)->Left, nudgedA);
+    EXPECT_FALSE(history.CanRedo());
+}
+
+// Undo reads again only the controls whose records differ: the others stay the same objects.
+TEST(UndoSnapshot, OnlyTheControlsThatDifferAreReadAgain) {
+    UndoRun u;
+    // What the project does not keep stays only on controls that are not read again.
+    for (int z = 0; z < u.Doc().ControlCount(); ++z)
+        u.Doc().ControlAt(z)->Hot = true;
+    u.Button->SetLeft(u.Button->Left + 5);
+    u.Edit->SetText(QStringLiteral("changed"));
+    u.History.Checkpoint();
+    const std::string after = Everything(u.Doc());
+    ASSERT_TRUE(u.History.Undo());
+    int kept = 0;
+    for (int z = 0; z < u.Doc().ControlCount(); ++z)
+        kept += u.Doc().ControlAt(z)->Hot ? 1 : 0;
+    EXPECT_EQ(kept, u.Doc().ControlCount() - 2);
+    ASSERT_TRUE(u.History.Redo());
+    EXPECT_EQ(Everything(u.Doc()), after);
 }
 } // namespace
