@@ -3,14 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QFile>
 #include <QTest>
 #include <QToolBar>
 #include <functional>
 
 #include "app/mvMain.h"
+#include "app/mvObjBrowser.h"
 #include "io/mvIniFile.h"
 #include "io/mvProjects.h"
 #include "io/mvUndoHistory.h"
@@ -385,6 +388,37 @@ TEST(UndoWindow, OnTheSurfaceClicksOnlyLookNudgesMergeAndTheEditKeysWork) {
     KeyOn(surface, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(control(nameA)->Left, nudgedA);
     EXPECT_FALSE(history.CanRedo());
+}
+
+// Typing in the browser is one step, ended by Enter, however many keys it took.
+TEST(UndoWindow, TypingACaptionInTheBrowserIsOneStep) {
+    Shell shell;
+    shell.Main.show();
+    DialogDocument& doc = shell.Doc();
+    TmvControl* button = Place(doc, ctButton, 10, 10, 60, 20);
+    doc.Select(button);
+    doc.SetCurrentControl(button);
+    doc.StartNewHistory(true);
+    QLineEdit* caption = shell.Main.ObjBrowser()->propsCaption;
+    QApplication::setActiveWindow(&shell.Main);
+    caption->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), caption);
+    Settle(); // the surface's focus going ends no step
+    caption->selectAll();
+    for (const char* key : {"T", "a", "m", "a", "m"}) {
+        QTest::keyClicks(caption, QString::fromLatin1(key));
+        Settle();
+    }
+    QTest::keyClick(caption, Qt::Key_Shift); // a key the box leaves to its parents
+    Settle();
+    QTest::keyClick(caption, Qt::Key_Return);
+    Settle();
+    EXPECT_EQ(button->Text, QStringLiteral("Tamam"));
+    EXPECT_EQ(shell.Main.History().UndoCount(), 1);
+    shell.Main.actEditUndo->trigger();
+    ASSERT_NE(doc.CurrentControl, nullptr);
+    EXPECT_EQ(doc.CurrentControl->Text, QStringLiteral("Button"));
+    EXPECT_EQ(caption->text(), QStringLiteral("Button"));
 }
 
 // Undo reads again only the controls whose records differ: the others stay the same objects.

@@ -91,7 +91,9 @@ void TmvUndoWatcher::Flush() {
 }
 
 void TmvUndoWatcher::KeyPressed(QObject* watched, QKeyEvent* key) {
-    if (IsTextEntry(watched) && !CommitsTextEntry(key->key())) return;
+    // By the focus, not the receiver: a key the box leaves (any release, a lone Shift) goes on
+    // to the box's parents, and typing is still one edit.
+    if (IsTextEntry(QApplication::focusWidget()) && !CommitsTextEntry(key->key())) return;
     TmvCheckpointCause cause;
     if (auto* menu = qobject_cast<QMenu*>(watched))
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)

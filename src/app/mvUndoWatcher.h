@@ -35,7 +35,6 @@ protected:
 
 private:
     void KeyPressed(QObject* watched, QKeyEvent* key);
-    void MouseReleased(QObject* watched);
 
     TmvUndoHistory& history_;
     QPointer<QWidget> surface_;
