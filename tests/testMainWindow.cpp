@@ -95,8 +95,8 @@ TEST(MainWindow, OnlyCommandsWithWorkBehindThemAreEnabled) {
     for (QAction* action :
          {main.mmExit, main.StatusWindow1, main.mmContents, main.mmHomePage, main.mmAbout,
           main.codeView, main.codeCopy, main.mmDeleteAll, main.mmReorder, main.mmSelectAll,
-          main.expFile, main.actPreview, main.actObjPalette, main.actObjBrowser, main.actMenuEd, main.impFile,
-          main.impClipboard, main.mmPreferences})
+          main.expFile, main.actPreview, main.actObjPalette, main.actObjBrowser, main.actMenuEd,
+          main.impFile, main.impClipboard, main.mmPreferences})
         EXPECT_TRUE(action->isEnabled()) << action->objectName().toStdString();
     EXPECT_TRUE(main.importButton->isEnabled());
     EXPECT_TRUE(main.mmView->actions().first()->isEnabled());

@@ -6,8 +6,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
-#include <QLineEdit>
 #include <QFile>
+#include <QLineEdit>
 #include <QTest>
 #include <QToolBar>
 #include <functional>

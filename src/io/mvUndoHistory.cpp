@@ -59,8 +59,8 @@ TmvDocumentSnapshot TmvUndoHistory::Capture(const TmvDocumentSnapshot* previous,
     return CaptureSnapshot(doc_, keys_, previous, order);
 }
 
-TmvUndoHistory::Sight TmvUndoHistory::CaptureSight(
-    const std::vector<const TmvControl*>& order) const {
+TmvUndoHistory::Sight
+TmvUndoHistory::CaptureSight(const std::vector<const TmvControl*>& order) const {
     Sight sight;
     sight.ControlCount = int(order.size());
     sight.ClientSize = QSize(doc_.ClientWidth, doc_.ClientHeight);
@@ -235,9 +235,9 @@ qsizetype TmvUndoHistory::MemoryBytes() const {
     QSet<const QChar*> counted;
     qsizetype bytes = saved_.MemoryBytes();
     for (const State& state : states_) {
-        bytes += state.Doc.MemoryBytes() +
-                 qsizetype(state.View.Selection.size() * sizeof(int) +
-                           state.View.SelectedBounds.size() * sizeof(QRect));
+        bytes +=
+            state.Doc.MemoryBytes() + qsizetype(state.View.Selection.size() * sizeof(int) +
+                                                state.View.SelectedBounds.size() * sizeof(QRect));
         for (const QString& record : state.Doc.Records) {
             if (counted.contains(record.constData())) continue;
             counted.insert(record.constData());

@@ -106,8 +106,8 @@ private:
     TmvProjectSession& session_;
     DialogDocument& doc_;
     TmvSnapshotKeys keys_;
-    std::deque<State> states_; // states_[0] is where the history starts
-    int index_ = 0;            // the state the document is in
+    std::deque<State> states_;  // states_[0] is where the history starts
+    int index_ = 0;             // the state the document is in
     TmvDocumentSnapshot saved_; // the project last saved or loaded
     bool savedKnown_ = false;   // false after an import: no saved state exists
     QString openMerge_;         // the merge key of the last step while it may still grow

@@ -81,9 +81,9 @@ std::vector<quint32> KeysOf(const std::vector<TmvControl*>& controls, TmvSnapsho
 qsizetype TmvDocumentSnapshot::MemoryBytes() const {
     // Texts shared with other snapshots are counted with each: an upper bound.
     qsizetype bytes = Head.size() * 2 + qsizetype(sizeof(TmvDocumentSnapshot));
-    bytes += qsizetype((Keys.capacity() + ZOrder.capacity() + Hidden.capacity() +
-                        HiddenOnly.capacity()) *
-                       sizeof(int));
+    bytes += qsizetype(
+        (Keys.capacity() + ZOrder.capacity() + Hidden.capacity() + HiddenOnly.capacity()) *
+        sizeof(int));
     bytes += Records.size() * qsizetype(sizeof(QString));
     return bytes;
 }

@@ -20,9 +20,9 @@ class DialogDocument;
 class TmvControl;
 
 struct TmvDocumentSnapshot {
-    QString Head;                // [Main] and the menus
-    std::vector<quint32> Keys;   // the control of each record, in section order
-    QStringList Records;         // each control's section, in section order
+    QString Head;                    // [Main] and the menus
+    std::vector<quint32> Keys;       // the control of each record, in section order
+    QStringList Records;             // each control's section, in section order
     std::vector<quint32> ZOrder;     // keys, lowest first
     std::vector<quint32> Hidden;     // keys, in the order of hiding
     std::vector<quint32> HiddenOnly; // hidden on the surface without being in the hidden list
