@@ -1,11 +1,17 @@
 // Undo and redo on a large dialog: what recording a step costs at the end of an action, what
-// taking one back and doing it again costs, and the memory a full history holds.
+// taking one back and doing it again costs, and the memory a full history holds; then the same
+// in the main window with the painting and the browser's list.
+#include <QApplication>
+#include <QKeyEvent>
+
 #include "mvBench.h"
 
+#include "app/mvMain.h"
 #include "io/mvProjects.h"
 #include "io/mvUndoHistory.h"
 #include "model/mvTabControl.h"
 #include "surface/mvDialogDocument.h"
+#include "surface/mvMainDialog.h"
 
 namespace {
 constexpr int kControls = 3000;
@@ -58,14 +64,13 @@ MAROVEL_BENCH(UndoHistory) {
                   100);
 
     // Every control changed at once, then every control gone at once.
-    doc.SelectAll();
+    const auto moveAll = [&doc] {
+        for (int z = 0; z < doc.ControlCount(); ++z)
+            doc.ControlAt(z)->SetTop(doc.ControlAt(z)->Top + 1);
+    };
     report.Figure(QStringLiteral("checkpoint recording a move of all"), input,
                   MedianMs(
-                      3, [&] { history.Checkpoint(); },
-                      [&] {
-                          for (TmvControl* c : doc.Selection)
-                              c->SetTop(c->Top + 1);
-                      }),
+                      3, [&] { history.Checkpoint(); }, moveAll),
                   16);
     report.Figure(QStringLiteral("undo of a move of all"), input,
                   MedianMs(
@@ -85,15 +90,73 @@ MAROVEL_BENCH(UndoHistory) {
 
     // A full history: each step moves another control, every tenth step all of them.
     for (int i = 0; i < history.Limit() + 10; ++i) {
-        if (i % 10 == 9) {
-            for (int z = 0; z < doc.ControlCount(); ++z)
-                doc.ControlAt(z)->SetLeft(doc.ControlAt(z)->Left + 1);
-        } else if (TmvControl* control = doc.ControlAt(i + 1)) {
+        if (i % 10 == 9)
+            moveAll();
+        else if (TmvControl* control = doc.ControlAt(i + 1))
             control->SetLeft(control->Left + 1);
-        }
         history.Checkpoint();
     }
     report.Figure(QStringLiteral("memory of a full history (MB)"),
                   QStringLiteral("%1 controls, %2 steps").arg(kControls).arg(history.UndoCount()),
                   double(history.MemoryBytes()) / (1024.0 * 1024.0), 50);
+}
+
+// The same in the designer: the surface repaints and the browser follows before a figure ends.
+MAROVEL_BENCH(UndoInMainWindow) {
+    TMain main;
+    main.show();
+    DialogDocument& doc = main.Document();
+    doc.ClearDialog();
+    Fill(doc);
+    doc.StartNewHistory(true);
+    const auto flush = [] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        QCoreApplication::processEvents();
+    };
+    flush();
+    const QString input = QStringLiteral("%1 controls").arg(kControls);
+    TmvControl* moved = doc.ControlAt(kControls / 2);
+    doc.Select(moved);
+    doc.SetCurrentControl(moved);
+    flush();
+
+    // An arrow key on the surface, with the step the watcher records after it.
+    int nudge = 0;
+    report.Figure(QStringLiteral("nudge with its step recorded, painted"), input,
+                  MedianMs(9,
+                           [&] {
+                               const Qt::Key key = (++nudge % 2) ? Qt::Key_Right : Qt::Key_Left;
+                               QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+                               QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+                               QApplication::sendEvent(main.Surface(), &press);
+                               QApplication::sendEvent(main.Surface(), &release);
+                               flush();
+                           }),
+                  50);
+    TmvControl* current = doc.CurrentControl;
+    current->SetLeft(current->Left + 5);
+    main.History().Checkpoint();
+    report.Figure(QStringLiteral("undo of a move, painted"), input,
+                  MedianMs(
+                      5,
+                      [&] {
+                          main.UndoCommand();
+                          flush();
+                      },
+                      [&] { main.RedoCommand(); }),
+                  100);
+    doc.ClearDialog();
+    main.History().Checkpoint({QStringLiteral("Hepsini Sil"), {}});
+    report.Figure(QStringLiteral("undo of Delete All, painted and listed"), input,
+                  MedianMs(
+                      3,
+                      [&] {
+                          main.UndoCommand();
+                          flush();
+                      },
+                      [&] {
+                          main.RedoCommand();
+                          flush();
+                      }),
+                  100);
 }
