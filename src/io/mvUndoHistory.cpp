@@ -201,8 +201,8 @@ void TmvUndoHistory::Restore(int index) {
     openMerge_.clear();
     doc_.StepHints = {};
     ApplySight(state.View, ControlsInSectionOrder(doc_));
+    // The surface and the browser's values follow.
     doc_.LayoutChanged();
-    doc_.RepaintSurface();
     restoring_ = false;
     Notify();
 }

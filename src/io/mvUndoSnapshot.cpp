@@ -250,6 +250,18 @@ int RestoreSnapshot(DialogDocument& doc, TmvSnapshotKeys& keys, const TmvDocumen
             to.Records[qsizetype(j)] = now;
     }
     doc.UpdatesSuspended = suspended;
+    // A record the reader refused (which one the writer wrote never is) leaves the state.
+    if (live.size() < qsizetype(to.Keys.size())) {
+        const auto gone = [&live](quint32 key) { return !live.contains(key); };
+        for (size_t j = to.Keys.size(); j-- > 0;)
+            if (gone(to.Keys[j])) {
+                to.Keys.erase(to.Keys.begin() + qsizetype(j));
+                to.Records.removeAt(qsizetype(j));
+            }
+        std::erase_if(to.ZOrder, gone);
+        std::erase_if(to.Hidden, gone);
+        std::erase_if(to.HiddenOnly, gone);
+    }
 
     // Every list in the target's order.
     std::vector<TmvControl*> controls(to.Keys.size(), nullptr);
