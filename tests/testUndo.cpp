@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTest>
 #include <QToolBar>
 #include <functional>
@@ -388,6 +389,40 @@ TEST(UndoWindow, OnTheSurfaceClicksOnlyLookNudgesMergeAndTheEditKeysWork) {
     KeyOn(surface, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(control(nameA)->Left, nudgedA);
     EXPECT_FALSE(history.CanRedo());
+}
+
+// A drag holds the controls it moves: undo waits for its end, which makes the step.
+TEST(UndoWindow, UndoWaitsForTheDragToEnd) {
+    Shell shell;
+    shell.Main.show();
+    DialogDocument& doc = shell.Doc();
+    TMainDialog* surface = shell.Main.Surface();
+    TmvControl* button = Place(doc, ctButton, 10, 10, 60, 20);
+    const QString name = button->Name();
+    Place(doc, ctEdit, 100, 10, 60, 20);
+    doc.StartNewHistory(true);
+    const auto send = [surface](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, surface->mapToGlobal(at), Qt::LeftButton, buttons, {});
+        QApplication::sendEvent(surface, &event);
+        Settle();
+    };
+    ClickOn(surface, button);
+    Place(doc, ctCheck, 10, 60, 60, 20); // an earlier step to undo
+    Settle();
+    shell.Main.History().Checkpoint();
+    const int steps = shell.Main.History().UndoCount();
+    send(QEvent::MouseButtonPress, QPoint(20, 15), Qt::LeftButton);
+    send(QEvent::MouseMove, QPoint(40, 25), Qt::LeftButton);
+    send(QEvent::MouseMove, QPoint(60, 35), Qt::LeftButton);
+    ASSERT_TRUE(surface->Dragging());
+    shell.Main.actEditUndo->trigger();
+    EXPECT_EQ(doc.ControlCount(), 3);
+    EXPECT_EQ(shell.Main.History().UndoCount(), steps);
+    send(QEvent::MouseButtonRelease, QPoint(60, 35), Qt::NoButton);
+    EXPECT_EQ(shell.Main.History().UndoCount(), steps + 1);
+    EXPECT_NE(doc.FindControlByName(name)->Left, 10);
+    shell.Main.actEditUndo->trigger();
+    EXPECT_EQ(doc.FindControlByName(name)->Left, 10);
 }
 
 // Typing in the browser is one step, ended by Enter, however many keys it took.

@@ -206,6 +206,8 @@ private:
     void CreateUndo();
     // Undo and Redo are enabled when there is a step, their hints name it.
     void UpdateUndoCommands();
+    // Not while a drag on the surface or of its frame runs.
+    bool UndoAllowed() const;
     void UpdateMenuBarHeight();
     void CreatePalette();
     void ApplyPaletteSettings();

@@ -30,10 +30,15 @@ void TMain::UpdateUndoCommands() {
     show(actEditRedo, QStringLiteral("Yinele"), history_->CanRedo(), history_->RedoName());
 }
 
+bool TMain::UndoAllowed() const {
+    // A drag holds the controls it moves; its step is recorded when it ends.
+    return !surface_->Dragging() && !surface_->FrameDragging();
+}
+
 void TMain::UndoCommand() {
-    if (history_->Undo()) surface_->SyncWithDocument();
+    if (UndoAllowed() && history_->Undo()) surface_->SyncWithDocument();
 }
 
 void TMain::RedoCommand() {
-    if (history_->Redo()) surface_->SyncWithDocument();
+    if (UndoAllowed() && history_->Redo()) surface_->SyncWithDocument();
 }
