@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test bench check-sanitize fuzz install package deps build configure clean
+.PHONY: run test bench check-sanitize fuzz fuzz-build install package deps build configure clean
 
 # ccache (when installed) shares its cache between checkouts of the tree.
 export CCACHE_BASEDIR := $(CURDIR)
@@ -32,11 +32,12 @@ check-sanitize: deps
 # Every fuzz target for FUZZ_SECONDS; fails on a crash, a leak, a hang or running out of memory.
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
-fuzz: deps
+fuzz: fuzz-build
+	sh scripts/run-fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
+fuzz-build: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DMAROVEL_FUZZ=ON
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
-	sh scripts/run-fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 # Installs into PREFIX (default /usr/local; DESTDIR is honoured); `make package` builds the
 # Debian package build/marovel_<version>_<arch>.deb.

@@ -35,7 +35,7 @@ void TObjBrowser::ConnectBasicPage() {
         {propsDisabled, 1}, {propsGroup, 2}, {propsResult, 3}, {propsHidden, 4}};
     for (const auto& [box, tag] : styles)
         connect(box, &QCheckBox::clicked, this,
-                [this, tag](bool on) { StyleFlagClicked(tag, on); });
+                [this, flag = tag](bool on) { StyleFlagClicked(flag, on); });
     connect(propsStaticID, &QCheckBox::clicked, this, &TObjBrowser::StaticIdClicked);
 }
 
