@@ -280,9 +280,9 @@ void TObjBrowser::ConnectMorePage() {
         {grsDialogLocal, &DialogDocument::Local},
         {grsDialogNoTheme, &DialogDocument::NoTheme}};
     for (const auto& [box, field] : dialogFlags)
-        connect(box, &QCheckBox::clicked, this, [this, field](bool on) {
+        connect(box, &QCheckBox::clicked, this, [this, member = field](bool on) {
             if (!live_) return;
-            doc_.*field = on;
+            doc_.*member = on;
             Edited();
         });
     for (TmvButtonEdit* path : {grsIconPath, grsDialogIconPath})
