@@ -96,9 +96,9 @@ MAROVEL_BENCH(UndoHistory) {
             control->SetLeft(control->Left + 1);
         history.Checkpoint();
     }
-    report.Figure(QStringLiteral("memory of a full history (MB)"),
+    report.Figure(QStringLiteral("memory of a full history"),
                   QStringLiteral("%1 controls, %2 steps").arg(kControls).arg(history.UndoCount()),
-                  double(history.MemoryBytes()) / (1024.0 * 1024.0), 50);
+                  double(history.MemoryBytes()) / (1024.0 * 1024.0), 50, "MB");
 }
 
 // The same in the designer: the surface repaints and the browser follows before a figure ends.

@@ -27,11 +27,12 @@ BenchRegistrar::BenchRegistrar(const char* name, BenchFunction run) {
     Cases().push_back({name, run});
 }
 
-void BenchReport::Figure(const QString& what, const QString& input, double ms, double targetMs) {
-    const bool met = ms < targetMs;
+void BenchReport::Figure(const QString& what, const QString& input, double value, double target,
+                         const char* unit) {
+    const bool met = value < target;
     if (!met) ++misses_;
-    std::printf("  %-52s %-28s %9.3f ms  (target < %g ms)%s\n", qPrintable(what), qPrintable(input),
-                ms, targetMs, met ? "" : "  MISSED");
+    std::printf("  %-52s %-28s %9.3f %s  (target < %g %s)%s\n", qPrintable(what), qPrintable(input),
+                value, unit, target, unit, met ? "" : "  MISSED");
     std::fflush(stdout);
 }
 

@@ -7,9 +7,10 @@
 
 class BenchReport {
 public:
-    // One line: what was measured, on what input, the milliseconds one step took and the
-    // milliseconds it is meant to stay under.
-    void Figure(const QString& what, const QString& input, double ms, double targetMs);
+    // One line: what was measured, on what input, the value one step took and the value it is
+    // meant to stay under, both in `unit` (milliseconds unless said otherwise).
+    void Figure(const QString& what, const QString& input, double value, double target,
+                const char* unit = "ms");
     int Misses() const { return misses_; }
 
 private:
@@ -26,7 +27,7 @@ struct BenchRegistrar {
 double MedianMs(int repeats, const std::function<void()>& step,
                 const std::function<void()>& prepare = {});
 
-#define MAROVEL_BENCH(name)                                                                       \
-    static void name(BenchReport& report);                                                        \
-    static const BenchRegistrar name##Registrar(#name, name);                                     \
+#define MAROVEL_BENCH(name)                                                                        \
+    static void name(BenchReport& report);                                                         \
+    static const BenchRegistrar name##Registrar(#name, name);                                      \
     static void name(BenchReport& report)
