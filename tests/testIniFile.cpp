@@ -52,6 +52,18 @@ TEST(IniFile, ReaderIgnoresCommentsBlankLinesAndLinesBeforeTheFirstSection) {
     EXPECT_FALSE(ini.ValueExists(QStringLiteral("Main"), QStringLiteral("stray")));
 }
 
+// A carriage return alone ends a line too (old Mac files, or one inside a line): a value never
+// holds a line break the writer would turn into a blank, so a load and a save read back alike.
+TEST(IniFile, ACarriageReturnAloneEndsALine) {
+    const TmvIniFile ini = FromText(QStringLiteral("[Main]\rTitle=Away\r\r\rName=away\r\n"
+                                                   "[Menu]\n0=&&File\r\rns=1\n"));
+    EXPECT_EQ(ini.ReadString(QStringLiteral("Main"), QStringLiteral("Title")), "Away");
+    EXPECT_EQ(ini.ReadString(QStringLiteral("Main"), QStringLiteral("Name")), "away");
+    EXPECT_EQ(ini.ReadString(QStringLiteral("Menu"), QStringLiteral("0")), "&&File");
+    EXPECT_EQ(ini.ReadString(QStringLiteral("Menu"), QStringLiteral("ns")), "1");
+    EXPECT_EQ(FromText(ini.Text()).Text(), ini.Text());
+}
+
 TEST(IniFile, WriterEmitsNameLineKeyLinesAndOneEmptyLinePerSection) {
     TmvIniFile ini;
     ini.WriteString(QStringLiteral("Main"), QStringLiteral("Title"), QStringLiteral("New Dialog"));

@@ -138,23 +138,29 @@ void TmvIniFile::Clear() {
 
 void TmvIniFile::Parse(const QString& text) {
     Section* current = nullptr;
-    for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
-        // Carriage returns at a line's end belong to the line end, however many there are.
-        while (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
+    const auto parseLine = [&](QStringView line) {
         // A comment may be indented, like every other line.
         const QStringView trimmed = TrimBlanks(line);
-        if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char(';'))) continue;
+        if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char(';'))) return;
         if (trimmed.startsWith(QLatin1Char('[')) && trimmed.endsWith(QLatin1Char(']'))) {
             // A repeated section name continues the first section of that name.
             current = &FindOrAdd(trimmed.mid(1, trimmed.size() - 2).toString());
-            continue;
+            return;
         }
         const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (!current || equals < 0) continue;
+        if (!current || equals < 0) return;
         // Readers see the first of repeated keys; the later ones are kept for the next save.
         AddEntry(*current, TrimBlanks(line.left(equals)).toString(),
                  line.mid(equals + 1).toString());
+    };
+    // A line ends at a line feed or a carriage return (Windows, Unix and old Mac files alike), so
+    // no value holds a line break, just as none is ever written.
+    const QStringView all(text);
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= all.size(); ++i) {
+        if (i < all.size() && all[i] != QLatin1Char('\n') && all[i] != QLatin1Char('\r')) continue;
+        parseLine(all.mid(start, i - start));
+        start = i + 1;
     }
 }
 
