@@ -7,11 +7,12 @@
 #include <QFile>
 
 #include "fuzzEntries.h"
+#include "support/testPaths.h"
 
 namespace {
 
 QStringList CasesOf(const char* entry) {
-    const QString root = qEnvironmentVariable("MAROVEL_SOURCE_DIR") + QStringLiteral("/fuzz/");
+    const QString root = SourceDir() + QStringLiteral("/fuzz/");
     QStringList files;
     for (const QString& folder : {QStringLiteral("corpus/"), QStringLiteral("regressions/")}) {
         QDirIterator it(root + folder + QLatin1String(entry), QDir::Files);

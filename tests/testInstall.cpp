@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "io/mvConfigPaths.h"
+#include "support/testPaths.h"
 
 TEST(Install, InstalledProgramFolderIsRecognisedUnderAnyPrefix) {
     const struct {
@@ -28,7 +29,7 @@ TEST(Install, InstalledProgramFolderIsRecognisedUnderAnyPrefix) {
 
 TEST(Install, InstallPutsEveryFileWhereTheDesktopFindsIt) {
     QTemporaryDir root;
-    const QString buildDir = QFileInfo(qEnvironmentVariable("MAROVEL_BINARY")).absolutePath();
+    const QString buildDir = QFileInfo(MarovelBinary()).absolutePath();
     const QString prefix = root.filePath(QStringLiteral("usr"));
     QProcess install;
     install.start(QStringLiteral(MAROVEL_CMAKE_COMMAND),

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include "support/testHelpers.h"
+#include "support/testPaths.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ int LayerRank(const QString& layer) {
 }
 
 TEST(Layering, IncludesPointOnlyDown) {
-    const QString src = QString::fromLocal8Bit(qgetenv("MAROVEL_SOURCE_DIR")) + "/src";
+    const QString src = SourceDir() + "/src";
     const QRegularExpression include(R"(^\s*#\s*include\s+"(\w+)/)",
                                      QRegularExpression::MultilineOption);
     QStringList upward;

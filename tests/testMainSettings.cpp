@@ -13,6 +13,7 @@
 #include "io/mvIniFile.h"
 #include "io/mvSettings.h"
 #include "support/testHelpers.h"
+#include "support/testPaths.h"
 #include "support/testShell.h"
 
 namespace {
@@ -60,8 +61,7 @@ TEST_F(MainSettings, OpenAndSaveDialogsStartInDefProjectPath) {
 }
 
 TEST_F(MainSettings, StatusWindowAfterALoadFollowsStatusCloseProject) {
-    const QString sample =
-        QString::fromLocal8Bit(qgetenv("MAROVEL_SOURCE_DIR")) + QStringLiteral("/docs/sample.mv");
+    const QString sample = SourceDir() + QStringLiteral("/docs/sample.mv");
     for (const bool close : {false, true}) {
         SCOPED_TRACE(close);
         WriteSettingsText(close ? "[Misc]\r\nStatusCloseProject=1\r\n"

@@ -6,14 +6,14 @@
 #include <QTest>
 
 #include "app/mvMain.h"
+#include "support/testPaths.h"
 #include "support/testProjectHelpers.h"
 #include "support/testRecordingPrompter.h"
 #include "surface/mvDialogDocument.h"
 
 // The sample project of the source tree, with every control type, tab pages and a menu.
 inline QString SampleProjectPath() {
-    return QString::fromLocal8Bit(qgetenv("MAROVEL_SOURCE_DIR")) +
-           QStringLiteral("/docs/sample.mv");
+    return SourceDir() + QStringLiteral("/docs/sample.mv");
 }
 
 struct Shell {
