@@ -95,6 +95,36 @@ TEST(Alignment, CenteringSpansFromTheFirstToTheLastByEdge) {
     EXPECT_EQ(g.Tops(), (V{150, 70, 100}));
 }
 
+// Controls that all lie on a tab page are centred in the page's body, under the strip; a group
+// with one control on the dialog is centred in the dialog.
+TEST(Alignment, CenteringAGroupOnATabPageCentresItInThePage) {
+    DialogDocument doc;
+    TmvControl* tab = Place(doc, ctTab, 40, 30, 200, 150);
+    doc.AddTabPage();
+    TmvControl* a = Place(doc, ctButton, 50, 60, 40, 20, 0);
+    TmvControl* b = Place(doc, ctButton, 100, 90, 20, 20, 0);
+    doc.Select(a);
+    doc.Select(b);
+    AlignSelection(doc, BuildAlignLists(doc), TmvHorizontalAlign::Center, TmvVerticalAlign::Center);
+    // The body spans x 40..240 and y 50..172. Across: 70 wide, from 40 + (200 - 70) / 2 = 105.
+    EXPECT_EQ(a->Left, QuantizeX(105));
+    EXPECT_EQ(b->Left, QuantizeX(155));
+    // Down: 50 high, from 50 + (122 - 50) / 2 = 86.
+    EXPECT_EQ(a->Top, QuantizeY(86));
+    EXPECT_EQ(b->Top, QuantizeY(116));
+    EXPECT_EQ(tab->BoundsRect(), QRect(40, 30, 200, 150));
+
+    TmvControl* outside = Place(doc, ctButton, 10, 200, 20, 20);
+    doc.ClearSelection();
+    doc.Select(outside);
+    doc.Select(a);
+    // 10 .. a's right edge, centred in the 320 wide client area.
+    const int extent = a->Left + a->Width - 10;
+    AlignSelection(doc, BuildAlignLists(doc), TmvHorizontalAlign::Center,
+                   TmvVerticalAlign::NoChange);
+    EXPECT_EQ(outside->Left, QuantizeX((320 - extent) / 2));
+}
+
 TEST(Alignment, SpacingEquallyNeedsThreeAndKeepsTheOuterOnes) {
     Group two({{0, 0, 10, 10}, {70, 0, 10, 10}});
     two.Space(TmvSpacing::Equal, 0);
@@ -110,6 +140,35 @@ TEST(Alignment, SpacingEquallyNeedsThreeAndKeepsTheOuterOnes) {
     four.Space(TmvSpacing::Equal, 0);
     const int second = QuantizeX(0 + 10 + 23);
     EXPECT_EQ(four.Lefts(), (V{0, second, QuantizeX(second + 10 + 23), 100}));
+}
+
+// However wide a control, spacing never lets one pass another along the axis.
+TEST(Alignment, SpacingEquallyKeepsTheOrderAlongTheAxis) {
+    struct Case {
+        const char* what;
+        V starts, sizes;
+        int middle; // where the middle one goes, before quantizing
+    };
+    const Case cases[] = {
+        // Equal gaps would put the middle one at 100 - 30 = 70, past the last: the near edges
+        // are spaced equally instead.
+        {"wide first", {0, 10, 50}, {100, 10, 10}, 25},
+        {"wide middle", {0, 10, 50}, {10, 100, 10}, 25},
+        // Overlaps that keep the order stay equal overlaps.
+        {"even overlaps", {0, 25, 40}, {30, 30, 30}, 20},
+        {"room to spare", {0, 10, 100}, {10, 10, 10}, 50},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const V& p = c.starts;
+        const V& w = c.sizes;
+        Group across({{p[0], 0, w[0], 10}, {p[1], 30, w[1], 10}, {p[2], 60, w[2], 10}});
+        across.Space(TmvSpacing::Equal, 0);
+        EXPECT_EQ(across.Lefts(), (V{p[0], QuantizeX(c.middle), p[2]}));
+        Group down({{0, p[0], 10, w[0]}, {30, p[1], 10, w[1]}, {60, p[2], 10, w[2]}});
+        down.Space(TmvSpacing::NoChange, 0, TmvSpacing::Equal, 0);
+        EXPECT_EQ(down.Tops(), (V{p[0], QuantizeY(c.middle), p[2]}));
+    }
 }
 
 TEST(Alignment, IncreaseDecreaseAndRemoveSpacing) {
@@ -209,7 +268,7 @@ TEST(Alignment, MovingTheTabControlTakesItsPageControlsAlong) {
     EXPECT_EQ(tab->Width, 150);
 }
 
-TEST(Alignment, GridSnapsEveryCornerToTheNearestPointTowardZeroOnHalves) {
+TEST(Alignment, GridMovesEachTopLeftToTheNearestPointHalvesGoingUpSizesStay) {
     Group g({{4, 3, 30, 20}, {12, -12, 30, 20}, {-4, 8, 30, 20}});
     AlignSelectionToGrid(g.doc, 8, 8);
     EXPECT_EQ(g.Lefts(), (V{8, 16, 0}));
@@ -255,6 +314,28 @@ TEST(AlignDialog, ApplyRunsThePageShowingAndResetsTheSpacingNumbers) {
     EXPECT_EQ(g.Widths(), (V{40, 40, 40}));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_TRUE(g.doc.Modified);
+}
+
+// "Width:" and "Height:" take the dialog's units, as "Increase by:" and the browser do.
+TEST(AlignDialog, TypedSizesAreInTheDialogsUnits) {
+    for (const bool dbu : {false, true}) {
+        SCOPED_TRACE(dbu);
+        Group g({{0, 0, 30, 12}, {0, 20, 20, 18}});
+        g.doc.UseDbu = dbu;
+        TAlignDialog dialog(g.doc, TAlignDialog::SizingPage);
+        QTest::mouseClick(dialog.wszWidth, Qt::LeftButton);
+        QTest::mouseClick(dialog.hszHeight, Qt::LeftButton);
+        for (auto [box, typed] :
+             {std::pair{dialog.wszWidthNum, "40"}, {dialog.hszHeightNum, "10"}}) {
+            box->clear();
+            QTest::keyClicks(box, QString::fromLatin1(typed));
+        }
+        QTest::mouseClick(dialog.ApplyButton, Qt::LeftButton);
+        const int width = dbu ? XToPixels(40) : QuantizeX(40);
+        const int height = dbu ? YToPixels(10) : QuantizeY(10);
+        for (const TmvControl* c : g.c)
+            EXPECT_EQ(c->BoundsRect().size(), QSize(width, height));
+    }
 }
 
 TEST(AlignDialog, CancelAndAnEmptySelectionChangeNothing) {

@@ -86,7 +86,7 @@ void TmvTab::SetActivePage(int index) {
     ActivePage = index;
     for (const auto& page : Pages)
         for (TmvControl* control : page->Controls)
-            if (control) control->SetVisible(control->TabIndex == index && !control->DesignHidden);
+            if (control) control->SetVisible(ShownOnSurface(*control, this));
     Repaint();
     Refresh = false;
 }
@@ -155,4 +155,10 @@ QStringList TmvTab::BuildPageLines() const {
     for (int i = 0; i < PageCount(); ++i)
         lines << PageLine(i);
     return lines;
+}
+
+bool ShownOnSurface(const TmvControl& control, const TmvTab* tab) {
+    if (control.DesignHidden) return false;
+    if (control.TabIndex < 0) return true;
+    return tab && control.TabIndex == tab->ActivePage && !tab->DesignHidden;
 }

@@ -45,7 +45,7 @@ public:
     // Deletes the page's controls through the host (dropped when there is none), then the
     // page; FirstTab goes back to 0. The caller chooses the new active page.
     void DeletePage(int index);
-    // Makes a page active and shows exactly its controls (those not hidden on the surface).
+    // Makes a page active and shows exactly the page controls that ShownOnSurface allows.
     void SetActivePage(int index);
     void SetPageCaption(int index, const QString& text);
     // Sets every page control's TabIndex to the index of the page that holds it.
@@ -55,6 +55,9 @@ public:
     void ScrollStrip(int delta);
     // The page whose tab contains x (control pixels); the active page when none does.
     int PageAtX(int x) const;
+    // The page body under the strip, in the control's own pixels; the strip sits lower in
+    // dialog-unit mode.
+    QRect PageBody(bool useDbu) const;
     // Width of a page's tab in the strip: the caption's width plus 25.
     int TabWidth(int index) const;
     // The table line of a page; page 0 alone carries the rectangle.
@@ -67,3 +70,7 @@ protected:
     // The strip, its overflow arrows and the page body (mvTabPaint.cpp).
     void PaintFace(QPainter& painter, const TmvPaintContext& context) const override;
 };
+
+// Whether a control shows on the surface: it is not hidden there, and when it lies on a page,
+// that page is the tab control's active one and the tab control is not hidden either.
+bool ShownOnSurface(const TmvControl& control, const TmvTab* tab);

@@ -9,6 +9,7 @@
 
 namespace {
 constexpr int kDbuStripOffset = 5;
+constexpr int kStripHeight = 20;
 
 // One tab in `r`: dark-shadow and shadow right edges, highlight top and left with rounded
 // top corners, face inside down to one row below `r` (so the active tab joins its page).
@@ -27,6 +28,11 @@ void PaintTab(QPainter& p, QRect r, const QString& caption, const QFont& font,
              c.ButtonText);
 }
 } // namespace
+
+QRect TmvTab::PageBody(bool useDbu) const {
+    const int top = (useDbu ? kDbuStripOffset : 0) + kStripHeight;
+    return QRect(0, top, Width, Height - top - (useDbu ? 4 : 8));
+}
 
 void TmvTab::PaintFace(QPainter& p, const TmvPaintContext& context) const {
     const TmvSystemColors& c = context.Colors;
@@ -48,7 +54,7 @@ void TmvTab::PaintFace(QPainter& p, const TmvPaintContext& context) const {
         x += width;
     }
 
-    QRect body(0, top + 20, Width, Height - top - 20 - (context.UseDbu ? 4 : 8));
+    QRect body = PageBody(context.UseDbu);
     if (!context.ShowGridInTabs) p.fillRect(body, c.Face);
     Frame3D(p, body, c.Highlight, c.DarkShadow);
     Frame3D(p, body, c.Face, c.Shadow);

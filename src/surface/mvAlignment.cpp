@@ -5,6 +5,7 @@
 
 #include "model/mvTabControl.h"
 #include "model/mvUnits.h"
+#include "surface/mvAlignMath.h"
 #include "surface/mvDialogDocument.h"
 
 namespace {
@@ -89,49 +90,59 @@ void AlignEdge(DialogDocument& doc, const Axis& axis, Edge edge) {
     }
 }
 
-// The span ends at the far side of the last control of the ordered list, even when another
-// control reaches further.
+std::vector<TmvSpan> SpansOf(const Axis& axis, const std::vector<TmvControl*>& list) {
+    std::vector<TmvSpan> spans;
+    spans.reserve(list.size());
+    for (const TmvControl* c : list)
+        spans.push_back({axis.Position(c), axis.Size(c)});
+    return spans;
+}
+
+void MoveTo(DialogDocument& doc, const Axis& axis, const std::vector<TmvControl*>& list,
+            const std::vector<qint64>& starts) {
+    for (size_t i = 0; i < list.size(); ++i)
+        axis.SetPosition(doc, list[i], starts[i]);
+}
+
+// A group lying wholly on the tab control's pages is centred in the page, any other in the
+// dialog's client area.
 void CenterGroup(DialogDocument& doc, const TmvAlignLists& lists, const Axis& axis) {
     const std::vector<TmvControl*>& list = axis.Ordered(lists);
     if (list.empty()) return;
-    const qint64 first = axis.Position(list.front());
-    const qint64 span = qint64(axis.Position(list.back())) + axis.Size(list.back()) - first;
-    const qint64 delta = (axis.ClientSize(doc) - span) / 2 - first;
+    qint64 areaStart = 0;
+    qint64 areaSize = axis.ClientSize(doc);
+    const bool onPages = doc.TabControl && std::all_of(list.begin(), list.end(),
+                                                       [](auto* c) { return c->TabIndex >= 0; });
+    if (onPages) {
+        const QRect page = doc.TabControl->PageBody(doc.UseDbu)
+                               .translated(doc.TabControl->Left, doc.TabControl->Top);
+        areaStart = axis.Horizontal ? page.left() : page.top();
+        areaSize = axis.Horizontal ? page.width() : page.height();
+    }
+    const qint64 shift = CenteringShift(SpansOf(axis, list), areaStart, areaSize);
     for (TmvControl* c : list)
-        axis.SetPosition(doc, c, axis.Quantize(axis.Position(c) + delta));
+        axis.SetPosition(doc, c, axis.Quantize(axis.Position(c) + shift));
 }
 
 void Space(DialogDocument& doc, const TmvAlignLists& lists, const Axis& axis, TmvSpacing how,
            int amount) {
     const std::vector<TmvControl*>& list = axis.Ordered(lists);
-    const qint64 count = qint64(list.size());
-    const auto farSide = [&axis](const TmvControl* c) {
-        return qint64(axis.Position(c)) + axis.Size(c);
-    };
+    const std::vector<TmvSpan> spans = SpansOf(axis, list);
     switch (how) {
     case TmvSpacing::NoChange:
         break;
-    case TmvSpacing::Equal: {
-        if (count < 3) return;
-        const qint64 span = farSide(list.back()) - axis.Position(list.front());
-        qint64 total = 0;
-        for (const TmvControl* c : list)
-            total += axis.Size(c);
-        const qint64 gap = (span - total) / (count - 1);
-        for (qint64 i = 1; i < count - 1; ++i)
-            axis.SetPosition(doc, list[i], axis.Quantize(farSide(list[i - 1]) + gap));
+    case TmvSpacing::Equal:
+        MoveTo(doc, axis, list,
+               EqualSpacingStarts(spans, [&axis](qint64 v) { return axis.Quantize(v); }));
         break;
-    }
     case TmvSpacing::Remove:
-        for (qint64 i = 1; i < count; ++i)
-            axis.SetPosition(doc, list[i], farSide(list[i - 1]));
+        MoveTo(doc, axis, list, PackedStarts(spans));
         break;
     case TmvSpacing::Increase:
     case TmvSpacing::Decrease: {
         const qint64 step =
             axis.ToPixels(doc.UseDbu, amount) * (how == TmvSpacing::Increase ? 1 : -1);
-        for (qint64 i = 1; i < count; ++i)
-            axis.SetPosition(doc, list[i], axis.Position(list[i]) + i * step);
+        MoveTo(doc, axis, list, SteppedStarts(spans, step));
         break;
     }
     }
@@ -147,7 +158,7 @@ void Size(DialogDocument& doc, const Axis& axis, TmvSizing how, int value) {
     }
     const qint64 size = how == TmvSizing::ShrinkToSmallest ? smallest
                         : how == TmvSizing::GrowToLargest  ? largest
-                                                           : value;
+                                                           : axis.ToPixels(doc.UseDbu, value);
     for (TmvControl* c : doc.Selection)
         axis.SetSize(doc, c, size);
 }

@@ -26,14 +26,16 @@ TmvAlignLists BuildAlignLists(const DialogDocument& doc);
 
 // Horizontal first, then vertical. The reference is the first selected control; centring puts
 // the group's span (from the first to the last control of the ordered list) in the middle of
-// the dialog's client area.
+// the dialog's client area, or of the tab control's page when every control lies on a page.
 void AlignSelection(DialogDocument& doc, const TmvAlignLists& lists, TmvHorizontalAlign horizontal,
                     TmvVerticalAlign vertical);
 // Vertical first, then horizontal. The amounts of Increase and Decrease are in dialog units in
-// dialog-unit mode, else in pixels; the first control of the ordered list stays in place.
+// dialog-unit mode, else in pixels; the first control of the ordered list stays in place, and
+// no control passes another along the axis (mvAlignMath.h).
 void SpaceSelection(DialogDocument& doc, const TmvAlignLists& lists, TmvSpacing horizontal,
                     int horizontalAmount, TmvSpacing vertical, int verticalAmount);
-// Width first, then height. The exact sizes are in pixels.
+// Width first, then height. The exact sizes are in dialog units in dialog-unit mode, else in
+// pixels, as the browser shows them.
 void SizeSelection(DialogDocument& doc, TmvSizing width, int widthValue, TmvSizing height,
                    int heightValue);
 // Every selected control's left and top to the nearest grid point (steps in pixels); sizes stay.
