@@ -1,6 +1,7 @@
 // The per-type defaults a new control receives.
 #include <gtest/gtest.h>
 
+#include "model/mvPlatform.h"
 #include "model/mvUnits.h"
 #include "support/testDocumentHelpers.h"
 #include "support/testHelpers.h"
@@ -91,6 +92,32 @@ TEST(ApplyControlDefaults, CommonStylesKindAndAlignment) {
     EXPECT_EQ(check->BuildLine(),
               QString("check \"Check Box\", 1, 0 0 100 20, hide disable group result 3state flat "
                       "left push"));
+}
+
+// A scroll bar that lies by default lies in its type's box; a default size still wins.
+TEST(ApplyControlDefaults, AHorizontalBarLiesInTheTypesBox) {
+    const struct {
+        int kind;
+        bool useY;
+        QSize size;
+    } cases[] = {
+        {0, false, {VScrollBarWidth(), 100}},
+        {1, false, {100, VScrollBarWidth()}},
+        {1, true, {100, 30}},
+    };
+    for (const auto& c : cases) {
+        DialogDocument doc;
+        TmvControl* bar = Place(doc, ctScroll, 0, 0, -1, -1);
+        ControlDefaults d = Enabled();
+        d.GenType = c.kind;
+        d.AlignIndex = c.kind == 1 ? 3 : 0;
+        d.UseY = c.useY;
+        d.Height = 30;
+        ApplyControlDefaults(*bar, d, false);
+        EXPECT_EQ(bar->BoundsRect().size(), c.size) << c.kind << c.useY;
+        EXPECT_EQ(bar->Kind, c.kind);
+        EXPECT_EQ(bar->Alignment, d.AlignIndex);
+    }
 }
 
 TEST(ApplyControlDefaults, EachTypeTakesItsOwnStyles) {

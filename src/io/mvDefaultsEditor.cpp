@@ -276,8 +276,7 @@ void TmvDefaultsEditor::AlignmentChosen(int index) {
     ControlDefaults& record = Shown();
     record.AlignIndex = index;
     if (shownType_ != ctScroll) return;
-    // A bar at the top or bottom lies horizontally, one at a side vertically.
-    record.GenType = (index == 1 || index == 3) ? 1 : 0;
+    record.GenType = ScrollKindOfAlignment(index);
     filling_ = true;
     DefaultGenType->setCurrentIndex(record.GenType);
     filling_ = false;

@@ -4,6 +4,7 @@
 
 #include "model/mvControlHost.h"
 #include "model/mvPlatform.h"
+#include "model/mvScrollAlignment.h"
 #include "model/mvTabControl.h"
 #include "model/mvUnits.h"
 
@@ -306,6 +307,30 @@ void TmvScroll::SetRange(int rangeMin, int rangeMax) {
     RangeMin = rangeMin;
     RangeMax = rangeMax;
     Repaint();
+}
+
+bool TmvScroll::ChooseKind(int kind) {
+    const int alignment = ConsistentScrollAlignment(kind, Alignment);
+    const bool follows = alignment != Alignment;
+    return Orient(kind, alignment) || follows;
+}
+
+bool TmvScroll::ChooseAlignment(int alignment) {
+    return Orient(ScrollKindOfAlignment(alignment), alignment);
+}
+
+bool TmvScroll::Orient(int kind, int alignment) {
+    const bool turns = kind != Kind;
+    if (turns) {
+        // The bar keeps its length and thickness: 16 x 100 standing becomes 100 x 16 lying.
+        const bool dbu = UsesDbu();
+        const int width = dbu ? XToPixels(YToDbu(Height)) : Height;
+        const int height = dbu ? YToPixels(XToDbu(Width)) : Width;
+        SetBounds(Left, Top, width, height);
+    }
+    SetKind(kind);
+    SetAlignment(alignment);
+    return turns;
 }
 
 // --- Name and word tables --------------------------------------------------------------------

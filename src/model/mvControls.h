@@ -370,10 +370,20 @@ public:
     int RangeMin = 0;
     int RangeMax = 0;
     void SetRange(int rangeMin, int rangeMax);
+    // A kind (0 vertical, 1 horizontal) or an alignment chosen by the user; the other value
+    // follows so that both agree (mvScrollAlignment.h), and a bar that turns swaps its width and
+    // height (in dialog units in dialog-unit mode). TRUE when more than the chosen value
+    // changed.
+    bool ChooseKind(int kind);
+    bool ChooseAlignment(int alignment);
 
 protected:
     QString OwnWords() const override;
     void PaintFace(QPainter& painter, const TmvPaintContext& context) const override;
+
+private:
+    // Sets both values; TRUE when the bar turned.
+    bool Orient(int kind, int alignment);
 };
 
 // Display names of Kind and Alignment values as the properties browser lists them; an empty

@@ -10,3 +10,9 @@ inline int ConsistentScrollAlignment(int kind, int alignment) {
     if (kind == 1 && (alignment == 0 || alignment == 2)) return 3;
     return alignment;
 }
+
+// The kind that fits the alignment: a bar at the top or bottom lies horizontally, one at a side
+// vertically.
+inline int ScrollKindOfAlignment(int alignment) {
+    return (alignment == 1 || alignment == 3) ? 1 : 0;
+}

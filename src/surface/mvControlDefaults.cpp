@@ -72,6 +72,11 @@ void ApplyOwnStyles(TmvControl& control, const ControlDefaults& d) {
 
 void ApplyControlDefaults(TmvControl& control, const ControlDefaults& d, bool autoStartSize) {
     if (!d.Enabled) return;
+    // A bar lying by default lies in the type's box too, before a default size is applied.
+    if (control.ControlType == ctScroll)
+        static_cast<TmvScroll&>(control).ChooseKind(d.GenType);
+    else
+        control.SetKind(d.GenType);
     if (!autoStartSize) {
         if (d.UseX) control.SetWidth(d.DimenDBU ? XToPixels(d.Width) : d.Width);
         if (d.UseY) control.SetHeight(d.DimenDBU ? YToPixels(d.Height) : d.Height);
@@ -80,7 +85,6 @@ void ApplyControlDefaults(TmvControl& control, const ControlDefaults& d, bool au
     control.SetHidden(d.StylesHide);
     control.SetGroup(d.StylesGroup);
     control.SetResult(d.StylesResult);
-    control.SetKind(d.GenType);
     control.SetAlignment(d.AlignIndex);
     ApplyOwnStyles(control, d);
     control.Repaint();

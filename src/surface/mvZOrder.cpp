@@ -47,14 +47,12 @@ void SendSelectionToBack(DialogDocument& doc) {
 void SetDesignHidden(DialogDocument& doc, TmvControl* control, bool hidden) {
     if (!control) return;
     control->DesignHidden = hidden;
-    const bool onOtherPage = control->TabIndex >= 0 &&
-                             (!doc.TabControl || control->TabIndex != doc.TabControl->ActivePage);
-    if (onOtherPage) return;
-    control->SetVisible(!hidden);
+    control->SetVisible(ShownOnSurface(*control, doc.TabControl));
+    // The controls of the page showing go with the tab control.
     if (control == doc.TabControl)
         if (TmvTabPage* page = doc.TabControl->ActivePageObject())
             for (TmvControl* child : page->Controls)
-                if (child && !child->DesignHidden) child->SetVisible(!hidden);
+                if (child) child->SetVisible(ShownOnSurface(*child, doc.TabControl));
 }
 
 void HideControl(DialogDocument& doc, TmvControl* control) {
