@@ -13,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 
 #include "app/mvMain.h"
 #include "app/mvObjBrowser.h"
@@ -89,11 +90,14 @@ TEST(ObjBrowser, EditsOfTheGeneralPageReachEverySelectedControl) {
     s.B().propsDisabled->click();
     EXPECT_TRUE(button->Disabled && edit->Disabled);
 
-    // With two selected, leaving W writes nothing; Enter writes both.
+    // With two selected, leaving W writes nothing and shows the current value again; Enter
+    // writes both.
     Type(s.B().propsSizeW, QStringLiteral("60"));
     Leave(s.B().propsSizeW);
     EXPECT_EQ(button->Width, 75);
     EXPECT_EQ(edit->Width, 100);
+    EXPECT_EQ(s.B().propsSizeW->text(), QStringLiteral("75"));
+    Type(s.B().propsSizeW, QStringLiteral("60"));
     QTest::keyClick(s.B().propsSizeW, Qt::Key_Return);
     EXPECT_EQ(button->Width, 60);
     EXPECT_EQ(edit->Width, 60);
@@ -149,25 +153,33 @@ TEST(ObjBrowser, TypedValuesOutsideTheRulesAreRefused) {
     ASSERT_TRUE(s.B().propsID->isEnabled());
     struct Case {
         QString typed;
-        QString warning; // empty: refused without a message
+        QString warning; // empty: no message box
+        QString tip;     // what the tool tip at the box says of a number it refuses
     };
     const Case cases[] = {
-        {"1", "ID Warning: The ID \"1\" is already in use by button1.  Please choose a unique ID."},
-        {"3", "ID Warning: The ID \"3\" is already in use by tab page 1.  Please choose a unique "
-              "ID."},
-        {"7", "ID Warning: The ID \"7\" is already in use by &File:menu.  Please choose a unique "
-              "ID."},
-        {"5000", ""},
-        {"0", ""},
-        {"", ""},
+        {"1", "ID Warning: The ID \"1\" is already in use by button1.  Please choose a unique ID.",
+         ""},
+        {"3",
+         "ID Warning: The ID \"3\" is already in use by tab page 1.  Please choose a unique "
+         "ID.",
+         ""},
+        {"7",
+         "ID Warning: The ID \"7\" is already in use by &File:menu.  Please choose a unique "
+         "ID.",
+         ""},
+        {"5000", "", "\"5000\" is refused: the value must be a whole number from 1 to 3000."},
+        {"0", "", "\"0\" is refused: the value must be a whole number from 1 to 3000."},
+        {"", "", "A whole number from 1 to 3000 is needed."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed.toStdString());
         s.Prompt.Messages.clear();
+        QToolTip::hideText();
         TypeAndEnter(s.B().propsID, c.typed);
         EXPECT_EQ(b->ID, 2);
         EXPECT_EQ(s.B().propsID->text(), QStringLiteral("2"));
         EXPECT_EQ(s.Warnings(), c.warning.isEmpty() ? QStringList() : QStringList{c.warning});
+        EXPECT_EQ(QToolTip::isVisible() ? QToolTip::text() : QString(), c.tip);
     }
     // Pasted letters pass the key filter but not the commit.
     s.B().propsSizeW->setText(QStringLiteral("12a"));
@@ -257,7 +269,49 @@ TEST(ObjBrowser, ScrollBarTypeAndAlignmentStayConsistent) {
         EXPECT_EQ(bar->Alignment, step.alignment);
         EXPECT_EQ(s.B().propsType->currentIndex(), step.kind);
         EXPECT_EQ(s.B().propsAlign->currentIndex(), step.alignment);
+        // A bar that turns keeps its length: it stands 17 x 100 and lies 100 x 17.
+        const QSize shape = step.kind == 0 ? QSize(17, 100) : QSize(100, 17);
+        EXPECT_EQ(bar->BoundsRect().size(), shape);
+        EXPECT_EQ(s.B().propsSizeW->text(), QString::number(shape.width()));
+        EXPECT_EQ(s.B().propsSizeH->text(), QString::number(shape.height()));
     }
+    // In dialog units it keeps its length in dialog units.
+    s.Doc().UseDbu = true;
+    s.SelectOnly({bar});
+    const int length = XToDbu(bar->Width);
+    const int thickness = YToDbu(bar->Height);
+    s.B().propsType->setCurrentIndex(0);
+    emit s.B().propsType->activated(0);
+    EXPECT_EQ(bar->BoundsRect().size(), QSize(XToPixels(thickness), YToPixels(length)));
+}
+
+// A keystroke in the caption box writes the caption and shows again only what the caption
+// changes (an auto-fit width): with a current control that has no text of its own every letter
+// stays, and what is typed but not committed in another box stays too.
+TEST(ObjBrowser, TypingACaptionKeepsEveryLetterAndTheOtherBoxes) {
+    BrowserShell s;
+    TmvControl* combo = Place(s.Doc(), ctCombo, 10, 50, 100, 60);
+    TmvControl* button = Place(s.Doc(), ctButton, 10, 10, 75, 25);
+    auto* label = static_cast<TmvText*>(Place(s.Doc(), ctText, 10, 120, 50, 15));
+    label->SetAutoSize(true);
+    s.SelectOnly({combo, button, label}); // the last Ctrl+clicked, the combo, is current
+    ASSERT_TRUE(s.B().propsCaption->isEnabled());
+    s.B().propsSizeH->setText(QStringLiteral("44"));
+    Type(s.B().propsCaption, QStringLiteral("OK"));
+    EXPECT_EQ(s.B().propsCaption->text(), QStringLiteral("OK"));
+    EXPECT_EQ(button->Text, QStringLiteral("OK"));
+    EXPECT_EQ(label->Text, QStringLiteral("OK"));
+    EXPECT_EQ(s.B().propsSizeH->text(), QStringLiteral("44"));
+    EXPECT_EQ(combo->Height, 60);
+
+    // The label's own width follows its text, in the W box too.
+    s.SelectOnly({label});
+    s.B().propsPosX->setText(QStringLiteral("3"));
+    QTest::keyClicks(s.B().propsCaption, QStringLiteral(" and a longer text"));
+    EXPECT_GT(label->Width, 50);
+    EXPECT_EQ(s.B().propsSizeW->text(), QString::number(label->Width));
+    EXPECT_EQ(s.B().propsPosX->text(), QStringLiteral("3"));
+    EXPECT_EQ(label->Left, 10);
 }
 
 TEST(ObjBrowser, TabPagesAreAddedAndDeletedThroughTheTabGroup) {

@@ -19,6 +19,7 @@
 #include <functional>
 
 #include "app/mvCodeDialog.h"
+#include "app/mvObjBrowser.h"
 #include "io/mvCodePages.h"
 #include "io/mvColorSwatch.h"
 #include "io/mvConfigDialog.h"
@@ -28,6 +29,7 @@
 #include "support/testHelpers.h"
 #include "support/testShell.h"
 #include "surface/mvMainDialog.h"
+#include "surface/mvMenuEditor.h"
 
 namespace {
 // Runs `drive` on the dialog once it is up, then the preferences command.
@@ -242,6 +244,12 @@ TEST(Preferences, FolderColoursCodePageAndFontTakeEffect) {
     EXPECT_FALSE(s.UseDefaultFont);
     EXPECT_EQ(shell.Main.CodeDialog()->font().family(), QStringLiteral("Tahoma"));
     EXPECT_EQ(shell.Main.ConfigDialog()->font().pointSize(), 8);
+    // The tool windows too, at once.
+    for (QWidget* tool : {static_cast<QWidget*>(shell.Main.ObjBrowser()),
+                          static_cast<QWidget*>(shell.Main.MenuEditor())}) {
+        EXPECT_EQ(tool->font().family(), QStringLiteral("Tahoma"));
+        EXPECT_EQ(tool->font().pointSize(), 8);
+    }
     // The project commands start in the chosen folder.
     shell.Main.actFileOpen->trigger();
     EXPECT_EQ(shell.Files.Requests.back().InitialFolder, QDir::toNativeSeparators(projects.path()));
@@ -252,5 +260,7 @@ TEST(Preferences, FolderColoursCodePageAndFontTakeEffect) {
         Click(d.btnOK);
     });
     EXPECT_EQ(shell.Main.CodeDialog()->font().family(), QApplication::font().family());
+    EXPECT_EQ(shell.Main.ObjBrowser()->font().family(), QApplication::font().family());
+    EXPECT_EQ(shell.Main.MenuEditor()->font().family(), QApplication::font().family());
 }
 } // namespace

@@ -73,7 +73,7 @@ void TMain::ShowObjBrowser(bool on) {
 }
 
 void TMain::ApplyObjBrowserSettings() {
-    ApplyUiFont(browser_, settings_.UseDefaultFont);
+    // Its font follows "UseDefaultFont" with the other tool windows' (ApplySettings).
     FitObjBrowser();
     if (!settings_.SaveWindowPos || !settings_.Windows.ObjectBrowser) return;
     // The browser keeps its own size; the placement gives its place and whether it shows.

@@ -52,7 +52,6 @@ void TMain::ShowMenuEditor(bool on) {
 }
 
 void TMain::ApplyMenuEditorSettings() {
-    ApplyUiFont(menuEditor_, settings_.UseDefaultFont);
     const std::optional<TmvPlacement>& placement = settings_.Windows.MenuEditor;
     if (settings_.SaveWindowPos && placement) {
         ApplyToolWindowPlacement(menuEditor_->Frame(), *placement);

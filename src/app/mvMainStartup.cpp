@@ -22,6 +22,7 @@
 #include "io/mvProjects.h"
 #include "surface/mvDialogDocument.h"
 #include "surface/mvMainDialog.h"
+#include "surface/mvMenuEditor.h"
 
 namespace {
 // Where the surface and the status window sit inside the frame until placements are stored.
@@ -131,10 +132,13 @@ void TMain::ApplySettings() {
     surface_->SetControlDefaults(controlDefaults_);
     for (QWidget* window : UiFontWindows())
         ApplyUiFont(window, settings_.UseDefaultFont);
+    // The browser's size follows its font.
+    if (browser_) FitObjBrowser();
 }
 
 QList<QWidget*> TMain::UiFontWindows() const {
-    return {static_cast<QWidget*>(codeDialog_), static_cast<QWidget*>(configDialog_),
+    return {static_cast<QWidget*>(browser_),    static_cast<QWidget*>(menuEditor_),
+            static_cast<QWidget*>(codeDialog_), static_cast<QWidget*>(configDialog_),
             static_cast<QWidget*>(importForm_), static_cast<QWidget*>(importFile_),
             static_cast<QWidget*>(status_)};
 }

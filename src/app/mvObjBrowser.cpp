@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include "app/mvObjBrowserList.h"
@@ -198,19 +199,36 @@ TmvNumberEdit* TObjBrowser::NumberBox(const char* name, int minValue, int maxVal
 void TObjBrowser::NumberCommitRequested(TmvNumberEdit* box, bool fromExit) {
     if (!live_ || committing_ || !box->isEnabled()) return;
     const NumberWatch& watch = numbers_[box];
-    if (fromExit && watch.MultiTarget && doc_.SelectionCount() > 1) return;
-    // Leaving a box that was not changed writes nothing.
+    // Leaving a box that was not changed writes nothing; with several controls selected only
+    // Enter writes, and the box shows the current value again.
+    if (fromExit && watch.MultiTarget && doc_.SelectionCount() > 1) {
+        box->setText(shown_.value(box));
+        return;
+    }
     if (fromExit && box->text() == shown_.value(box)) return;
     bool ok = false;
-    const int value = box->text().trimmed().toInt(&ok);
+    const QString typed = box->text().trimmed();
+    const int value = typed.toInt(&ok);
     if (!ok || value < watch.Min || value > watch.Max) {
         RestoreShown(box);
         QApplication::beep();
+        const QString wanted =
+            QStringLiteral("whole number from %1 to %2").arg(watch.Min).arg(watch.Max);
+        TellRefused(
+            box,
+            typed.isEmpty()
+                ? QStringLiteral("A %1 is needed.").arg(wanted)
+                : QStringLiteral("\"%1\" is refused: the value must be a %2.").arg(typed, wanted));
         return;
     }
     committing_ = true;
     watch.Commit(value);
     committing_ = false;
+}
+
+void TObjBrowser::TellRefused(QLineEdit* box, const QString& why) {
+    // Beside the box, without a window to close: the user goes on typing.
+    QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), why, box);
 }
 
 void TObjBrowser::WatchTextBox(QLineEdit* box) {
@@ -359,10 +377,16 @@ void TObjBrowser::ControlChosen(int row) {
         doc_.RepaintSurface();
         return;
     }
-    // A control hidden on the surface, or lying on a page, is shown first.
-    if (control->DesignHidden) UnhideControl(doc_, control);
+    // A control hidden on the surface, or lying on a page, is shown first; showing a hidden one
+    // is a change of its own, made and undone as the Show command is.
+    const auto unhide = [this](TmvControl* hidden) {
+        if (!hidden->DesignHidden) return;
+        UnhideControl(doc_, hidden);
+        doc_.NameNextStep(QStringLiteral("Göster"));
+    };
+    unhide(control);
     if (doc_.TabControl && control->TabIndex >= 0) {
-        if (doc_.TabControl->DesignHidden) UnhideControl(doc_, doc_.TabControl);
+        unhide(doc_.TabControl);
         doc_.TabControl->SetActivePage(control->TabIndex);
     }
     doc_.ClearSelection();

@@ -207,6 +207,8 @@ private:
     void Show(QLineEdit* box, const QString& text);
     void ShowNumber(TmvNumberEdit* box, int value);
     void RestoreShown(QLineEdit* box);
+    // Says why a typed value was refused, at the box.
+    void TellRefused(QLineEdit* box, const QString& why);
     void Warn(const QString& caption, const QString& text);
 
     // Layout and values (mvObjBrowserLayout.cpp).

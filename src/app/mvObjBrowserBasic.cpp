@@ -41,15 +41,21 @@ void TObjBrowser::ConnectBasicPage() {
 
 void TObjBrowser::CaptionEdited(const QString& text) {
     if (!live_) return;
-    if (Current()) {
-        // Auto-fit labels would each tell the surface that the layout changed; it is told once.
+    if (TmvControl* current = Current()) {
+        const int width = current->LogicalRect().width();
+        // Auto-fit labels would each tell the surface that the layout changed; it follows once.
         for (TmvControl* control : Targets()) {
             const bool updating = control->Updating;
             control->Updating = true;
             control->SetText(text);
             control->Updating = updating;
         }
-        doc_.LayoutChanged();
+        doc_.RepaintSurface();
+        // Only what the caption changes is shown again, an auto-fit width: the caption box keeps
+        // what is typed (the current control may have no text of its own), and the other boxes
+        // keep what is typed into them and not committed yet.
+        if (current->LogicalRect().width() != width)
+            ShowNumber(propsSizeW, XToDbuIf(doc_.UseDbu, current->LogicalRect().width()));
     } else {
         doc_.Title = text;
     }
@@ -197,18 +203,12 @@ void TObjBrowser::TypeChosen(int index) {
     if (!live_ || index < 0) return;
     bool reload = false;
     for (TmvControl* control : Targets()) {
-        control->SetKind(index);
-        if (control->ControlType != ctScroll) continue;
-        // A vertical bar lies right or left, a horizontal one top or bottom.
-        const bool vertical = index == 0;
-        const int a = control->Alignment;
-        if (vertical && (a == 1 || a == 3))
-            control->SetAlignment(0);
-        else if (!vertical && (a == 0 || a == 2))
-            control->SetAlignment(3);
-        else
+        if (control->ControlType != ctScroll) {
+            control->SetKind(index);
             continue;
-        reload = reload || control == Current();
+        }
+        const bool more = static_cast<TmvScroll*>(control)->ChooseKind(index);
+        reload = reload || (more && control == Current());
     }
     Edited();
     if (reload) LoadBrowserValues();
@@ -218,12 +218,12 @@ void TObjBrowser::AlignChosen(int index) {
     if (!live_ || index < 0) return;
     bool reload = false;
     for (TmvControl* control : Targets()) {
-        control->SetAlignment(index);
-        if (control->ControlType != ctScroll) continue;
-        const int kind = (index == 0 || index == 2) ? 0 : 1;
-        if (control->Kind == kind) continue;
-        control->SetKind(kind);
-        reload = reload || control == Current();
+        if (control->ControlType != ctScroll) {
+            control->SetAlignment(index);
+            continue;
+        }
+        const bool more = static_cast<TmvScroll*>(control)->ChooseAlignment(index);
+        reload = reload || (more && control == Current());
     }
     Edited();
     if (reload) LoadBrowserValues();
@@ -234,7 +234,7 @@ void TObjBrowser::TabChosen(int index) {
     const int page = index - 1;
     for (TmvControl* control : Targets()) {
         if (control == doc_.TabControl || !doc_.MoveToContainer(control, page)) continue;
-        if (page < 0) control->SetVisible(!control->DesignHidden);
+        if (page < 0) control->SetVisible(ShownOnSurface(*control, doc_.TabControl));
     }
     if (page >= 0 && doc_.TabControl) {
         // The page shows exactly its controls, the ones just moved onto it too.
