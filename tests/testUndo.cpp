@@ -15,6 +15,7 @@
 
 #include "app/mvMain.h"
 #include "app/mvObjBrowser.h"
+#include "app/mvObjBrowserList.h"
 #include "io/mvIniFile.h"
 #include "io/mvProjects.h"
 #include "io/mvUndoHistory.h"
@@ -454,6 +455,91 @@ TEST(UndoWindow, TypingACaptionInTheBrowserIsOneStep) {
     ASSERT_NE(doc.CurrentControl, nullptr);
     EXPECT_EQ(doc.CurrentControl->Text, QStringLiteral("Button"));
     EXPECT_EQ(caption->text(), QStringLiteral("Button"));
+}
+
+// Typing a caption and then running a command from the tool bar or a shortcut, without leaving
+// the box: the typing is a step of its own, so one Undo takes back only the command.
+TEST(UndoWindow, ACommandAfterTypingEndsTheTypingStepFirst) {
+    struct Case {
+        const char* how;
+        std::function<void(Shell&)> run;
+        QString step;
+    };
+    const Case cases[] = {
+        {"tool bar",
+         [](Shell& shell) {
+             QTest::mouseClick(shell.Main.tb->widgetForAction(shell.Main.ccpdDelete),
+                               Qt::LeftButton);
+         },
+         QStringLiteral("Sil")},
+        {"shortcut",
+         [](Shell& shell) {
+             shell.Prompt.Answers = {TmvAnswer::Yes};
+             QTest::keyClick(shell.Main.ObjBrowser()->propsCaption, Qt::Key_Delete,
+                             Qt::AltModifier);
+         },
+         QStringLiteral("Hepsini Sil")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        Shell shell;
+        shell.Main.show();
+        DialogDocument& doc = shell.Doc();
+        TmvControl* button = Place(doc, ctButton, 10, 10, 60, 20);
+        const QString name = button->Name();
+        doc.Select(button);
+        doc.SetCurrentControl(button);
+        doc.StartNewHistory(true);
+        QLineEdit* caption = shell.Main.ObjBrowser()->propsCaption;
+        QApplication::setActiveWindow(&shell.Main);
+        caption->setFocus();
+        Settle();
+        caption->selectAll();
+        QTest::keyClicks(caption, QStringLiteral("Tamam"));
+        Settle();
+        c.run(shell);
+        Settle();
+        ASSERT_EQ(doc.ControlCount(), 0);
+        EXPECT_EQ(shell.Main.History().UndoCount(), 2);
+        EXPECT_EQ(shell.Main.History().UndoName(), c.step);
+        shell.Main.actEditUndo->trigger();
+        const TmvControl* back = doc.FindControlByName(name);
+        ASSERT_NE(back, nullptr);
+        EXPECT_EQ(back->Text, QStringLiteral("Tamam"));
+        shell.Main.actEditUndo->trigger();
+        EXPECT_EQ(doc.FindControlByName(name)->Text, QStringLiteral("Button"));
+    }
+}
+
+// Choosing a hidden control in the browser's list shows it: a step of its own, so undoing the
+// step before it leaves the control shown.
+TEST(UndoWindow, ShowingAHiddenControlFromTheBrowsersListIsAStep) {
+    Shell shell;
+    shell.Main.show();
+    DialogDocument& doc = shell.Doc();
+    TmvControl* hidden = Place(doc, ctButton, 10, 10, 60, 20);
+    TmvControl* moved = Place(doc, ctEdit, 10, 40, 60, 20);
+    const QString hiddenName = hidden->Name();
+    const QString movedName = moved->Name();
+    HideControl(doc, hidden);
+    doc.StartNewHistory(true);
+    moved->SetLeft(50); // an earlier step
+    shell.Main.History().Checkpoint();
+    TmvControlListBox* list = shell.Main.ObjBrowser()->ControlList;
+    const int row = list->Entries()->RowOf(hidden);
+    list->setCurrentIndex(row - 1);
+    QTest::keyClick(list, Qt::Key_Down);
+    Settle();
+    ASSERT_EQ(doc.CurrentControl, hidden);
+    EXPECT_FALSE(hidden->DesignHidden);
+    EXPECT_EQ(shell.Main.History().UndoCount(), 2);
+    EXPECT_EQ(shell.Main.History().UndoName(), QStringLiteral("Göster"));
+    shell.Main.actEditUndo->trigger();
+    ASSERT_TRUE(doc.FindControlByName(hiddenName) && doc.FindControlByName(movedName));
+    EXPECT_TRUE(doc.FindControlByName(hiddenName)->DesignHidden);
+    EXPECT_EQ(doc.FindControlByName(movedName)->Left, 50);
+    shell.Main.actEditUndo->trigger();
+    EXPECT_EQ(doc.FindControlByName(movedName)->Left, 10);
 }
 
 // Undo reads again only the controls whose records differ: the others stay the same objects.

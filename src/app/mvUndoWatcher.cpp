@@ -48,6 +48,17 @@ QString NudgeKey(const QKeyEvent* key) {
 }
 } // namespace
 
+namespace {
+// Whether the object is the focused widget or lies inside it (a press that moves the caret).
+bool WithinFocus(QObject* object) {
+    const QWidget* focus = QApplication::focusWidget();
+    for (auto* widget = qobject_cast<QWidget*>(object); widget && focus;
+         widget = widget->parentWidget())
+        if (widget == focus) return true;
+    return false;
+}
+} // namespace
+
 QString CaptionUnderMouse(QObject* widget, const QPoint& pos) {
     if (auto* menu = qobject_cast<QMenu*>(widget)) return ActionCaption(menu->actionAt(pos));
     if (qobject_cast<QMenuBar*>(widget)) return QString();
@@ -85,15 +96,27 @@ void TmvUndoWatcher::Flush() {
     if (ended != pending_.end()) {
         const TmvCheckpointCause cause = ended->second;
         pending_.erase(ended, pending_.end());
+        typing_ = false; // this checkpoint records the typing too
         history_.Checkpoint(cause);
     }
     if (!pending_.empty()) timer_.start(kNestedPollMs);
 }
 
+void TmvUndoWatcher::EndTyping() {
+    if (!typing_) return;
+    typing_ = false;
+    history_.Checkpoint();
+}
+
 void TmvUndoWatcher::KeyPressed(QObject* watched, QKeyEvent* key) {
+    // A key in a menu chooses a command there: the typing before it is a step of its own.
+    if (qobject_cast<QMenu*>(watched) || qobject_cast<QMenuBar*>(watched)) EndTyping();
     // By the focus, not the receiver: a key the box leaves (any release, a lone Shift) goes on
     // to the box's parents, and typing is still one edit.
-    if (IsTextEntry(QApplication::focusWidget()) && !CommitsTextEntry(key->key())) return;
+    if (IsTextEntry(QApplication::focusWidget()) && !CommitsTextEntry(key->key())) {
+        if (key->type() == QEvent::KeyPress) typing_ = true;
+        return;
+    }
     TmvCheckpointCause cause;
     if (auto* menu = qobject_cast<QMenu*>(watched))
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
@@ -106,7 +129,9 @@ bool TmvUndoWatcher::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        // What the last action did is recorded before the next one starts.
+        // What the last action did is recorded before the next one starts; so is the typing in
+        // a box when the press is elsewhere (a tool button, a menu) and runs a command.
+        if (!WithinFocus(watched)) EndTyping();
         Flush();
         break;
     case QEvent::MouseButtonRelease:
@@ -125,6 +150,8 @@ bool TmvUndoWatcher::eventFilter(QObject* watched, QEvent* event) {
         Request();
         break;
     case QEvent::Shortcut:
+        // The shortcut's command runs next; the typing before it is a step of its own.
+        EndTyping();
         if (auto* action = qobject_cast<QAction*>(watched))
             Request({ActionCaption(action), {}});
         else
