@@ -1,6 +1,8 @@
 // Cut, copy and paste of controls through the in-memory buffer of project sections.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -86,18 +88,36 @@ TEST(Clipboard, CopyAndPasteRepairsTakenIdsAndDropsTheirLock) {
     EXPECT_TRUE(doc.Modified);
 }
 
+// Whichever comes first in the buffer, the copy that keeps its free ID and the one that needs a
+// new ID never end up with the same one.
 TEST(Clipboard, AMixOfFreeAndTakenIdsNeverGivesTwoControlsOneId) {
-    DialogDocument doc;
-    TmvControl* a = Place(doc, ctButton, 10, 10, 60, 20); // 1
-    TmvControl* b = Place(doc, ctButton, 10, 40, 60, 20); // 2
-    doc.Select(a);
-    doc.Select(b);
-    TmvControlClipboard clipboard;
-    clipboard.CopySelection(doc);
-    doc.DeleteControl(b);
-    // a's copy finds 1 taken and takes the free 2; b's copy then finds its 2 taken.
-    clipboard.PasteControls(doc);
-    EXPECT_EQ(Ids(doc.Selection), (std::vector<int>{2, 3}));
+    struct Case {
+        const char* what;
+        bool keptFirst;
+        std::vector<int> pasted;
+    };
+    const Case cases[] = {
+        // a's copy finds 1 taken and takes the free 2; b's copy then finds its 2 taken.
+        {"taken first", false, {2, 3}},
+        // b's copy keeps its free 2; a's copy finds 1 and 2 taken.
+        {"kept first", true, {2, 3}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        DialogDocument doc;
+        TmvControl* a = Place(doc, ctButton, 10, 10, 60, 20); // 1
+        TmvControl* b = Place(doc, ctButton, 10, 40, 60, 20); // 2
+        doc.Select(c.keptFirst ? b : a);
+        doc.Select(c.keptFirst ? a : b);
+        TmvControlClipboard clipboard;
+        clipboard.CopySelection(doc);
+        doc.DeleteControl(b);
+        clipboard.PasteControls(doc);
+        std::vector<int> pasted = Ids(doc.Selection);
+        std::sort(pasted.begin(), pasted.end());
+        EXPECT_EQ(pasted, c.pasted);
+        EXPECT_EQ(a->ID, 1);
+    }
 }
 
 TEST(Clipboard, EachPasteLandsOneStepFurther) {
@@ -136,11 +156,17 @@ TEST(Clipboard, PastingWhileTheTabControlIsCurrentFillsItsActivePage) {
     for (const TmvControl* c : doc.Selection)
         EXPECT_EQ(c->TabIndex, 1);
 
-    // With any other control current the copies go onto the dialog.
-    doc.CurrentControl = onPage;
-    clipboard.PasteControls(doc);
-    for (const TmvControl* c : doc.Selection)
-        EXPECT_EQ(c->TabIndex, -1);
+    // With a control on a page current the copies go onto its page, with one on the dialog
+    // onto the dialog.
+    const std::pair<TmvControl*, int> currents[] = {{onPage, 0}, {onDialog, -1}};
+    for (const auto& [current, page] : currents) {
+        doc.CurrentControl = current;
+        clipboard.PasteControls(doc);
+        ASSERT_EQ(doc.Selection.size(), 2u);
+        for (const TmvControl* c : doc.Selection)
+            EXPECT_EQ(c->TabIndex, page);
+    }
+    EXPECT_EQ(tab->Page(0)->Controls.size(), 3u);
     EXPECT_EQ(doc.CreationOrder.size(), 4u);
 }
 

@@ -65,9 +65,14 @@ void TmvControlClipboard::CutSelection(DialogDocument& doc, Prompter* prompt, bo
 
 int TmvControlClipboard::PasteControls(DialogDocument& doc) {
     if (count_ == 0) return 0;
-    const int page = doc.TabControl && doc.CurrentControl == doc.TabControl
-                         ? std::max(-1, doc.TabControl->ActivePage)
-                         : -1;
+    // The container the user works in: the tab control's active page when it is current, the
+    // page of a current control lying on one, else the dialog.
+    const TmvControl* current = doc.CurrentControl;
+    int page = -1;
+    if (doc.TabControl && current == doc.TabControl)
+        page = std::max(-1, doc.TabControl->ActivePage);
+    else if (doc.TabControl && current && current->TabIndex >= 0)
+        page = current->TabIndex;
     doc.ClearSelection();
     doc.UpdatesSuspended = true;
     TmvControl* last = nullptr;

@@ -17,10 +17,11 @@ public:
     // deleted). Nothing happens when the tab control is all that is selected.
     void CutSelection(DialogDocument& doc, Prompter* prompt, bool promptTab);
     // Pastes the buffer onto the tab control's active page when the tab control is current,
-    // else onto the dialog, each paste one step of 5 dialog units further right and down than
-    // the one before. A pasted control whose ID is taken gets the next free one and loses its
-    // "Lock ID". The pasted controls become the selection, the last one current. Returns how
-    // many were pasted; with an empty buffer nothing changes.
+    // onto the page of the current control when it lies on one, else onto the dialog, each paste
+    // one step of 5 dialog units further right and down than the one before. A pasted control whose
+    // ID is taken gets the next free one and loses its "Lock ID". The pasted controls become the
+    // selection, the last one current. Returns how many were pasted; with an empty buffer nothing
+    // changes.
     int PasteControls(DialogDocument& doc);
 
     // The number of controls in the buffer.
