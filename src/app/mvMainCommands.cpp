@@ -99,7 +99,6 @@ void TMain::MenuChanged() {
 void TMain::UpdateMenuBarHeight() {
     // The band is as tall as the preview's real bar across the dialog's width; the surface
     // window grows or shrinks by the change and its client area stays.
-    DialogDocument& doc = *document_;
-    doc.MenuBarHeight = MenuBarHeightOf(doc.Menu, doc.ClientWidth);
+    ::UpdateMenuBarHeight(*document_);
     if (surface_) surface_->SyncWithDocument();
 }

@@ -5,6 +5,7 @@
 #include "model/mvFonts.h"
 #include "model/mvPlatform.h"
 #include "model/mvTabControl.h"
+#include "surface/mvMenuBar.h"
 #include "surface/mvSurfaceView.h"
 
 namespace {
@@ -177,7 +178,7 @@ void DialogDocument::ClearDialog() {
     nameUse_.clear();
     nameHints_.clear();
     Menu.Clear();
-    MenuBarHeight = 0;
+    UpdateMenuBarHeight(*this);
     Modified = true;
     if (Ui) {
         Ui->MenuChanged();

@@ -13,14 +13,25 @@ QString IdInUseMessage(int id, const QString& owner) {
            QStringLiteral(".  Please choose a unique ID.");
 }
 
+namespace {
+// Every ID the dialog holds, one call per holder: the controls (whatever their container,
+// hidden or not), the tab pages and the menu entries at any depth. The tab control's own ID is
+// 0 and blocks nothing; no other control blocks 0 either.
+template <typename Take> void VisitTakenIds(const DialogDocument& doc, Take take) {
+    for (int i = 0; i < doc.ControlCount(); ++i)
+        if (const int id = doc.ControlAt(i)->ID; id != 0) take(id);
+    if (doc.TabControl)
+        for (const auto& page : doc.TabControl->Pages)
+            take(page->ID);
+    for (const TmvMenuNode* node : doc.Menu.NodesDepthFirst())
+        take(node->Id());
+}
+} // namespace
+
 bool DialogDocument::IsIdFree(int id) const {
-    if (PageIndexOfId(id) >= 0) return false;
-    // The tab control's own ID is 0 and blocks nothing; no other control blocks 0 either.
-    for (int i = 0; i < ControlCount(); ++i) {
-        const TmvControl* control = ControlAt(i);
-        if (control->ID != 0 && control->ID == id) return false;
-    }
-    return Menu.FindById(id) == nullptr;
+    bool free = true;
+    VisitTakenIds(*this, [&free, id](int taken) { free = free && taken != id; });
+    return free;
 }
 
 int DialogDocument::NextFreeId() const {
@@ -28,14 +39,7 @@ int DialogDocument::NextFreeId() const {
 }
 
 TmvTakenIds::TmvTakenIds(const DialogDocument& doc) : next_(FirstIdToTry(doc.Options)) {
-    // The tab control's own ID is 0 and blocks nothing; no other control blocks 0 either.
-    for (int i = 0; i < doc.ControlCount(); ++i)
-        if (const int id = doc.ControlAt(i)->ID; id != 0) taken_.insert(id);
-    if (doc.TabControl)
-        for (const auto& page : doc.TabControl->Pages)
-            taken_.insert(page->ID);
-    for (const TmvMenuNode* node : doc.Menu.NodesDepthFirst())
-        taken_.insert(node->Id());
+    VisitTakenIds(doc, [this](int id) { taken_.insert(id); });
 }
 
 int TmvTakenIds::TakeNext() {

@@ -73,6 +73,10 @@ int MenuBarHeightOf(const TmvMenuTree& menu, int width) {
     return LayoutMenuBar(MenuBarCaptions(menu), width).Height;
 }
 
+void UpdateMenuBarHeight(DialogDocument& doc) {
+    doc.MenuBarHeight = doc.Menu.IsEmpty() ? 0 : MenuBarHeightOf(doc.Menu, doc.ClientWidth);
+}
+
 QRect MenuBarBandRect(int clientWidth, int menuBarHeight) {
     return QRect(0, 0, std::max(0, clientWidth), std::max(0, menuBarHeight));
 }

@@ -35,6 +35,9 @@ TmvMenuBarLayout LayoutMenuBar(const QStringList& captions, int width,
                                const QFont& font = MenuBarFont());
 // The height a bar of the tree's menus takes across `width` pixels; 0 without menus.
 int MenuBarHeightOf(const TmvMenuTree& menu, int width);
+// Sets the document's MenuBarHeight for its menus across its client width: every change of the
+// menus or of the width comes through here.
+void UpdateMenuBarHeight(DialogDocument& doc);
 
 // The band's rectangle on the surface, whose client area starts below it.
 QRect MenuBarBandRect(int clientWidth, int menuBarHeight);

@@ -2,13 +2,14 @@
 
 #include "surface/mvDialogDocument.h"
 #include "surface/mvIdServices.h"
+#include "surface/mvMenuBar.h"
 #include "surface/mvMenuTree.h"
 #include "surface/mvSurfaceView.h"
 
 namespace {
 void MenuEdited(DialogDocument& doc) {
     doc.Modified = true;
-    if (doc.Menu.IsEmpty()) doc.MenuBarHeight = 0;
+    UpdateMenuBarHeight(doc);
     if (doc.Ui) doc.Ui->MenuChanged();
 }
 
