@@ -143,9 +143,16 @@ TEST_F(CliImport, ImportFailuresWriteNothing) {
         bool AppendSave;
         int Status;
         const char* Message;
+        QByteArray Input = {};
     };
     const TCase cases[] = {
         {{PathOf("missing.mrc")}, true, 1, "cannot read"},
+        // A table pasted as one line holds nothing the import reads: no project is written.
+        {{"-"},
+         true,
+         1,
+         "Error: The table holds no line to read beside its header: \"dialog t { title",
+         "dialog t { title \"x\" size -1 -1 100 50 button \"OK\", 1, 5 5 40 12 }\r\n"},
         {{PathOf("none.txt")}, true, 1, "holds no dialog table"},
         {{PathOf("s.mrc"), "--table", "third"}, true, 1, "holds no table \"third\""},
         {{PathOf("s.mrc")}, false, 2, "Usage:"},
@@ -159,7 +166,7 @@ TEST_F(CliImport, ImportFailuresWriteNothing) {
     for (const TCase& c : cases) {
         QStringList args = QStringList{"--import"} + c.Args;
         if (c.AppendSave) args << "--save" << out;
-        const TestProcessResult run = RunMarovel(args);
+        const TestProcessResult run = RunMarovel(args, c.Input);
         EXPECT_EQ(run.status, c.Status) << args.join(' ').toStdString();
         EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.Message))) << run.err.toStdString();
         EXPECT_FALSE(QFileInfo::exists(out)) << args.join(' ').toStdString();

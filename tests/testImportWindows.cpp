@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
@@ -19,6 +20,7 @@
 
 #include "app/mvImportForm.h"
 #include "app/mvStatusWindow.h"
+#include "io/mvConfigPaths.h"
 #include "io/mvImportFileWindow.h"
 #include "support/testDocumentHelpers.h"
 #include "support/testHelpers.h"
@@ -153,6 +155,39 @@ TEST(ImportWindows, FileWindowRefusesATableThatLeftTheScript) {
     EXPECT_EQ(Entries(window->Sel), QStringList{QStringLiteral("other")});
 }
 
+// The file import reads a script that is not UTF-8 in the code page "LegacyCodePage" names, and
+// its report says so and names the file's lines, as the command line's does.
+TEST(ImportWindows, FileWindowImportsAsTheCommandLineDoes) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ru.mrc"));
+    // "При" in Windows-1251; the Turkish code page would read "Ïğè".
+    WriteTestFile(path, "alias x { echo }\r\n"
+                        "dialog ru {\r\n"
+                        "  title \"\xCF\xF0\xE8\"\r\n"
+                        "  size -1 -1 100 50\r\n"
+                        "  button \"A\", 1, 5 5 40 x\r\n"
+                        "  button \"B\", 2, 5 20 40 12\r\n"
+                        "}\r\n");
+    const QString settings = ConfigFilePath(QStringLiteral("marovel.ini"));
+    WriteTestFile(settings, "[General]\r\nLegacyCodePage=1251\r\n");
+    Shell shell;
+    TImportFile* window = shell.Main.ImportFileWindow();
+    shell.Files.Answers = {path};
+    WhileModal(shell.Main.impFile, [&] {
+        QTest::mouseClick(window->Button1, Qt::LeftButton);
+        QTest::mouseClick(window->ImportBtn, Qt::LeftButton);
+    });
+    QFile::remove(settings);
+    EXPECT_EQ(shell.Doc().Title, QString::fromUtf8("При"));
+    EXPECT_EQ(shell.Doc().ControlCount(), 1);
+    const QStringList report = shell.Main.statusWindow()->Lines();
+    EXPECT_TRUE(
+        report.contains(QStringLiteral("The script is not UTF-8: it was read in code page 1251.")));
+    EXPECT_TRUE(
+        report.contains(QStringLiteral("   Line 4 (file line 5): button \"A\", 1, 5 5 40 x")))
+        << report.join(QLatin1Char('\n')).toStdString();
+}
+
 void SetClipboard(QMimeData* data) {
     QGuiApplication::clipboard()->setMimeData(data);
 }
@@ -231,6 +266,59 @@ TEST(ImportWindows, PasteWindowClosesAfterACleanImportAndKeepsATableWithErrors) 
     EXPECT_TRUE(shell.Main.statusWindow()->Lines().contains(QStringLiteral("Loaded 1 controls.")));
 }
 
+// A table with no line the import reads beside its header is refused before the project is
+// touched: no save question, the report says why and the window stays open.
+TEST(ImportWindows, PasteWindowRefusesATableWithNothingToRead) {
+    struct Case {
+        const char* what;
+        QString text;
+        bool imported;
+    };
+    const Case cases[] = {
+        {"one line", "dialog t { title \"x\" size -1 -1 100 50 button \"OK\", 1, 5 5 40 12 }",
+         false},
+        {"only braces", "dialog e {\n}", false},
+        {"unknown words", "; a comment\ndialog u {\n  colour red\n}\n  title \"after\"", false},
+        {"a title", "dialog ok {\n  title \"x\"\n}", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Shell shell;
+        TImportForm* form = shell.Main.ImportFormWindow();
+        Place(shell.Doc(), ctButton, 10, 10, 60, 20);
+        shell.Doc().TableName = QStringLiteral("kept");
+        shell.Doc().Modified = true;
+        auto* data = new QMimeData;
+        data->setText(c.text);
+        SetClipboard(data);
+        shell.Prompt.Answers = {TmvAnswer::No};
+        bool stayed = false;
+        QString said;
+        WhileModal(shell.Main.impClipboard, [&] {
+            QTest::mouseClick(form->btnImport, Qt::LeftButton);
+            stayed = form->isVisible();
+            said = form->lblResult->text();
+            form->reject();
+        });
+        EXPECT_EQ(stayed, !c.imported);
+        EXPECT_EQ(shell.Doc().TableName,
+                  c.imported ? QStringLiteral("ok") : QStringLiteral("kept"));
+        EXPECT_EQ(shell.Doc().ControlCount(), c.imported ? 0 : 1);
+        EXPECT_EQ(MessageCaptions(shell.Prompt, QStringLiteral("Question")).size(),
+                  c.imported ? 1u : 0u);
+        if (c.imported) continue;
+        EXPECT_TRUE(said.startsWith(QStringLiteral("Nothing was imported"))) << said.toStdString();
+        const QStringList report = shell.Main.statusWindow()->Lines();
+        const QString header = c.text.split(QLatin1Char('\n')).filter("dialog").value(0);
+        const int line = int(c.text.split(QLatin1Char('\n')).indexOf(header)) + 1;
+        EXPECT_TRUE(report.contains(
+            QStringLiteral("Error: The table holds no line to read beside its header: \"%1\"")
+                .arg(header)))
+            << report.join(QLatin1Char('\n')).toStdString();
+        EXPECT_TRUE(report.contains(QStringLiteral("   Line %1: %2").arg(line).arg(header)));
+    }
+}
+
 TEST(ImportWindows, ClearEmptiesTheMemoAndAKeptProjectCancelsTheImport) {
     Shell shell;
     TImportForm* form = shell.Main.ImportFormWindow();
@@ -238,7 +326,7 @@ TEST(ImportWindows, ClearEmptiesTheMemoAndAKeptProjectCancelsTheImport) {
     shell.Doc().TableName = QStringLiteral("kept");
     shell.Doc().Modified = true;
     auto* data = new QMimeData;
-    data->setText(QStringLiteral("dialog other {\n}"));
+    data->setText(QStringLiteral("dialog other {\n  title \"Other\"\n}"));
     SetClipboard(data);
     shell.Prompt.Answers = {TmvAnswer::Cancel};
     bool stayed = false;

@@ -65,9 +65,9 @@ bool ReadInput(const QString& script, int codePage, QStringList* lines, int* rea
 }
 
 // The lines ImportTable gets: a pasted table as it is, else the chosen table of the script,
-// with the script's line number of its header in *firstFileLine.
+// with where it came from in *options.
 bool SelectTable(const TmvImportRequest& request, const QStringList& lines, QStringList* table,
-                 int* firstFileLine) {
+                 TmvImportOptions* options) {
     if (request.Script == QLatin1String("-") && request.Table.isEmpty()) {
         *table = lines;
         return true;
@@ -76,9 +76,7 @@ bool SelectTable(const TmvImportRequest& request, const QStringList& lines, QStr
     const QString wanted = request.Table.toLower();
     for (const TmvScriptTable& found : ListScriptTables(lines, ini)) {
         if (!wanted.isEmpty() && found.Name != wanted) continue;
-        int header = found.HeaderLine;
-        *table = CollectTableLines(lines, ini, found.HeaderLine, found.Name, &header);
-        *firstFileLine = header + 1;
+        *table = CollectTableForImport(lines, ini, found.HeaderLine, found.Name, options);
         return true;
     }
     ReportFailure(wanted.isEmpty()
@@ -97,11 +95,13 @@ int RunImport(const QStringList& args) {
     QStringList lines, table;
     TmvImportOptions options;
     if (!ReadInput(request.Script, codePage, &lines, &options.ReadInCodePage) ||
-        !SelectTable(request, lines, &table, &options.FirstFileLine))
+        !SelectTable(request, lines, &table, &options))
         return kExitFailed;
 
     const TmvImportResult result =
         ImportTable(project.Document, table, project.Session.Ui, options);
+    // The report says why; no project is written for a table with nothing in it.
+    if (result == TmvImportResult::Refused) return kExitFailed;
     project.Document.FileName = request.Output;
     // SaveProject tells its own failure on standard error.
     if (!SaveProject(project.Session)) return kExitFailed;

@@ -78,13 +78,17 @@ void TImportForm::ImportClick() {
         lblResult->setText(QStringLiteral("There is no dialog table to import."));
         return;
     }
-    switch (ImportLines(SplitTextLines(text))) {
+    switch (ImportLines(SplitTextLines(text), {})) {
     case TmvImportResult::Imported:
         accept();
         break;
     case TmvImportResult::WithErrors:
         lblResult->setText(
             QStringLiteral("The table was imported with errors; the status window lists them."));
+        break;
+    case TmvImportResult::Refused:
+        lblResult->setText(QStringLiteral(
+            "Nothing was imported: the table holds nothing to read; the status window says why."));
         break;
     case TmvImportResult::Cancelled:
         break;

@@ -16,8 +16,9 @@ class TImportForm : public QDialog {
 public:
     explicit TImportForm(QWidget* mainWindow = nullptr);
 
-    // Runs the import of the memo's lines.
-    std::function<TmvImportResult(const QStringList& lines)> ImportLines;
+    // Runs the import of the memo's lines (a pasted table: no script and no code page).
+    std::function<TmvImportResult(const QStringList& lines, const TmvImportOptions& origin)>
+        ImportLines;
 
     void ImportClick();
     // The memo emptied, then filled with the clipboard's plain text when it holds some.

@@ -92,10 +92,11 @@ public:
     // Clipboard, z-order, hiding, locking, alignment and creation order.
     TEditCommands& EditCommands() const { return *editCommands_; }
     // The import windows, shown modally; and the import they run: a new project (after the save
-    // question) filled from the table's lines.
+    // question) filled from the table's lines, with what `origin` tells of where they came from
+    // (the script's line of the first, the code page that read it).
     void ImportFileCommand();
     void ImportClipboardCommand();
-    TmvImportResult ImportLines(const QStringList& lines);
+    TmvImportResult ImportLines(const QStringList& lines, const TmvImportOptions& origin = {});
     // The preferences, shown modally.
     void PreferencesCommand();
     // Takes back the last step, or does the next one again (mvMainUndo.cpp).

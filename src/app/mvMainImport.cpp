@@ -11,7 +11,9 @@
 
 void TMain::CreateImportWindows() {
     importForm_ = new TImportForm(this);
-    importForm_->ImportLines = [this](const QStringList& lines) { return ImportLines(lines); };
+    importForm_->ImportLines = [this](const QStringList& lines, const TmvImportOptions& origin) {
+        return ImportLines(lines, origin);
+    };
     importFile_ = new TImportFile(this);
     importFile_->ImportLines = importForm_->ImportLines;
     connect(impFile, &QAction::triggered, this, &TMain::ImportFileCommand);
@@ -20,6 +22,7 @@ void TMain::CreateImportWindows() {
 
 void TMain::ImportFileCommand() {
     importFile_->SetInteraction(prompt_, files_);
+    importFile_->SetLegacyCodePage(settings_.LegacyCodePage);
     // Over the main window where it is now, not where it was at start-up.
     CenterOnMainForm(importFile_, this);
     importFile_->exec();
@@ -30,9 +33,9 @@ void TMain::ImportClipboardCommand() {
     importForm_->exec();
 }
 
-TmvImportResult TMain::ImportLines(const QStringList& lines) {
+TmvImportResult TMain::ImportLines(const QStringList& lines, const TmvImportOptions& origin) {
     FirstShow();
-    TmvImportOptions options;
+    TmvImportOptions options = origin;
     options.CloseStatus = settings_.ImportCloseStatus;
     bool started = false;
     options.StartNewProject = [this, &started](DialogDocument&) {

@@ -78,6 +78,23 @@ TmvImportResult ImportTable(DialogDocument& doc, const QStringList& lines, const
     StatusSink& status = ui.Status ? *ui.Status : silent;
     Clock& clock = ui.Time ? *ui.Time : systemClock;
 
+    const auto startReport = [&status, &options] {
+        status.ClearStatus();
+        status.ShowStatus();
+        if (options.ReadInCodePage > 0)
+            status.AddStatusLine(
+                QStringLiteral("The script is not UTF-8: it was read in code page %1.")
+                    .arg(options.ReadInCodePage));
+    };
+    if (const std::optional<int> header = EmptyTableHeader(lines)) {
+        startReport();
+        TmvImporter(doc, status, lines, options.FirstFileLine)
+            .ReportImportError(QStringLiteral("The table holds no line to read beside its header"),
+                               lines.value(*header).trimmed(), *header + 1);
+        status.AddStatusLine(QStringLiteral("Nothing was imported."));
+        return TmvImportResult::Refused;
+    }
+
     if (options.StartNewProject) {
         if (!options.StartNewProject(doc)) return TmvImportResult::Cancelled;
     } else {
@@ -85,11 +102,7 @@ TmvImportResult ImportTable(DialogDocument& doc, const QStringList& lines, const
     }
     doc.UpdatesSuspended = true;
     const quint32 start = clock.TickCount();
-    status.ClearStatus();
-    status.ShowStatus();
-    if (options.ReadInCodePage > 0)
-        status.AddStatusLine(QStringLiteral("The script is not UTF-8: it was read in code page %1.")
-                                 .arg(options.ReadInCodePage));
+    startReport();
     status.AddStatusLine(QStringLiteral("Parsing dialog table and processing menus..."));
     status.AddStatusLine(QString());
 

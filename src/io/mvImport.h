@@ -75,7 +75,13 @@ enum class TmvImportResult {
     Cancelled,  // the user kept the current project; nothing was imported
     Imported,   // every line was read without an error (warnings may have been told)
     WithErrors, // imported, and the status window lists what was skipped
+    Refused,    // nothing was imported: the table holds nothing to read, as the status window says
 };
+
+// When the table holds no line the parser reads beside its header (only blanks, comments and
+// unknown words, or a whole table pasted as one line): the 0-based index of its header line,
+// or 0 without one. None when there is something to read.
+std::optional<int> EmptyTableHeader(const QStringList& lines);
 
 // The reader of one table into one document.
 class TmvImporter {
@@ -137,6 +143,6 @@ private:
 };
 
 // The whole import of a table's lines into the document, as the import windows and the
-// command line run it.
+// command line run it. A table with nothing to read is refused before the project is touched.
 TmvImportResult ImportTable(DialogDocument& document, const QStringList& lines,
                             const TmvInteraction& ui, const TmvImportOptions& options = {});

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "io/mvImport.h"
 #include "io/mvImportFields.h"
 #include "io/mvTextFile.h"
 
@@ -88,5 +89,13 @@ QStringList CollectTableLines(const QStringList& lines, bool iniScript, int head
         }
         table.append(line);
     }
+    return table;
+}
+
+QStringList CollectTableForImport(const QStringList& lines, bool iniScript, int headerLine,
+                                  const QString& name, TmvImportOptions* options) {
+    int first = headerLine;
+    const QStringList table = CollectTableLines(lines, iniScript, headerLine, name, &first);
+    options->FirstFileLine = first + 1;
     return table;
 }

@@ -9,6 +9,8 @@
 #include "io/mvTextFile.h"
 #include "surface/mvInteraction.h"
 
+struct TmvImportOptions;
+
 // The open dialog of "Select file..": the script filters, "Choose mIRC File...", no initial
 // folder, and the last chosen script as the initial file.
 TmvFileRequest ScriptFileRequest(const QString& lastPath);
@@ -49,3 +51,9 @@ std::vector<TmvScriptTable> ListScriptTables(const QStringList& lines, bool iniS
 // is then the 0-based index of the header collected from.
 QStringList CollectTableLines(const QStringList& lines, bool iniScript, int headerLine,
                               const QString& name, int* firstLine = nullptr);
+
+// One table of a script as the import takes it (CollectTableLines), with the script's line
+// number of its first line in options->FirstFileLine, so that the reports name both lines. The
+// file import and the command line both take a table so.
+QStringList CollectTableForImport(const QStringList& lines, bool iniScript, int headerLine,
+                                  const QString& name, TmvImportOptions* options);

@@ -61,13 +61,13 @@ void TImportFile::SelectFileClick() {
     ListTables(path);
 }
 
-bool TImportFile::ReadScript(const QString& path, QStringList* lines) {
+bool TImportFile::ReadScript(const QString& path, QStringList* lines, int* readIn) {
     QString error;
     const QFileInfo info(path);
     if (info.exists() && info.size() > kMaxScriptFileBytes)
         error = QStringLiteral("it is %1 MB long, more than any mIRC script")
                     .arg(info.size() / (1024 * 1024));
-    else if (ReadScriptLines(path, lines, &error))
+    else if (ReadScriptLines(path, lines, &error, legacyCodePage_, readIn))
         return true;
     if (prompt_)
         prompt_->Error(kImportFileCaption,
@@ -95,11 +95,12 @@ bool TImportFile::ListTables(const QString& path) {
 void TImportFile::ImportClick() {
     const QListWidgetItem* item = Sel->currentItem();
     if (!item || !ImportLines) return;
-    // Read again: the table is taken from the file as it is now.
+    // Read again: the table is taken from the file as it is now, as the command line takes it.
     QStringList lines;
-    if (!ReadScript(scriptPath_, &lines)) return;
-    const QStringList table = CollectTableLines(lines, IsIniScript(scriptPath_),
-                                                item->data(Qt::UserRole).toInt(), item->text());
+    TmvImportOptions origin;
+    if (!ReadScript(scriptPath_, &lines, &origin.ReadInCodePage)) return;
+    const QStringList table = CollectTableForImport(
+        lines, IsIniScript(scriptPath_), item->data(Qt::UserRole).toInt(), item->text(), &origin);
     // The script changed since it was listed: nothing replaces the project.
     if (table.isEmpty()) {
         if (prompt_)
@@ -109,5 +110,6 @@ void TImportFile::ImportClick() {
         ListTables(scriptPath_);
         return;
     }
-    if (ImportLines(table) != TmvImportResult::Cancelled) accept();
+    const TmvImportResult result = ImportLines(table, origin);
+    if (result == TmvImportResult::Imported || result == TmvImportResult::WithErrors) accept();
 }

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "io/mvImport.h"
+#include "io/mvTextFile.h"
 
 class FileChooser;
 class Prompter;
@@ -24,8 +25,12 @@ public:
     explicit TImportFile(QWidget* parent = nullptr);
 
     void SetInteraction(Prompter* prompt, FileChooser* files);
-    // Runs the import of a table's lines; the window closes unless it was cancelled.
-    std::function<TmvImportResult(const QStringList& lines)> ImportLines;
+    // The Windows code page of scripts that are not UTF-8 (the setting "LegacyCodePage").
+    void SetLegacyCodePage(int codePage) { legacyCodePage_ = codePage; }
+    // Runs the import of a table's lines; `origin` tells where they come from (the script's line
+    // of the first, the code page that read it). The window closes once something is imported.
+    std::function<TmvImportResult(const QStringList& lines, const TmvImportOptions& origin)>
+        ImportLines;
 
     // "Select file..": asks for a script (starting at the last one chosen) and lists its tables.
     void SelectFileClick();
@@ -45,9 +50,11 @@ public:
     QPushButton* CancelBtn;
 
 private:
-    bool ReadScript(const QString& path, QStringList* lines);
+    // *readIn: the code page that read the script, 0 when it was UTF-8.
+    bool ReadScript(const QString& path, QStringList* lines, int* readIn = nullptr);
 
     Prompter* prompt_ = nullptr;
     FileChooser* files_ = nullptr;
     QString scriptPath_;
+    int legacyCodePage_ = kProgramCodePage;
 };

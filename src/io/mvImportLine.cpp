@@ -22,16 +22,59 @@ bool IsDialogIconLine(const QString& rest) {
     return second.isEmpty() || (ParseTableInt(second).has_value() && fields.size() < 3);
 }
 
+enum class LineStep { Skip, End, Read };
+
+// What becomes of a trimmed line before its keyword is looked at: blanks and comments are
+// skipped, a closing brace ends the table.
+LineStep StepOf(const QString& trimmed) {
+    if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char(';'))) return LineStep::Skip;
+    if (trimmed.startsWith(QLatin1Char('}'))) return LineStep::End;
+    return LineStep::Read;
+}
+
+// The keywords of the lines the parser reads beside the header; any other is ignored.
+bool IsReadKeyword(const QString& keyword) {
+    static const QSet<QString> dialogLevel = {QStringLiteral("menu"), QStringLiteral("item"),
+                                              QStringLiteral("title"), QStringLiteral("size"),
+                                              QStringLiteral("option")};
+    return TypeOfKeyword(keyword) != kUnknownType || dialogLevel.contains(keyword);
+}
+
+const QString kDialogKeyword = QStringLiteral("dialog");
 } // namespace
+
+std::optional<int> EmptyTableHeader(const QStringList& lines) {
+    std::optional<int> header;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString trimmed = lines[i].trimmed();
+        const LineStep step = StepOf(trimmed);
+        if (step == LineStep::End) break;
+        const std::optional<TmvLineParts> parts =
+            step == LineStep::Read ? SplitKeyword(trimmed) : std::nullopt;
+        if (!parts) continue;
+        if (parts->Keyword != kDialogKeyword) {
+            if (IsReadKeyword(parts->Keyword)) return std::nullopt;
+        } else if (header) {
+            break; // the next table's header
+        } else {
+            header = int(i);
+        }
+    }
+    return header.value_or(0);
+}
 
 void TmvImporter::ParseLine(const QString& line, int number) {
     const QString trimmed = line.trimmed();
-    if (trimmed.isEmpty() || info_.EndOfTable) return;
-    if (trimmed.startsWith(QLatin1Char('}'))) {
+    if (info_.EndOfTable) return;
+    switch (StepOf(trimmed)) {
+    case LineStep::Skip:
+        return;
+    case LineStep::End:
         info_.EndOfTable = true;
         return;
+    case LineStep::Read:
+        break;
     }
-    if (trimmed.startsWith(QLatin1Char(';'))) return;
     const std::optional<TmvLineParts> parts = SplitKeyword(trimmed);
     if (!parts) return;
     const QString& keyword = parts->Keyword;
@@ -58,7 +101,7 @@ void TmvImporter::ParseLine(const QString& line, int number) {
         records_.push_back(std::move(record));
     } else if (keyword == QLatin1String("menu") || keyword == QLatin1String("item")) {
         ParseMenuLine(keyword, rest, number);
-    } else if (keyword == QLatin1String("dialog")) {
+    } else if (keyword == kDialogKeyword) {
         if (info_.HeaderSeen) {
             // The table was never closed: the next table's header ends it.
             ReportImportWarning(QStringLiteral("The table has no closing brace; it ends at the "
