@@ -117,10 +117,10 @@ TEST(Import, AcceptedNewProjectIsStartedByTheCaller) {
 
 TEST(ImportDialog, HeaderGivesNameAndLocal) {
     ImportRun run;
-    run.Run({S("dialog -l MyTable {"), S("}")});
+    run.Run({S("dialog -l MyTable {"), S("size -1 -1 100 50"), S("}")});
     EXPECT_EQ(run.Doc.TableName, S("MyTable"));
     EXPECT_TRUE(run.Doc.Local);
-    run.Run({S("dialog other {"), S("}")});
+    run.Run({S("dialog other {"), S("size -1 -1 100 50"), S("}")});
     EXPECT_EQ(run.Doc.TableName, S("other"));
     EXPECT_FALSE(run.Doc.Local);
 }
@@ -134,7 +134,7 @@ TEST(ImportDialog, TableWithoutHeaderIsNamedImportTable) {
 
 TEST(ImportDialog, NoTitleLineGivesTheTableNameAsTitle) {
     ImportRun run;
-    run.Run({S("dialog notitle {"), S("}")});
+    run.Run({S("dialog notitle {"), S("size -1 -1 100 50"), S("}")});
     EXPECT_EQ(run.Doc.Title, S("notitle"));
     EXPECT_FALSE(run.Doc.NoQuotes);
 }
@@ -220,9 +220,16 @@ TEST(ImportDialog, LinesAfterTheClosingBraceAndCommentsAreIgnored) {
 
 TEST(ImportDialog, UnknownKeywordsAndBareLinesAreSkipped) {
     ImportRun run;
-    EXPECT_EQ(run.Run({S("dialog u {"), S("{"), S("frobnicate 1 2 3"), S("  "), S("}")}),
+    EXPECT_EQ(run.Run({S("dialog u {"), S("{"), S("frobnicate 1 2 3"), S("  "), S("option pixels"),
+                       S("}")}),
               TmvImportResult::Imported);
     EXPECT_EQ(run.Doc.ControlCount(), 0);
+    // Without a line it reads the table is refused, and the document stays as it was.
+    EXPECT_EQ(run.Run({S("dialog v {"), S("{"), S("frobnicate 1 2 3"), S("}"), S("title \"x\"")}),
+              TmvImportResult::Refused);
+    EXPECT_EQ(run.Doc.TableName, S("u"));
+    EXPECT_EQ(run.Errors(), QStringList{S("Error: The table holds no line to read beside its "
+                                          "header: \"dialog v {\"")});
 }
 
 TEST(ImportIcon, FileAndIndexLineIsTheDialogIcon) {
@@ -446,7 +453,7 @@ TEST(ImportMenu, BadIdsAndParentsAreReportedAndSkipped) {
 
 TEST(ImportDialog, HeaderWordsMayBeSeparatedByTabs) {
     ImportRun run;
-    run.Run({S("dialog\t-l\tmytab\t{"), S("}")});
+    run.Run({S("dialog\t-l\tmytab\t{"), S("size -1 -1 100 50"), S("}")});
     EXPECT_EQ(run.Doc.TableName, S("mytab"));
     EXPECT_TRUE(run.Doc.Local);
 }

@@ -192,6 +192,16 @@ void SetClipboard(QMimeData* data) {
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
+// A changed project with a button, named "kept", and a table's text on the clipboard.
+void KeepAProjectAndCopy(Shell& shell, const QString& table) {
+    Place(shell.Doc(), ctButton, 10, 10, 60, 20);
+    shell.Doc().TableName = QStringLiteral("kept");
+    shell.Doc().Modified = true;
+    auto* data = new QMimeData;
+    data->setText(table);
+    SetClipboard(data);
+}
+
 TEST(ImportWindows, PasteWindowTakesOnlyPlainTextFromTheClipboard) {
     Shell shell;
     TImportForm* form = shell.Main.ImportFormWindow();
@@ -285,12 +295,7 @@ TEST(ImportWindows, PasteWindowRefusesATableWithNothingToRead) {
         SCOPED_TRACE(c.what);
         Shell shell;
         TImportForm* form = shell.Main.ImportFormWindow();
-        Place(shell.Doc(), ctButton, 10, 10, 60, 20);
-        shell.Doc().TableName = QStringLiteral("kept");
-        shell.Doc().Modified = true;
-        auto* data = new QMimeData;
-        data->setText(c.text);
-        SetClipboard(data);
+        KeepAProjectAndCopy(shell, c.text);
         shell.Prompt.Answers = {TmvAnswer::No};
         bool stayed = false;
         QString said;
@@ -322,12 +327,7 @@ TEST(ImportWindows, PasteWindowRefusesATableWithNothingToRead) {
 TEST(ImportWindows, ClearEmptiesTheMemoAndAKeptProjectCancelsTheImport) {
     Shell shell;
     TImportForm* form = shell.Main.ImportFormWindow();
-    Place(shell.Doc(), ctButton, 10, 10, 60, 20);
-    shell.Doc().TableName = QStringLiteral("kept");
-    shell.Doc().Modified = true;
-    auto* data = new QMimeData;
-    data->setText(QStringLiteral("dialog other {\n  title \"Other\"\n}"));
-    SetClipboard(data);
+    KeepAProjectAndCopy(shell, QStringLiteral("dialog other {\n  title \"Other\"\n}"));
     shell.Prompt.Answers = {TmvAnswer::Cancel};
     bool stayed = false;
     QString afterClear = QStringLiteral("x");

@@ -426,21 +426,30 @@ TEST(UndoWindow, UndoWaitsForTheDragToEnd) {
     EXPECT_EQ(doc.FindControlByName(name)->Left, 10);
 }
 
-// Typing in the browser is one step, ended by Enter, however many keys it took.
-TEST(UndoWindow, TypingACaptionInTheBrowserIsOneStep) {
-    Shell shell;
+// A button, current, in a new history, and the browser's caption box focused with its text
+// selected, ready for typing.
+QLineEdit* FocusCaptionOfAButton(Shell& shell, TmvControl** button) {
     shell.Main.show();
     DialogDocument& doc = shell.Doc();
-    TmvControl* button = Place(doc, ctButton, 10, 10, 60, 20);
-    doc.Select(button);
-    doc.SetCurrentControl(button);
+    *button = Place(doc, ctButton, 10, 10, 60, 20);
+    doc.Select(*button);
+    doc.SetCurrentControl(*button);
     doc.StartNewHistory(true);
     QLineEdit* caption = shell.Main.ObjBrowser()->propsCaption;
     QApplication::setActiveWindow(&shell.Main);
     caption->setFocus();
-    ASSERT_EQ(QApplication::focusWidget(), caption);
     Settle(); // the surface's focus going ends no step
     caption->selectAll();
+    return caption;
+}
+
+// Typing in the browser is one step, ended by Enter, however many keys it took.
+TEST(UndoWindow, TypingACaptionInTheBrowserIsOneStep) {
+    Shell shell;
+    DialogDocument& doc = shell.Doc();
+    TmvControl* button = nullptr;
+    QLineEdit* caption = FocusCaptionOfAButton(shell, &button);
+    ASSERT_EQ(QApplication::focusWidget(), caption);
     for (const char* key : {"T", "a", "m", "a", "m"}) {
         QTest::keyClicks(caption, QString::fromLatin1(key));
         Settle();
@@ -483,18 +492,10 @@ TEST(UndoWindow, ACommandAfterTypingEndsTheTypingStepFirst) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.how);
         Shell shell;
-        shell.Main.show();
         DialogDocument& doc = shell.Doc();
-        TmvControl* button = Place(doc, ctButton, 10, 10, 60, 20);
+        TmvControl* button = nullptr;
+        QLineEdit* caption = FocusCaptionOfAButton(shell, &button);
         const QString name = button->Name();
-        doc.Select(button);
-        doc.SetCurrentControl(button);
-        doc.StartNewHistory(true);
-        QLineEdit* caption = shell.Main.ObjBrowser()->propsCaption;
-        QApplication::setActiveWindow(&shell.Main);
-        caption->setFocus();
-        Settle();
-        caption->selectAll();
         QTest::keyClicks(caption, QStringLiteral("Tamam"));
         Settle();
         c.run(shell);
