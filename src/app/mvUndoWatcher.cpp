@@ -42,13 +42,6 @@ QString ActionCaption(const QAction* action) {
     return action && !action->isSeparator() && !action->menu() ? action->text() : QString();
 }
 
-// Arrow keys with the same modifiers on the same selection: one nudge.
-QString NudgeKey(const QKeyEvent* key) {
-    return QStringLiteral("nudge:%1").arg(int(key->modifiers() & ~Qt::KeypadModifier));
-}
-} // namespace
-
-namespace {
 // Whether the object is the focused widget or lies inside it (a press that moves the caret).
 bool WithinFocus(QObject* object) {
     const QWidget* focus = QApplication::focusWidget();
@@ -56,6 +49,11 @@ bool WithinFocus(QObject* object) {
          widget = widget->parentWidget())
         if (widget == focus) return true;
     return false;
+}
+
+// Arrow keys with the same modifiers on the same selection: one nudge.
+QString NudgeKey(const QKeyEvent* key) {
+    return QStringLiteral("nudge:%1").arg(int(key->modifiers() & ~Qt::KeypadModifier));
 }
 } // namespace
 
@@ -110,10 +108,11 @@ void TmvUndoWatcher::EndTyping() {
 
 void TmvUndoWatcher::KeyPressed(QObject* watched, QKeyEvent* key) {
     // A key in a menu chooses a command there: the typing before it is a step of its own.
-    if (qobject_cast<QMenu*>(watched) || qobject_cast<QMenuBar*>(watched)) EndTyping();
+    const bool inMenu = qobject_cast<QMenu*>(watched) || qobject_cast<QMenuBar*>(watched);
+    if (inMenu) EndTyping();
     // By the focus, not the receiver: a key the box leaves (any release, a lone Shift) goes on
     // to the box's parents, and typing is still one edit.
-    if (IsTextEntry(QApplication::focusWidget()) && !CommitsTextEntry(key->key())) {
+    if (!inMenu && IsTextEntry(QApplication::focusWidget()) && !CommitsTextEntry(key->key())) {
         if (key->type() == QEvent::KeyPress) typing_ = true;
         return;
     }
