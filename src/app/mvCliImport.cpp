@@ -1,5 +1,6 @@
 // marovel --import SCRIPT [--table NAME] [--codepage N] --save OUT.mv
 #include <QFile>
+#include <QFileInfo>
 #include <cstdio>
 
 #include "app/mvCliModes.h"
@@ -65,9 +66,9 @@ bool ReadInput(const QString& script, int codePage, QStringList* lines, int* rea
 }
 
 // The lines ImportTable gets: a pasted table as it is, else the chosen table of the script,
-// with where it came from in *options.
+// with where it came from in *options and its name in *name.
 bool SelectTable(const TmvImportRequest& request, const QStringList& lines, QStringList* table,
-                 TmvImportOptions* options) {
+                 TmvImportOptions* options, QString* name) {
     if (request.Script == QLatin1String("-") && request.Table.isEmpty()) {
         *table = lines;
         return true;
@@ -77,6 +78,7 @@ bool SelectTable(const TmvImportRequest& request, const QStringList& lines, QStr
     for (const TmvScriptTable& found : ListScriptTables(lines, ini)) {
         if (!wanted.isEmpty() && found.Name != wanted) continue;
         *table = CollectTableForImport(lines, ini, found.HeaderLine, found.Name, options);
+        *name = found.Name;
         return true;
     }
     ReportFailure(wanted.isEmpty()
@@ -93,15 +95,21 @@ int RunImport(const QStringList& args) {
     const int codePage =
         request.CodePage ? request.CodePage : LoadSettings(&project.Console.Prompt).LegacyCodePage;
     QStringList lines, table;
+    QString tableName;
     TmvImportOptions options;
     if (!ReadInput(request.Script, codePage, &lines, &options.ReadInCodePage) ||
-        !SelectTable(request, lines, &table, &options))
+        !SelectTable(request, lines, &table, &options, &tableName))
         return kExitFailed;
 
     const TmvImportResult result =
         ImportTable(project.Document, table, project.Session.Ui, options);
     // The report says why; no project is written for a table with nothing in it.
     if (result == TmvImportResult::Refused) return kExitFailed;
+    // The project belongs to the script it came from (a pasted table to none).
+    if (request.Script != QLatin1String("-")) {
+        project.Document.ScriptPath = QFileInfo(request.Script).absoluteFilePath();
+        project.Document.ScriptTable = tableName;
+    }
     project.Document.FileName = request.Output;
     // SaveProject tells its own failure on standard error.
     if (!SaveProject(project.Session)) return kExitFailed;

@@ -23,7 +23,14 @@ int RunListTables(const QStringList& args);
 // or the project cannot be written.
 int RunImport(const QStringList& args);
 
-// Both read a script that is not UTF-8 in the Windows code page N, or else in the one the
+// --write-into SCRIPT PROJECT.mv [--table NAME] [--codepage N]: the project's table written
+// into the script in the place of the table NAME (by default the table the project remembers
+// for that script, else the project's table name), or at its end when the script has no table
+// of that name; every other byte of the script stays, and its old content is kept as
+// SCRIPT.bak. 1 when the project or the script cannot be read or the script cannot be written.
+int RunWriteInto(const QStringList& args);
+
+// All three read a script that is not UTF-8 in the Windows code page N, or else in the one the
 // setting "LegacyCodePage" names. The code page of "--codepage N", or 0 (wrong usage, after
 // saying why on standard error) when N is no code page this system can read.
 int ParseCodePageArgument(const QString& text);

@@ -6,17 +6,27 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "app/mvWindowUtils.h"
+#include "io/mvEventSkeleton.h"
 #include "surface/mvDialogDocument.h"
 #include "surface/mvDialogTable.h"
 
-void CopyTableToClipboard(const DialogDocument& doc) {
+void CopyLinesToClipboard(const QStringList& lines) {
     // Plain text only: pasted into a script editor it must arrive as written.
     auto* data = new QMimeData;
-    data->setText(JoinTableLines(BuildDialogTable(doc)));
+    data->setText(JoinTableLines(lines));
     QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void CopyTableToClipboard(const DialogDocument& doc) {
+    CopyLinesToClipboard(BuildDialogTable(doc));
+}
+
+void CopyEventsToClipboard(const DialogDocument& doc) {
+    CopyLinesToClipboard(BuildEventSkeleton(doc));
 }
 
 TCodeDialog::TCodeDialog(const DialogDocument& doc, QWidget* mainWindow)
@@ -27,13 +37,21 @@ TCodeDialog::TCodeDialog(const DialogDocument& doc, QWidget* mainWindow)
     CodeMemo->setObjectName(QStringLiteral("CodeMemo"));
     CodeMemo->setReadOnly(true);
     SetTableMemoLook(CodeMemo);
+    EventMemo = new QPlainTextEdit(this);
+    EventMemo->setObjectName(QStringLiteral("EventMemo"));
+    EventMemo->setReadOnly(true);
+    SetTableMemoLook(EventMemo);
+    CodePages = new QTabWidget(this);
+    CodePages->setObjectName(QStringLiteral("CodePages"));
+    CodePages->addTab(CodeMemo, QStringLiteral("&Tablo"));
+    CodePages->addTab(EventMemo, QStringLiteral("&Olaylar"));
 
     btnCopy = new QPushButton(QStringLiteral("Kopyala"), this);
     btnCopy->setObjectName(QStringLiteral("btnCopy"));
     btnCopy->setDefault(true);
     btnClose = new QPushButton(QStringLiteral("Kapat"), this);
     btnClose->setObjectName(QStringLiteral("btnClose"));
-    connect(btnCopy, &QPushButton::clicked, this, &TCodeDialog::CopyTableToClipboard);
+    connect(btnCopy, &QPushButton::clicked, this, &TCodeDialog::CopyShownPage);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* buttons = new QHBoxLayout;
@@ -41,7 +59,7 @@ TCodeDialog::TCodeDialog(const DialogDocument& doc, QWidget* mainWindow)
     buttons->addWidget(btnCopy);
     buttons->addWidget(btnClose);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(CodeMemo);
+    layout->addWidget(CodePages);
     layout->addLayout(buttons);
 
     resize(535, 455);
@@ -50,6 +68,13 @@ TCodeDialog::TCodeDialog(const DialogDocument& doc, QWidget* mainWindow)
 
 void TCodeDialog::CopyTableToClipboard() {
     ::CopyTableToClipboard(doc_);
+}
+
+void TCodeDialog::CopyShownPage() {
+    if (CodePages->currentWidget() == EventMemo)
+        CopyEventsToClipboard(doc_);
+    else
+        CopyTableToClipboard();
 }
 
 void TCodeDialog::showEvent(QShowEvent* event) {
@@ -62,6 +87,7 @@ void TCodeDialog::showEvent(QShowEvent* event) {
     setWindowTitle(QStringLiteral("Dialog Table: ") + doc_.TableName);
     // A fresh table every time: the memo's text is replaced, never added to.
     CodeMemo->setPlainText(BuildDialogTable(doc_).join(QLatin1Char('\n')));
+    EventMemo->setPlainText(BuildEventSkeleton(doc_).join(QLatin1Char('\n')));
     btnCopy->setFocus();
     QDialog::showEvent(event);
 }

@@ -35,6 +35,8 @@ const QList<TmvCommandLineMode>& CommandLineModes() {
         {"--print-table", "--print-table PROJECT.mv", RunPrintTable},
         {"--list-tables", "--list-tables SCRIPT [--codepage N]", RunListTables},
         {"--import", "--import SCRIPT|- [--table NAME] [--codepage N] --save OUT.mv", RunImport},
+        {"--write-into", "--write-into SCRIPT PROJECT.mv [--table NAME] [--codepage N]",
+         RunWriteInto},
         {"--preview", "--preview PROJECT.mv", RunPreview},
     };
     return modes;

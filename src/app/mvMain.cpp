@@ -83,6 +83,7 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
     CreateSession();
     CreateConfigDialog();
     CreateImportWindows();
+    CreateScriptCommands();
     CreateUndo();
     ConnectDocumentCommands();
     ConnectSurface();
@@ -154,6 +155,9 @@ void TMain::CreateActions() {
     impClipboard = MakeAction("impClipboard", QStringLiteral("Clipboard`a Aktar..."), {}, {});
     expFile = MakeAction("expFile", QStringLiteral("&Export Dosya..."),
                          QKeySequence(Qt::ALT | Qt::Key_E), QStringLiteral("Export Dosya..."), 4);
+    expScript = MakeAction("expScript", QStringLiteral("&Script'e Yaz..."),
+                           QKeySequence(Qt::ALT | Qt::Key_W), QStringLiteral("Script'e Yaz"));
+    expScript->setIcon(QIcon(CutImageStrip(QStringLiteral(":/images/script.png"), 20, 1).value(0)));
     mmExit = MakeAction("mmExit", QStringLiteral("Ç&ık"), {}, {});
     const QList<QPixmap> undoImages = CutImageStrip(QStringLiteral(":/images/undo.png"), 20, 2);
     actEditUndo = MakeAction("actEditUndo", QStringLiteral("&Geri Al"),
@@ -183,6 +187,8 @@ void TMain::CreateActions() {
                    QKeySequence(Qt::ALT | Qt::Key_V), QStringLiteral("Koda Ön İzleme Yap"), 9);
     codeCopy = MakeAction("codeCopy", QStringLiteral("&Kodu Kopyala"),
                           QKeySequence(Qt::ALT | Qt::Key_C), QStringLiteral("Kodu Kopyala"), 10);
+    codeCopyEvents = MakeAction("codeCopyEvents", QStringLiteral("&Olayları Kopyala"), {},
+                                QStringLiteral("Olayları Kopyala"));
     actPreview = MakeAction("actPreview", QStringLiteral("Ö&n İzleme"),
                             QKeySequence(Qt::ALT | Qt::Key_R), QStringLiteral("Ön İzleme"), 11);
     actObjBrowser = MakeAction("actObjBrowser", QStringLiteral("Obje &Ara"),
@@ -229,6 +235,7 @@ void TMain::CreateMenus() {
     mmImport->addAction(impFile);
     mmImport->addAction(impClipboard);
     mmFile->addAction(expFile);
+    mmFile->addAction(expScript);
     mmFile->addSeparator();
     mmRecent = mmFile->addMenu(QStringLiteral("&Devam Et"));
     mmRecent->setObjectName(QStringLiteral("mmRecent"));
@@ -247,7 +254,7 @@ void TMain::CreateMenus() {
 
     mmTools = menuBar()->addMenu(QStringLiteral("&Extra"));
     mmTools->setObjectName(QStringLiteral("mmTools"));
-    mmTools->addActions({mmReorder, codeView, codeCopy, actPreview});
+    mmTools->addActions({mmReorder, codeView, codeCopy, codeCopyEvents, actPreview});
 
     mmView = menuBar()->addMenu(QStringLiteral("&Görüntü"));
     mmView->setObjectName(QStringLiteral("mmView"));
@@ -291,6 +298,7 @@ void TMain::CreateToolbar() {
     importButton->setPopupMode(QToolButton::MenuButtonPopup);
     tb->addWidget(importButton);
     tb->addAction(expFile);
+    tb->addAction(expScript);
     tb->addSeparator();
     tb->addActions({ccpdCut, ccpdPaste, ccpdCopy, ccpdDelete, actEditUndo, actEditRedo});
     tb->addSeparator();

@@ -23,6 +23,8 @@ class TEditCommands;
 class TConfigDialog;
 class TImportFile;
 class TImportForm;
+class TScriptWriteDialog;
+class QLabel;
 class TMainDialog;
 class QAction;
 class QMdiArea;
@@ -86,6 +88,16 @@ public:
     void CopyCode();
     // The table to a chosen script file; FALSE when cancelled or not written.
     bool ExportCommand();
+    // The table written into the project's script in the place of its old table, or, when the
+    // project has none or it no longer holds the table, where the user chooses; FALSE when
+    // cancelled or not written (mvMainScript.cpp).
+    bool WriteIntoScriptCommand();
+    // The event handlers of the dialog on the clipboard.
+    void CopyEventsCommand();
+    TScriptWriteDialog* ScriptWriteWindow() const { return scriptWrite_; }
+    // The status bar's note of the project's script ("Script: ..."), empty without one.
+    QLabel* ScriptStatus() const { return scriptStatus_; }
+    void UpdateScriptStatus();
     // The dialog shown in mIRC with the settings' DDE name; FALSE when it was not sent.
     bool PreviewCommand();
     void SelectAllCommand();
@@ -122,6 +134,7 @@ public:
     QAction* impFile;
     QAction* impClipboard;
     QAction* expFile;
+    QAction* expScript;
     QAction* mmExit;
     QAction* actEditUndo;
     QAction* actEditRedo;
@@ -135,6 +148,7 @@ public:
     QAction* mmReorder;
     QAction* codeView;
     QAction* codeCopy;
+    QAction* codeCopyEvents;
     QAction* actPreview;
     QAction* actObjBrowser;
     QAction* actObjPalette;
@@ -190,6 +204,11 @@ private:
     void ConnectProjectCommands();
     void ConnectDocumentCommands();
     void CreateImportWindows();
+    void CreateScriptCommands();
+    // The project belongs to the script the file import read its table from.
+    void RememberImportedScript();
+    // After a write: the project belongs to that script; always TRUE.
+    bool ScriptWritten(const QString& script);
     void CreateConfigDialog();
     // The surface's keys, context menu and frame (mvMainSurface.cpp).
     void ConnectSurface();
@@ -262,6 +281,8 @@ private:
     TConfigDialog* configDialog_ = nullptr;
     TImportForm* importForm_ = nullptr;
     TImportFile* importFile_ = nullptr;
+    TScriptWriteDialog* scriptWrite_ = nullptr;
+    QLabel* scriptStatus_ = nullptr;
     bool started_ = false;
 };
 

@@ -25,7 +25,7 @@ void TMain::ImportFileCommand() {
     importFile_->SetLegacyCodePage(settings_.LegacyCodePage);
     // Over the main window where it is now, not where it was at start-up.
     CenterOnMainForm(importFile_, this);
-    importFile_->exec();
+    if (importFile_->exec() == QDialog::Accepted) RememberImportedScript();
 }
 
 void TMain::ImportClipboardCommand() {

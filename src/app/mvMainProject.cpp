@@ -15,7 +15,10 @@ void TMain::CreateSession() {
     session_->Ui.Files = files_;
     session_->Ui.Status = status_;
     session_->RecentFiles = &settings_.RecentFiles;
-    session_->TitleChanged = [this] { UpdateTitle(document_->FileName); };
+    session_->TitleChanged = [this] {
+        UpdateTitle(document_->FileName);
+        UpdateScriptStatus();
+    };
     session_->RecentChanged = [this] {
         Recent = settings_.RecentFiles.Paths();
         RebuildRecentMenu();
@@ -27,6 +30,7 @@ void TMain::CreateSession() {
             surface_->RebuildGridBitmap();
             if (menuEditor_) menuEditor_->ProjectLoaded();
             UpdateMenuBarHeight();
+            UpdateScriptStatus();
         }
     };
 }

@@ -1,21 +1,53 @@
 #include "io/mvCodePages.h"
 
 #include <QStringDecoder>
+#include <QStringEncoder>
+#include <optional>
 
 #include "io/mvTextFile.h"
 
 namespace {
 constexpr int kUtf8 = 65001; // what GetACP gives on a system set to UTF-8
 
-// The converter names of a Windows code page, most exact first: "cp949" is not Windows' own
-// table on every system, "windows-949" is.
-QStringDecoder DecoderFor(int number) {
+// The converter of a Windows code page by its names, most exact first: "cp949" is not
+// Windows' own table on every system, "windows-949" is.
+template <typename Converter> Converter ConverterFor(int number) {
     for (const QString& name :
          {QStringLiteral("windows-%1").arg(number), QStringLiteral("cp%1").arg(number)}) {
-        QStringDecoder decoder(name.toLatin1().constData(), QStringConverter::Flag::Stateless);
-        if (decoder.isValid()) return decoder;
+        Converter converter(name.toLatin1().constData(), QStringConverter::Flag::Stateless);
+        if (converter.isValid()) return converter;
     }
-    return QStringDecoder();
+    return Converter();
+}
+
+QStringDecoder DecoderFor(int number) {
+    return ConverterFor<QStringDecoder>(number);
+}
+
+// The bytes of one text in a code page with a converter, or none when some character has no
+// bytes there: converters put a substitute in, which reading the bytes back shows.
+std::optional<QByteArray> EncodeExactly(const QString& text, int number) {
+    if (number == kUtf8) {
+        QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        QByteArray bytes = utf8.encode(text);
+        if (utf8.hasError()) return std::nullopt;
+        return bytes;
+    }
+    QByteArray bytes;
+    if (number == kProgramCodePage) {
+        bytes.reserve(text.size());
+        for (const QChar c : text) {
+            const int byte = Windows1254Byte(c);
+            if (byte < 0) return std::nullopt;
+            bytes.append(char(byte));
+        }
+        return bytes;
+    }
+    QStringEncoder encoder = ConverterFor<QStringEncoder>(number);
+    if (!encoder.isValid()) return std::nullopt;
+    bytes = encoder.encode(text);
+    if (encoder.hasError() || DecodeInCodePage(bytes, number) != text) return std::nullopt;
+    return bytes;
 }
 } // namespace
 
@@ -57,4 +89,23 @@ QString DecodeInCodePage(const QByteArray& bytes, int number) {
     if (number <= 0) return QString();
     QStringDecoder decoder = DecoderFor(number);
     return decoder.isValid() ? decoder.decode(bytes) : QString();
+}
+
+bool EncodeInCodePage(const QString& text, int number, QByteArray* bytes, qsizetype* badAt) {
+    if (std::optional<QByteArray> whole = EncodeExactly(text, number)) {
+        *bytes = *whole;
+        return true;
+    }
+    // Which character it was: the first that cannot be written on its own (a pair of
+    // surrogates is one character).
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        if (!EncodeExactly(text.mid(i, length), number)) {
+            if (badAt) *badAt = i;
+            return false;
+        }
+        i += length - 1;
+    }
+    if (badAt) *badAt = 0; // every character alone fits, together they do not
+    return false;
 }

@@ -21,3 +21,7 @@ bool CanDecodeCodePage(int number);
 // The bytes read in that code page; bytes it leaves undefined come out as the control
 // character of the same value, as Windows does. Unreadable code pages give an empty text.
 QString DecodeInCodePage(const QByteArray& bytes, int number);
+// The text in that code page. FALSE when some character has no bytes there, with the index of
+// the first such character in *badAt; *bytes is then left as it was.
+bool EncodeInCodePage(const QString& text, int number, QByteArray* bytes,
+                      qsizetype* badAt = nullptr);

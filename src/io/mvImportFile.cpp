@@ -71,24 +71,38 @@ std::vector<TmvScriptTable> ListScriptTables(const QStringList& lines, bool iniS
     return tables;
 }
 
-QStringList CollectTableLines(const QStringList& lines, bool iniScript, int headerLine,
-                              const QString& name, int* firstLine) {
-    QStringList table;
-    bool collecting = false;
+TmvTableSpan FindTableSpan(const QStringList& lines, bool iniScript, int headerLine,
+                           const QString& name) {
+    TmvTableSpan span;
+    const QString wanted = name.toLower();
     for (int i = qMax(0, headerLine); i < lines.size(); ++i) {
         const QString line = NormaliseScriptLine(lines[i], iniScript);
-        if (!collecting) {
-            collecting = TableHeaderName(line) == name.toLower();
-            if (!collecting) continue;
-            if (firstLine) *firstLine = i;
+        if (!span.Found()) {
+            if (TableHeaderName(line) == wanted) span.Header = i;
         } else if (line == QLatin1String("}")) {
-            break;
+            span.Close = span.Stop = i;
+            return span;
         } else if (!TableHeaderName(line).isEmpty()) {
-            table.append(line); // the parser ends the table there and says so
-            break;
+            span.Stop = i;
+            return span;
         }
-        table.append(line);
     }
+    if (span.Found()) span.Stop = int(lines.size());
+    return span;
+}
+
+QStringList CollectTableLines(const QStringList& lines, bool iniScript, int headerLine,
+                              const QString& name, int* firstLine) {
+    const TmvTableSpan span = FindTableSpan(lines, iniScript, headerLine, name);
+    QStringList table;
+    if (!span.Found()) return table;
+    if (firstLine) *firstLine = span.Header;
+    // An unclosed table that ran into the next header takes it along: the parser ends the
+    // table there and says so.
+    const int last = span.Closed() || span.Stop >= lines.size() ? span.Stop - 1 : span.Stop;
+    table.reserve(last - span.Header + 1);
+    for (int i = span.Header; i <= last; ++i)
+        table.append(NormaliseScriptLine(lines[i], iniScript));
     return table;
 }
 

@@ -44,11 +44,23 @@ struct TmvScriptTable {
 // Every table header of the script, in file order.
 std::vector<TmvScriptTable> ListScriptTables(const QStringList& lines, bool iniScript);
 
-// The lines of one table, normalised and in their own letter case: from the first header at
-// or after `headerLine` whose name is `name`, up to the line "}" (not included). A table that
-// is never closed runs up to the next table's header, which is included so that the import
-// tells of it, or to the end of the script; no matching header gives no lines. *firstLine
-// is then the 0-based index of the header collected from.
+// Where one table lies in a script: from the first header at or after the line searched from
+// whose name is the one wanted, up to the line "}". A table that is never closed runs up to
+// the next table's header or to the end of the script. Indexes are 0-based.
+struct TmvTableSpan {
+    int Header = -1; // the header line; -1 when no header of that name was found
+    int Close = -1;  // the line "}"; -1 when the table is never closed
+    int Stop = -1;   // where the table's lines end: Close, the next header, or the line count
+    bool Found() const { return Header >= 0; }
+    bool Closed() const { return Close >= 0; }
+};
+TmvTableSpan FindTableSpan(const QStringList& lines, bool iniScript, int headerLine,
+                           const QString& name);
+
+// The lines of one table, normalised and in their own letter case: those of its span without
+// the line "}". A table that is never closed takes the next table's header along, so that the
+// import tells of it; no matching header gives no lines. *firstLine is then the 0-based index
+// of the header collected from.
 QStringList CollectTableLines(const QStringList& lines, bool iniScript, int headerLine,
                               const QString& name, int* firstLine = nullptr);
 

@@ -128,6 +128,8 @@ bool LoadProject(TmvProjectSession& session, const QString& chosenPath) {
     doc.ClearDialog();
     status.AddStatusLine(QStringLiteral("Loading menus..."));
     const int menus = ReadProjectHead(doc, *ini);
+    doc.ScriptPath = ini->ReadString(kMain, kScriptPathKey);
+    doc.ScriptTable = ini->ReadString(kMain, kScriptTableKey);
     status.AddStatusLine(QStringLiteral("Loaded %1 menus.").arg(menus));
     status.AddStatusLine(QString());
     ReadControls(doc, *ini, status);

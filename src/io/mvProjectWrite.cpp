@@ -156,6 +156,8 @@ void WriteProjectHead(const DialogDocument& doc, TmvIniFile& ini) {
 
 void WriteProject(const DialogDocument& doc, TmvIniFile& ini) {
     WriteProjectHead(doc, ini);
+    WriteOptional(ini, kMain, kScriptPathKey, doc.ScriptPath);
+    WriteOptional(ini, kMain, kScriptTableKey, doc.ScriptTable);
     int counter = 1;
     for (const TmvControl* control : doc.CreationOrder) {
         if (!control) continue;

@@ -62,8 +62,8 @@ bool SaveProjectAs(TmvProjectSession& session);
 QString ProjectPathWithExtension(const QString& path);
 
 // --- The file format.
-// The whole project into the buffer: [Main], [Menu], [MenuInfo] and the control sections.
-// Whatever else the buffer holds is kept.
+// The whole project into the buffer: [Main] (with the script it belongs to), [Menu],
+// [MenuInfo] and the control sections. Whatever else the buffer holds is kept.
 void WriteProject(const DialogDocument& document, TmvIniFile& ini);
 // [Main] without "ControlCount", [Menu] and [MenuInfo]: the project without its controls.
 void WriteProjectHead(const DialogDocument& document, TmvIniFile& ini);
@@ -89,6 +89,11 @@ QString UnescapeMenuText(const QString& text);
 // written; each key is there only when it holds words.
 inline const QString kOtherStylesKey = QStringLiteral("OtherStyles");   // a control's section
 inline const QString kOtherOptionsKey = QStringLiteral("OtherOptions"); // [Main]
+
+// [Main]: the script the table came from or was last written into, and its name there; written
+// only when set. Kept out of the undo history's snapshots (WriteProjectHead).
+inline const QString kScriptPathKey = QStringLiteral("ScriptPath");
+inline const QString kScriptTableKey = QStringLiteral("ScriptTable");
 
 // The section name of control section n ("Control" + n).
 QString ControlSectionName(int n);

@@ -1,6 +1,7 @@
 #include "io/mvTextFile.h"
 
 #include <QFile>
+#include <QHash>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <array>
@@ -47,6 +48,17 @@ QString DecodeWindows1254(const QByteArray& bytes) {
     return text;
 }
 
+int Windows1254Byte(QChar c) {
+    if (c.unicode() < 0x80) return c.unicode();
+    static const QHash<char16_t, int> bytes = [] {
+        QHash<char16_t, int> high;
+        for (int i = 0; i < int(kWindows1254High.size()); ++i)
+            high.insert(kWindows1254High[size_t(i)], 0x80 + i);
+        return high;
+    }();
+    return bytes.value(c.unicode(), -1);
+}
+
 namespace {
 // The text when the bytes are valid UTF-8.
 std::optional<QString> DecodeUtf8(const QByteArray& bytes) {
@@ -69,6 +81,27 @@ QString DecodeScriptText(const QByteArray& bytes, int legacyCodePage, int* readI
     return text ? *text : DecodeInCodePage(bytes, legacyCodePage);
 }
 
+namespace {
+bool WriteBytes(const QString& path, const QByteArray& bytes, QIODevice::OpenMode mode,
+                QString* error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | mode)) {
+        SetError(error, file.errorString());
+        return false;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        SetError(error, file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        SetError(error, file.errorString());
+        return false;
+    }
+    return true;
+}
+} // namespace
+
 bool ReadFileBytes(const QString& path, QByteArray* bytes, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -90,31 +123,14 @@ bool ReadTextFile(const QString& path, QString* text, QString* error) {
     return true;
 }
 
-namespace {
-bool WriteUtf8(const QString& path, const QString& text, QIODevice::OpenMode mode, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | mode)) {
-        SetError(error, file.errorString());
-        return false;
-    }
-    const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size()) {
-        SetError(error, file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        SetError(error, file.errorString());
-        return false;
-    }
-    return true;
+bool WriteFileBytes(const QString& path, const QByteArray& bytes, QString* error) {
+    return WriteBytes(path, bytes, QIODevice::NotOpen, error);
 }
-} // namespace
 
 bool WriteTextFile(const QString& path, const QString& text, QString* error) {
-    return WriteUtf8(path, text, QIODevice::Text, error);
+    return WriteBytes(path, text.toUtf8(), QIODevice::Text, error);
 }
 
 bool WriteTextFileAsIs(const QString& path, const QString& text, QString* error) {
-    return WriteUtf8(path, text, QIODevice::NotOpen, error);
+    return WriteFileBytes(path, text.toUtf8(), error);
 }

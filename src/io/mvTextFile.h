@@ -13,6 +13,8 @@ constexpr int kProgramCodePage = 1254;
 QString DecodeText(const QByteArray& bytes);
 // The bytes as Windows-1254 (Turkish ANSI), every byte mapped to one character.
 QString DecodeWindows1254(const QByteArray& bytes);
+// The byte of a character in Windows-1254, or -1 when the code page has none for it.
+int Windows1254Byte(QChar c);
 // A script's bytes: UTF-8 when valid (a leading byte-order mark dropped), else in the given
 // Windows code page (mvCodePages.h), which *readInCodePage then names; 0 there for UTF-8.
 QString DecodeScriptText(const QByteArray& bytes, int legacyCodePage,
@@ -23,6 +25,9 @@ bool ReadFileBytes(const QString& path, QByteArray* bytes, QString* error = null
 // Reads the whole file into *text. FALSE with the system's reason in *error when it cannot be
 // opened or read (a missing file included).
 bool ReadTextFile(const QString& path, QString* text, QString* error = nullptr);
+// Replaces the file with the bytes as they are. FALSE with the system's reason in *error; the
+// file on disk is then left as it was.
+bool WriteFileBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 // Replaces the file with text as UTF-8, line feeds as the platform writes them. FALSE with the
 // system's reason in *error; the file on disk is then left as it was.
 bool WriteTextFile(const QString& path, const QString& text, QString* error = nullptr);

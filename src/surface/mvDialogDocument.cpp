@@ -191,6 +191,8 @@ void DialogDocument::ClearDialog() {
 void DialogDocument::ResetForNew() {
     ClearDialog();
     FileName.clear();
+    ScriptPath.clear();
+    ScriptTable.clear();
     Modified = false;
     Title = QStringLiteral("New Project");
     SetFontName(DefaultFontName());

@@ -47,6 +47,11 @@ public:
     // TRUE exactly when the project differs from the one last saved or loaded (mvUndoHints.h).
     TmvModifiedFlag Modified;
     QString FileName;
+    // The script the table came from or was last written into, and the table's name there; the
+    // table is written back in that table's place. Empty for a project of its own. Not part of
+    // the undo history: writing into a script changes nothing in the dialog.
+    QString ScriptPath;
+    QString ScriptTable;
     QString FontName; // "Tahoma", or "MS Sans Serif" on old systems
     int MenuBarHeight = 0;
     bool UpdatesSuspended = false; // while set, changing the current control does nothing

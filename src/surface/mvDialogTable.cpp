@@ -12,18 +12,18 @@ QString Number(int v) {
     return QString::number(v);
 }
 
-void AppendControlLines(const DialogDocument& doc, QStringList& lines) {
+void AppendControlLines(const DialogDocument& doc, std::vector<TmvTableLine>& lines) {
     for (const TmvControl* control : doc.CreationOrder) {
         const auto* tab = dynamic_cast<const TmvTab*>(control);
         if (!tab) {
-            lines << kIndent + control->BuildLine();
+            lines.push_back({kIndent + control->BuildLine(), control, nullptr});
             continue;
         }
         // The pages, each followed by its controls, stand at the tab control's place.
         for (int i = 0; i < tab->PageCount(); ++i) {
-            lines << kIndent + tab->PageLine(i);
+            lines.push_back({kIndent + tab->PageLine(i), nullptr, nullptr});
             for (const TmvControl* child : tab->Page(i)->Controls)
-                lines << kIndent + child->BuildLine();
+                lines.push_back({kIndent + child->BuildLine(), child, nullptr});
         }
     }
 }
@@ -56,31 +56,41 @@ QString MenuLine(const TmvMenuNode& node) {
 }
 } // namespace
 
-QStringList BuildDialogTable(const DialogDocument& doc) {
-    QStringList lines;
-    lines << QStringLiteral("dialog ") + (doc.Local ? QStringLiteral("-l ") : QString()) +
-                 doc.TableName + QStringLiteral(" {");
-    lines << QStringLiteral("  title ") +
-                 (doc.NoQuotes ? doc.Title : QLatin1Char('"') + doc.Title + QLatin1Char('"'));
-    lines << QStringLiteral("  size ") + Number(doc.Centered ? -1 : doc.PosX) + QLatin1Char(' ') +
-                 Number(doc.Centered ? -1 : doc.PosY) + QLatin1Char(' ') +
-                 Number(XToDbuIf(doc.UseDbu, doc.ClientWidth)) + QLatin1Char(' ') +
-                 Number(YToDbuIf(doc.UseDbu, doc.ClientHeight));
-    lines << QStringLiteral("  option") +
-                 (doc.UseDbu ? QStringLiteral(" dbu") : QStringLiteral(" pixels")) +
-                 (doc.NoTheme ? QStringLiteral(" notheme") : QString()) +
-                 (doc.OtherOptions.trimmed().isEmpty()
-                      ? QString()
-                      : QLatin1Char(' ') + doc.OtherOptions.trimmed());
+std::vector<TmvTableLine> BuildDialogTableLines(const DialogDocument& doc) {
+    std::vector<TmvTableLine> lines;
+    lines.reserve(size_t(doc.ControlCount()) + 8);
+    const auto own = [&lines](const QString& text) { lines.push_back({text, nullptr, nullptr}); };
+    own(QStringLiteral("dialog ") + (doc.Local ? QStringLiteral("-l ") : QString()) +
+        doc.TableName + QStringLiteral(" {"));
+    own(QStringLiteral("  title ") +
+        (doc.NoQuotes ? doc.Title : QLatin1Char('"') + doc.Title + QLatin1Char('"')));
+    own(QStringLiteral("  size ") + Number(doc.Centered ? -1 : doc.PosX) + QLatin1Char(' ') +
+        Number(doc.Centered ? -1 : doc.PosY) + QLatin1Char(' ') +
+        Number(XToDbuIf(doc.UseDbu, doc.ClientWidth)) + QLatin1Char(' ') +
+        Number(YToDbuIf(doc.UseDbu, doc.ClientHeight)));
+    own(QStringLiteral("  option") +
+        (doc.UseDbu ? QStringLiteral(" dbu") : QStringLiteral(" pixels")) +
+        (doc.NoTheme ? QStringLiteral(" notheme") : QString()) +
+        (doc.OtherOptions.trimmed().isEmpty() ? QString()
+                                              : QLatin1Char(' ') + doc.OtherOptions.trimmed()));
     if (!doc.IconPath.trimmed().isEmpty())
-        lines << QStringLiteral("  icon ") + doc.IconPath + QStringLiteral(", ") +
-                     Number(doc.IconIndex);
+        own(QStringLiteral("  icon ") + doc.IconPath + QStringLiteral(", ") +
+            Number(doc.IconIndex));
     AppendControlLines(doc, lines);
     doc.Menu.ForEachDepthFirst([&lines](TmvMenuNode* node, int) {
-        lines << MenuLine(*node);
+        lines.push_back({MenuLine(*node), nullptr, node});
         return true;
     });
-    lines << QStringLiteral("}");
+    own(QStringLiteral("}"));
+    return lines;
+}
+
+QStringList BuildDialogTable(const DialogDocument& doc) {
+    std::vector<TmvTableLine> made = BuildDialogTableLines(doc);
+    QStringList lines;
+    lines.reserve(qsizetype(made.size()));
+    for (TmvTableLine& line : made)
+        lines.append(std::move(line.Text));
     return lines;
 }
 

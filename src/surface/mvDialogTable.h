@@ -2,11 +2,24 @@
 // The dialog's mIRC table, built on demand from the document; it is never stored.
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 class DialogDocument;
+class TmvControl;
+class TmvMenuNode;
 
 // The table, one entry per line, without line ends: header, title, size, option, icon (when
 // there is one), the control and tab-page lines in creation order, the menu lines, "}".
 QStringList BuildDialogTable(const DialogDocument& doc);
+
+// One line of that table and what made it: a control's line names the control, a menu line
+// its menu entry; the dialog's own lines and the tab pages' lines name neither.
+struct TmvTableLine {
+    QString Text;
+    const TmvControl* Control = nullptr;
+    const TmvMenuNode* MenuNode = nullptr;
+};
+// The same lines as BuildDialogTable, each with its maker.
+std::vector<TmvTableLine> BuildDialogTableLines(const DialogDocument& doc);
 // The lines as one text, each followed by CR LF (for the clipboard and for export).
 QString JoinTableLines(const QStringList& lines);
