@@ -45,8 +45,8 @@ struct ReplaceCase {
 };
 
 const ReplaceCase kReplaceCases[] = {
-    {"LineFeeds", "; top\nalias a { }\n", "dialog away {\n  title \"Old\"\n  edit \"\", 1, 1 1 9 9\n}",
-     "\nalias b { }\n", "\n"},
+    {"LineFeeds", "; top\nalias a { }\n",
+     "dialog away {\n  title \"Old\"\n  edit \"\", 1, 1 1 9 9\n}", "\nalias b { }\n", "\n"},
     {"CarriageReturnLineFeeds", "; top\r\nalias a { }\r\n", "dialog away {\r\n  title \"Old\"\r\n}",
      "\r\nalias b { }\r\n", "\r\n"},
     // The header's line end is the one used; the brace keeps its own, and the script its lack
@@ -57,9 +57,13 @@ const ReplaceCase kReplaceCases[] = {
     {"SeveralTables", "dialog first {\n  title \"1\"\n}\ndialog awayx {\n}\n",
      "dialog away {\n  title \"Old\"\n}", "\ndialog last {\n  title \"3\"\n}\n", "\n"},
     {"ByteOrderMark", "\xEF\xBB\xBF; notes \xC3\xBC\r\n", "dialog away {\r\n}", "\r\n", "\r\n"},
-    {"ByteOrderMarkThenHeader", "\xEF\xBB\xBF", "dialog away {\n  title \"\xC3\xBC\"\n}", "\n", "\n"},
-    {"LegacyCodePage", "; T\xFCrk\xE7" "e \xFE\r\n", "dialog away {\r\n  title \"Eski \xE7\"\r\n}",
-     "\r\non *:dialog:away:init:0:{ echo \xFD }\r\n", "\r\n", true},
+    {"ByteOrderMarkThenHeader", "\xEF\xBB\xBF", "dialog away {\n  title \"\xC3\xBC\"\n}", "\n",
+     "\n"},
+    {"LegacyCodePage",
+     "; T\xFCrk\xE7"
+     "e \xFE\r\n",
+     "dialog away {\r\n  title \"Eski \xE7\"\r\n}", "\r\non *:dialog:away:init:0:{ echo \xFD }\r\n",
+     "\r\n", true},
     {"IndentedHeaderInOtherCase", "", "  Dialog -l AWAY {\n  title \"x\"\n  }", "\n", "\n"},
 };
 
@@ -95,7 +99,9 @@ TEST(ScriptWrite, AddingPutsOneBlankLineAndTheTableAtTheEnd) {
         {"alias a { }\nalias b { }", {}, "\n\n" + lf},
         {"; mixed\r\nalias a { }\n", {}, "\n" + lf},
         {"", {}, crlf},
-        {"alias a { }\n", {"alias away { }", "", "on *:dialog:away:close:0:{ }"},
+        {"\xEF\xBB\xBF", {}, crlf},
+        {"alias a { }\n",
+         {"alias away { }", "", "on *:dialog:away:close:0:{ }"},
          "\n" + lf + "\nalias away { }\n\non *:dialog:away:close:0:{ }\n"},
     };
     for (const TCase& c : cases) {
@@ -119,8 +125,8 @@ TEST(ScriptWrite, AFailureWritesNothing) {
     const TCase cases[] = {
         {"cp.mrc", "; \xFE\r\ndialog away {\r\n}\r\n", "away", "Şık 日本",
          TmvScriptWriteStatus::Unencodable, "\"日\" (U+65E5) on line 2 of the table"},
-        {"utf.mrc", "dialog away {\n}\n", "away", "\xF0\x9F\x98\x80 ok", TmvScriptWriteStatus::Written,
-         ""},
+        {"utf.mrc", "dialog away {\n}\n", "away", "\xF0\x9F\x98\x80 ok",
+         TmvScriptWriteStatus::Written, ""},
         {"gone.mrc", "dialog other {\n}\n", "away", "x", TmvScriptWriteStatus::TableMissing,
          "no table 'away'"},
         {"open.mrc", "dialog away {\n  title \"x\"\ndialog other {\n}\n", "away", "x",
@@ -129,8 +135,8 @@ TEST(ScriptWrite, AFailureWritesNothing) {
          TmvScriptWriteStatus::NameTaken, "another table 'away'"},
         {"twice.mrc", "dialog away {\n}\n", "", "x", TmvScriptWriteStatus::NameTaken,
          "a table 'away' already"},
-        {"s.ini", "[script]\nn0=dialog away {\nn1=}\n", "away", "x", TmvScriptWriteStatus::Unreadable,
-         ".ini script"},
+        {"s.ini", "[script]\nn0=dialog away {\nn1=}\n", "away", "x",
+         TmvScriptWriteStatus::Unreadable, ".ini script"},
         {"missing.mrc", {}, "away", "x", TmvScriptWriteStatus::NoScript, "does not exist"},
     };
     for (const TCase& c : cases) {
@@ -213,8 +219,7 @@ TEST(ScriptRoundTrip, EveryTableOfTheTestScriptsGoesBackInItsPlace) {
             ASSERT_TRUE(written.endsWith(after));
             const QByteArray middle =
                 written.mid(before.size(), written.size() - before.size() - after.size());
-            EXPECT_EQ(SplitTextLines(DecodeScriptText(middle, 1254)).join('\n'),
-                      table.join('\n'));
+            EXPECT_EQ(SplitTextLines(DecodeScriptText(middle, 1254)).join('\n'), table.join('\n'));
 
             QStringList again;
             ASSERT_TRUE(ReadScriptLines(path, &again, nullptr, 1254));

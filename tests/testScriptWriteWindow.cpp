@@ -165,8 +165,8 @@ TEST_F(ScriptWriteWindow, AScriptThatLostTheTableOffersTheEndWithTheHandlers) {
     EXPECT_EQ(listed, (QStringList{"first", "(Sona ekle)"}));
     EXPECT_TRUE(skeletonOffered);
     const auto [table, events] = ViewerPages();
-    EXPECT_EQ(ReadBytes(script_), "dialog first {\n}\n\n" + table.toUtf8() + "\n\n" +
-                                      events.toUtf8() + "\n");
+    EXPECT_EQ(ReadBytes(script_),
+              "dialog first {\n}\n\n" + table.toUtf8() + "\n\n" + events.toUtf8() + "\n");
     EXPECT_EQ(events, BuildEventSkeleton(shell_.Doc()).join('\n'));
     // The viewer's copy button copied the page shown, the handlers; so does the Extra command.
     EXPECT_EQ(QGuiApplication::clipboard()->text(), CrLfLines(events.split('\n')) + "\r\n");
@@ -185,18 +185,18 @@ TEST_F(ScriptWriteWindow, AProjectWithoutAScriptAsksForOneAndATable) {
     shell_.Files.Answers = {script_};
     QString preselected;
     bool skeletonOffered = true;
-    WhileModal<TScriptWriteDialog>(
-        [&] { shell_.Main.expScript->trigger(); },
-        [&](TScriptWriteDialog& chooser) {
-            preselected = chooser.lstTables->currentItem()->text();
-            skeletonOffered = chooser.chkSkeleton->isEnabled();
-            QTest::mouseClick(chooser.btnWrite, Qt::LeftButton);
-        });
+    WhileModal<TScriptWriteDialog>([&] { shell_.Main.expScript->trigger(); },
+                                   [&](TScriptWriteDialog& chooser) {
+                                       preselected = chooser.lstTables->currentItem()->text();
+                                       skeletonOffered = chooser.chkSkeleton->isEnabled();
+                                       QTest::mouseClick(chooser.btnWrite, Qt::LeftButton);
+                                   });
     EXPECT_EQ(preselected, QStringLiteral("first"));
     EXPECT_FALSE(skeletonOffered) << "a replaced table keeps the user's handlers";
     const QByteArray written = ReadBytes(script_);
     EXPECT_TRUE(written.startsWith("; two dialogs\r\nalias a { dialog -m away away }\r\n" +
-                                   CrLfLines(BuildDialogTable(shell_.Doc())) + "\r\ndialog away {"));
+                                   CrLfLines(BuildDialogTable(shell_.Doc())) +
+                                   "\r\ndialog away {"));
     EXPECT_EQ(shell_.Doc().ScriptPath, script_);
 
     // A character the script's code page lacks: an error box, and the file stays.

@@ -60,9 +60,8 @@ int RunWriteInto(const QStringList& args) {
     edit.LegacyCodePage =
         request.CodePage ? request.CodePage : LoadSettings(&project.Console.Prompt).LegacyCodePage;
 
-    const QString table = request.Table.isEmpty()
-                              ? DefaultTable(project.Document, request.Script)
-                              : request.Table;
+    const QString table =
+        request.Table.isEmpty() ? DefaultTable(project.Document, request.Script) : request.Table;
     QStringList names;
     QString error;
     if (!QFileInfo(request.Script).isFile())

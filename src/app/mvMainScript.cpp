@@ -35,12 +35,12 @@ void TMain::CreateScriptCommands() {
 void TMain::UpdateScriptStatus() {
     if (!scriptStatus_ || !document_) return;
     const DialogDocument& doc = *document_;
-    scriptStatus_->setText(doc.ScriptPath.isEmpty()
-                               ? QString()
-                               : QStringLiteral("Script: %1  (%2)")
-                                     .arg(QDir::toNativeSeparators(doc.ScriptPath),
-                                          doc.ScriptTable.isEmpty() ? doc.TableName
-                                                                    : doc.ScriptTable));
+    scriptStatus_->setText(
+        doc.ScriptPath.isEmpty()
+            ? QString()
+            : QStringLiteral("Script: %1  (%2)")
+                  .arg(QDir::toNativeSeparators(doc.ScriptPath),
+                       doc.ScriptTable.isEmpty() ? doc.TableName : doc.ScriptTable));
     scriptStatus_->setToolTip(scriptStatus_->text());
 }
 

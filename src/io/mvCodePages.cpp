@@ -7,7 +7,6 @@
 #include "io/mvTextFile.h"
 
 namespace {
-constexpr int kUtf8 = 65001; // what GetACP gives on a system set to UTF-8
 
 // The converter of a Windows code page by its names, most exact first: "cp949" is not
 // Windows' own table on every system, "windows-949" is.
@@ -27,7 +26,7 @@ QStringDecoder DecoderFor(int number) {
 // The bytes of one text in a code page with a converter, or none when some character has no
 // bytes there: converters put a substitute in, which reading the bytes back shows.
 std::optional<QByteArray> EncodeExactly(const QString& text, int number) {
-    if (number == kUtf8) {
+    if (number == kUtf8CodePage) {
         QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
         QByteArray bytes = utf8.encode(text);
         if (utf8.hasError()) return std::nullopt;
@@ -78,14 +77,14 @@ QString CodePageLabel(int number) {
 }
 
 bool CanDecodeCodePage(int number) {
-    if (number == kProgramCodePage || number == kUtf8) return true;
+    if (number == kProgramCodePage || number == kUtf8CodePage) return true;
     return number > 0 && DecoderFor(number).isValid();
 }
 
 QString DecodeInCodePage(const QByteArray& bytes, int number) {
     // The Turkish page has a table of its own: the program's older files need no converter.
     if (number == kProgramCodePage) return DecodeWindows1254(bytes);
-    if (number == kUtf8) return QString::fromUtf8(bytes);
+    if (number == kUtf8CodePage) return QString::fromUtf8(bytes);
     if (number <= 0) return QString();
     QStringDecoder decoder = DecoderFor(number);
     return decoder.isValid() ? decoder.decode(bytes) : QString();

@@ -6,6 +6,9 @@
 #include <QString>
 #include <vector>
 
+// The number Windows gives UTF-8 as a code page (what GetACP gives on a system set to UTF-8).
+constexpr int kUtf8CodePage = 65001;
+
 struct TmvCodePage {
     int Number;        // the Windows code page number, 1250
     const char* Label; // what the user picks it by, "Central European (1250)"

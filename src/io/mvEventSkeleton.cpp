@@ -48,7 +48,8 @@ QStringList BuildEventSkeleton(const DialogDocument& doc) {
         } else if (const TmvMenuNode* node = line.MenuNode) {
             if (node->Id() == 0 || !IsMenuItem(*node)) continue;
             // Menu items raise the menu event, not sclick.
-            handlers << QString() << QStringLiteral("; menu item ") + Quoted(MenuTextForTable(node->Text))
+            handlers << QString()
+                     << QStringLiteral("; menu item ") + Quoted(MenuTextForTable(node->Text))
                      << event + QStringLiteral("menu:") + QString::number(node->Id()) +
                             QStringLiteral(":{ }");
         }

@@ -1,6 +1,7 @@
 #include "io/mvScriptWrite.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <vector>
 
 #include "io/mvCodePages.h"
@@ -9,8 +10,6 @@
 #include "io/mvTextFile.h"
 
 namespace {
-constexpr int kUtf8CodePage = 65001;
-
 // One line of the file's bytes: its text from Start to End, its line end from End to Next.
 struct TmvByteLine {
     qsizetype Start = 0;
@@ -19,11 +18,10 @@ struct TmvByteLine {
     bool HasLineEnd() const { return Next > End; }
 };
 
-// The lines of the bytes, cut as SplitTextLines cuts text: at CR LF, LF or CR. Every code page
-// a script can be in writes these two bytes for line ends only.
-std::vector<TmvByteLine> SplitByteLines(const QByteArray& bytes) {
+// The lines of the bytes from `start` on, cut as SplitTextLines cuts text: at CR LF, LF or CR.
+// Every code page a script can be in writes these two bytes for line ends only.
+std::vector<TmvByteLine> SplitByteLines(const QByteArray& bytes, qsizetype start) {
     std::vector<TmvByteLine> lines;
-    qsizetype start = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const char c = bytes[i];
         if (c != '\n' && c != '\r') continue;
@@ -91,8 +89,9 @@ TmvScriptWriteResult EncodeLines(const QStringList& lines, const QString& what, 
 }
 
 // Another table than the one replaced (at header line `replaced`) with the new table's name.
-bool NameTakenElsewhere(const QStringList& lines, const QString& name, int replaced) {
-    for (const TmvScriptTable& table : ListScriptTables(lines, false))
+bool NameTakenElsewhere(const std::vector<TmvScriptTable>& tables, const QString& name,
+                        int replaced) {
+    for (const TmvScriptTable& table : tables)
         if (table.Name == name && table.HeaderLine != replaced) return true;
     return false;
 }
@@ -106,75 +105,102 @@ bool ReadScriptBytes(const QString& path, QByteArray* bytes, QString* error) {
     }
     return ReadFileBytes(path, bytes, error);
 }
-} // namespace
 
-TmvScriptWriteResult ComposeScript(const QByteArray& script, const TmvScriptEdit& edit,
-                                   QByteArray* out) {
-    int readIn = 0;
-    const QStringList lines =
-        SplitTextLines(DecodeScriptText(script, edit.LegacyCodePage, &readIn));
-    const std::vector<TmvByteLine> byteLines = SplitByteLines(script);
-    // A code page whose reading turns line-end bytes into something else (or the reverse)
-    // leaves no safe place to cut.
-    if (qsizetype(byteLines.size()) != lines.size())
-        return Failure(TmvScriptWriteStatus::Unreadable,
-                       QStringLiteral("Its lines cannot be told apart when it is read in %1.")
-                           .arg(CodePageName(edit.LegacyCodePage)));
-    const int codePage = readIn == 0 ? kUtf8CodePage : readIn;
-    const QString newName = TableHeaderName(edit.Table.value(0).trimmed());
+// The script as read: its bytes and lines, cut alike, its tables and the code page it is in.
+struct TmvReadScript {
+    const QByteArray& Bytes;
+    QStringList Lines;
+    std::vector<TmvByteLine> ByteLines;
+    std::vector<TmvScriptTable> Tables;
+    int CodePage = kUtf8CodePage;
+};
 
-    if (!edit.ReplaceTable.isEmpty()) {
-        const TmvTableSpan span = FindTableSpan(lines, false, 0, edit.ReplaceTable);
-        if (!span.Found())
-            return Failure(TmvScriptWriteStatus::TableMissing,
-                           QStringLiteral("The script holds no table '%1'.")
-                               .arg(edit.ReplaceTable.toLower()));
-        if (!span.Closed())
-            return Failure(TmvScriptWriteStatus::TableNotClosed,
-                           QStringLiteral("The table '%1' on line %2 has no closing brace, so "
-                                          "where it ends is not known. Nothing was written.")
-                               .arg(edit.ReplaceTable.toLower())
-                               .arg(span.Header + 1));
-        if (NameTakenElsewhere(lines, newName, span.Header))
-            return Failure(TmvScriptWriteStatus::NameTaken,
-                           QStringLiteral("The script holds another table '%1' already. "
-                                          "Nothing was written.")
-                               .arg(newName));
-        const TmvByteLine& header = byteLines[size_t(span.Header)];
-        const TmvByteLine& close = byteLines[size_t(span.Close)];
-        QByteArray table;
-        // The last line takes the closing brace's own line end, which stays in the file.
-        const TmvScriptWriteResult encoded =
-            EncodeLines(edit.Table, QStringLiteral("table"), codePage,
-                        LineEndOf(script, header), &table);
-        if (!encoded.Written()) return encoded;
-        table.chop(header.Next - header.End);
-        *out = script.left(header.Start) + table + script.mid(close.End);
-        return {};
-    }
+TmvScriptWriteResult ReplaceTableIn(const TmvReadScript& script, const TmvScriptEdit& edit,
+                                    const QString& newName, QByteArray* out) {
+    const QString replaced = edit.ReplaceTable.toLower();
+    // The table's end is searched from its own header on.
+    const auto first =
+        std::find_if(script.Tables.begin(), script.Tables.end(),
+                     [&](const TmvScriptTable& table) { return table.Name == replaced; });
+    const TmvTableSpan span = first == script.Tables.end()
+                                  ? TmvTableSpan()
+                                  : FindTableSpan(script.Lines, false, first->HeaderLine, replaced);
+    if (!span.Found())
+        return Failure(TmvScriptWriteStatus::TableMissing,
+                       QStringLiteral("The script holds no table '%1'.").arg(replaced));
+    if (!span.Closed())
+        return Failure(TmvScriptWriteStatus::TableNotClosed,
+                       QStringLiteral("The table '%1' on line %2 has no closing brace, so where "
+                                      "it ends is not known. Nothing was written.")
+                           .arg(replaced)
+                           .arg(span.Header + 1));
+    if (NameTakenElsewhere(script.Tables, newName, span.Header))
+        return Failure(TmvScriptWriteStatus::NameTaken,
+                       QStringLiteral("The script holds another table '%1' already. Nothing was "
+                                      "written.")
+                           .arg(newName));
+    const TmvByteLine& header = script.ByteLines[size_t(span.Header)];
+    const TmvByteLine& close = script.ByteLines[size_t(span.Close)];
+    QByteArray table;
+    const TmvScriptWriteResult encoded =
+        EncodeLines(edit.Table, QStringLiteral("table"), script.CodePage,
+                    LineEndOf(script.Bytes, header), &table);
+    if (!encoded.Written()) return encoded;
+    // The last line keeps the closing brace's own line end, which stays in the file.
+    table.chop(header.Next - header.End);
+    *out = script.Bytes.left(header.Start) + table + script.Bytes.mid(close.End);
+    return {};
+}
 
-    if (NameTakenElsewhere(lines, newName, -1))
+TmvScriptWriteResult AddTableTo(const TmvReadScript& script, const TmvScriptEdit& edit,
+                                const QString& newName, QByteArray* out) {
+    if (NameTakenElsewhere(script.Tables, newName, -1))
         return Failure(TmvScriptWriteStatus::NameTaken,
                        QStringLiteral("The script holds a table '%1' already: choose it to "
                                       "replace it. Nothing was written.")
                            .arg(newName));
-    const QByteArray lineEnd = LineEndNear(script, byteLines, int(byteLines.size()) - 1);
+    const std::vector<TmvByteLine>& lines = script.ByteLines;
+    const QByteArray lineEnd = LineEndNear(script.Bytes, lines, int(lines.size()) - 1);
     QByteArray added;
-    if (!script.isEmpty()) {
-        if (!byteLines.back().HasLineEnd()) added += lineEnd;
+    if (!lines.empty()) {
+        if (!lines.back().HasLineEnd()) added += lineEnd;
         added += lineEnd; // the blank line before the table
     }
     TmvScriptWriteResult encoded =
-        EncodeLines(edit.Table, QStringLiteral("table"), codePage, lineEnd, &added);
+        EncodeLines(edit.Table, QStringLiteral("table"), script.CodePage, lineEnd, &added);
     if (!encoded.Written()) return encoded;
     if (!edit.Appendix.isEmpty()) {
         added += lineEnd;
-        encoded = EncodeLines(edit.Appendix, QStringLiteral("event handlers"), codePage, lineEnd,
-                              &added);
+        encoded = EncodeLines(edit.Appendix, QStringLiteral("event handlers"), script.CodePage,
+                              lineEnd, &added);
         if (!encoded.Written()) return encoded;
     }
-    *out = script + added;
+    *out = script.Bytes + added;
     return {};
+}
+} // namespace
+
+TmvScriptWriteResult ComposeScript(const QByteArray& bytes, const TmvScriptEdit& edit,
+                                   QByteArray* out) {
+    int readIn = 0;
+    TmvReadScript script{bytes,
+                         SplitTextLines(DecodeScriptText(bytes, edit.LegacyCodePage, &readIn)),
+                         {},
+                         {},
+                         readIn == 0 ? kUtf8CodePage : readIn};
+    // Reading drops a byte-order mark, which stays in front of the first line.
+    const bool bom = readIn == 0 && bytes.startsWith("\xEF\xBB\xBF");
+    script.ByteLines = SplitByteLines(bytes, bom ? 3 : 0);
+    // A code page whose reading turns line-end bytes into something else (or the reverse)
+    // leaves no safe place to cut.
+    if (qsizetype(script.ByteLines.size()) != script.Lines.size())
+        return Failure(TmvScriptWriteStatus::Unreadable,
+                       QStringLiteral("Its lines cannot be told apart when it is read in %1.")
+                           .arg(CodePageName(edit.LegacyCodePage)));
+    script.Tables = ListScriptTables(script.Lines, false);
+    const QString newName = TableHeaderName(edit.Table.value(0).trimmed());
+    return edit.ReplaceTable.isEmpty() ? AddTableTo(script, edit, newName, out)
+                                       : ReplaceTableIn(script, edit, newName, out);
 }
 
 TmvFileRequest ScriptWriteFileRequest(const QString& lastPath) {

@@ -14,9 +14,9 @@
 #include "surface/mvInteraction.h"
 
 struct TmvScriptEdit {
-    QString ReplaceTable; // the table whose lines are replaced; empty: add at the end
-    QStringList Table;    // the new table, one line each, without line ends
-    QStringList Appendix; // after an added table, following a blank line (the event skeleton)
+    QString ReplaceTable;   // the table whose lines are replaced; empty: add at the end
+    QStringList Table;      // the new table, one line each, without line ends
+    QStringList Appendix;   // after an added table, following a blank line (the event skeleton)
     int LegacyCodePage = 0; // reads a script that is not UTF-8 (the setting "LegacyCodePage")
 };
 
