@@ -32,15 +32,17 @@ TEST(MainWindow, MenusCarryTheirCaptionsInOrder) {
     for (const QAction* action : main.menuBar()->actions())
         titles << action->text();
     EXPECT_EQ(titles, (QStringList{"&Dosya", "&Düzenle", "&Extra", "&Görüntü", "Yardım"}));
-    EXPECT_EQ(Captions(main.mmFile),
-              (QStringList{"&Yeni", "&Aç...", "&Kaydet...", "Farklı &Kaydet...", "-",
-                           "&Değiştir...", "&Export Dosya...", "-", "&Devam Et", "-", "Ç&ık"}));
+    EXPECT_EQ(
+        Captions(main.mmFile),
+        (QStringList{"&Yeni", "&Aç...", "&Kaydet...", "Farklı &Kaydet...", "-", "&Değiştir...",
+                     "&Export Dosya...", "&Script'e Yaz...", "-", "&Devam Et", "-", "Ç&ık"}));
     EXPECT_EQ(Captions(main.mmImport), (QStringList{"Dosyaya Aktar...", "Clipboard`a Aktar..."}));
     EXPECT_EQ(Captions(main.mmEdit),
               (QStringList{"&Geri Al", "Yi&nele", "-", "Ke&s", "&Kopyala", "&Yapıştır", "&Sil", "-",
                            "&Hepsini Seç", "Hepsini &Sil", "-", "&Ayarlar..."}));
-    EXPECT_EQ(Captions(main.mmTools), (QStringList{"Tekrar &Kaydet...", "&Koda Ön İzleme Yap",
-                                                   "&Kodu Kopyala", "Ö&n İzleme"}));
+    EXPECT_EQ(Captions(main.mmTools),
+              (QStringList{"Tekrar &Kaydet...", "&Koda Ön İzleme Yap", "&Kodu Kopyala",
+                           "&Olayları Kopyala", "Ö&n İzleme"}));
     EXPECT_EQ(Captions(main.mmView),
               (QStringList{"&Yan Toolbar", "T&ool Kutusu", "&Menu Düzenliyici", "-", "Arka Plan"}));
     EXPECT_EQ(Captions(main.mmHelp),
@@ -60,11 +62,13 @@ TEST(MainWindow, ShortcutsAndHints) {
         {main.actFileSave, QKeySequence(QStringLiteral("Ctrl+S")), "Dosya Kaydet"},
         {main.mmSaveAs, QKeySequence(QStringLiteral("F12")), ""},
         {main.expFile, QKeySequence(QStringLiteral("Alt+E")), "Export Dosya..."},
+        {main.expScript, QKeySequence(QStringLiteral("Alt+W")), "Script'e Yaz"},
         {main.mmSelectAll, QKeySequence(QStringLiteral("Alt+S")), ""},
         {main.mmDeleteAll, QKeySequence(QStringLiteral("Alt+Del")), ""},
         {main.mmReorder, QKeySequence(QStringLiteral("Alt+I")), ""},
         {main.codeView, QKeySequence(QStringLiteral("Alt+V")), "Koda Ön İzleme Yap"},
         {main.codeCopy, QKeySequence(QStringLiteral("Alt+C")), "Kodu Kopyala"},
+        {main.codeCopyEvents, QKeySequence(), "Olayları Kopyala"},
         {main.actPreview, QKeySequence(QStringLiteral("Alt+R")), "Ön İzleme"},
         {main.actObjPalette, QKeySequence(QStringLiteral("Alt+O")), "Üst Toolbar"},
         {main.actMenuEd, QKeySequence(QStringLiteral("Alt+M")), "Menu Düzenliyici"},
@@ -93,10 +97,11 @@ TEST(MainWindow, EditCommandsStartDisabled) {
 TEST(MainWindow, OnlyCommandsWithWorkBehindThemAreEnabled) {
     TMain main;
     for (QAction* action :
-         {main.mmExit, main.StatusWindow1, main.mmContents, main.mmHomePage, main.mmAbout,
-          main.codeView, main.codeCopy, main.mmDeleteAll, main.mmReorder, main.mmSelectAll,
-          main.expFile, main.actPreview, main.actObjPalette, main.actObjBrowser, main.actMenuEd,
-          main.impFile, main.impClipboard, main.mmPreferences})
+         {main.mmExit,        main.StatusWindow1, main.mmContents, main.mmHomePage,
+          main.mmAbout,       main.codeView,      main.codeCopy,   main.mmDeleteAll,
+          main.mmReorder,     main.mmSelectAll,   main.expFile,    main.actPreview,
+          main.actObjPalette, main.actObjBrowser, main.actMenuEd,  main.impFile,
+          main.impClipboard,  main.mmPreferences, main.expScript,  main.codeCopyEvents})
         EXPECT_TRUE(action->isEnabled()) << action->objectName().toStdString();
     EXPECT_TRUE(main.importButton->isEnabled());
     EXPECT_TRUE(main.mmView->actions().first()->isEnabled());
@@ -150,8 +155,8 @@ TEST(MainWindow, ToolbarOrderAndCheckButtons) {
         else
             order << action->objectName();
     }
-    const QStringList files = {"actFileNew", "actFileOpen", "actFileSave", "-", "import", "expFile",
-                               "-"};
+    const QStringList files = {"actFileNew", "actFileOpen", "actFileSave", "-",
+                               "import",     "expFile",     "expScript",   "-"};
     const QStringList edits = {"ccpdCut",     "ccpdPaste",   "ccpdCopy", "ccpdDelete",
                                "actEditUndo", "actEditRedo", "-"};
     const QStringList views = {"codeView",      "codeCopy",      "actPreview", "-",

@@ -158,15 +158,17 @@ TEST_F(ScriptWriteWindow, AScriptThatLostTheTableOffersTheEndWithTheHandlers) {
             noteShown = chooser.lblNote->isVisible() && chooser.lblNote->text().contains("away");
             listed = Entries(chooser.lstTables);
             skeletonOffered = chooser.chkSkeleton->isEnabled() && !chooser.chkSkeleton->isChecked();
-            QTest::mouseClick(chooser.chkSkeleton, Qt::LeftButton);
+            // On the box itself, at the left.
+            QTest::mouseClick(chooser.chkSkeleton, Qt::LeftButton, {},
+                              QPoint(6, chooser.chkSkeleton->height() / 2));
             QTest::mouseClick(chooser.btnWrite, Qt::LeftButton);
         });
     EXPECT_TRUE(noteShown);
     EXPECT_EQ(listed, (QStringList{"first", "(Sona ekle)"}));
     EXPECT_TRUE(skeletonOffered);
     const auto [table, events] = ViewerPages();
-    EXPECT_EQ(ReadBytes(script_),
-              "dialog first {\n}\n\n" + table.toUtf8() + "\n\n" + events.toUtf8() + "\n");
+    EXPECT_EQ(QString::fromUtf8(ReadBytes(script_)),
+              "dialog first {\n}\n\n" + table + "\n\n" + events + "\n");
     EXPECT_EQ(events, BuildEventSkeleton(shell_.Doc()).join('\n'));
     // The viewer's copy button copied the page shown, the handlers; so does the Extra command.
     EXPECT_EQ(QGuiApplication::clipboard()->text(), CrLfLines(events.split('\n')) + "\r\n");
@@ -185,12 +187,15 @@ TEST_F(ScriptWriteWindow, AProjectWithoutAScriptAsksForOneAndATable) {
     shell_.Files.Answers = {script_};
     QString preselected;
     bool skeletonOffered = true;
-    WhileModal<TScriptWriteDialog>([&] { shell_.Main.expScript->trigger(); },
-                                   [&](TScriptWriteDialog& chooser) {
-                                       preselected = chooser.lstTables->currentItem()->text();
-                                       skeletonOffered = chooser.chkSkeleton->isEnabled();
-                                       QTest::mouseClick(chooser.btnWrite, Qt::LeftButton);
-                                   });
+    shell_.Main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&shell_.Main));
+    WhileModal<TScriptWriteDialog>(
+        [&] { QTest::keyClick(&shell_.Main, Qt::Key_W, Qt::AltModifier); },
+        [&](TScriptWriteDialog& chooser) {
+            preselected = chooser.lstTables->currentItem()->text();
+            skeletonOffered = chooser.chkSkeleton->isEnabled();
+            QTest::mouseClick(chooser.btnWrite, Qt::LeftButton);
+        });
     EXPECT_EQ(preselected, QStringLiteral("first"));
     EXPECT_FALSE(skeletonOffered) << "a replaced table keeps the user's handlers";
     const QByteArray written = ReadBytes(script_);
