@@ -157,6 +157,22 @@ TEST(ScriptWrite, AFailureWritesNothing) {
     }
 }
 
+// Code pages other than the Turkish one go through the system's converters, both ways.
+TEST(ScriptWrite, OtherCodePagesAreWrittenInTheirOwnBytes) {
+    const QByteArray script = "; \xCF\xF0\xE8\ndialog away {\n}\n";
+    QStringList table = kNewTable;
+    table[1] = QStringLiteral("  title \"При\"");
+    QByteArray out;
+    ASSERT_TRUE(ComposeScript(script, {"away", table, {}, 1251}, &out).Written());
+    EXPECT_EQ(out, QByteArray("; \xCF\xF0\xE8\ndialog away {\n  title \"\xCF\xF0\xE8\"\n"
+                              "  size -1 -1 100 50\n  option pixels\n}\n"));
+    table[1] = QStringLiteral("  title \"Пğ\"");
+    const TmvScriptWriteResult result = ComposeScript(script, {"away", table, {}, 1251}, &out);
+    EXPECT_EQ(result.Status, TmvScriptWriteStatus::Unencodable);
+    EXPECT_TRUE(result.Message.contains("\"ğ\" (U+011F)")) << result.Message.toStdString();
+    EXPECT_TRUE(result.Message.contains("Cyrillic (1251)")) << result.Message.toStdString();
+}
+
 TEST(ScriptWrite, TheBackupIsReplacedEachTime) {
     QTemporaryDir dir;
     const QString path = dir.filePath("s.mrc");

@@ -7,7 +7,6 @@
 #include "io/mvTextFile.h"
 
 namespace {
-
 // The converter of a Windows code page by its names, most exact first: "cp949" is not
 // Windows' own table on every system, "windows-949" is.
 template <typename Converter> Converter ConverterFor(int number) {

@@ -38,13 +38,11 @@ QByteArray LineEndOf(const QByteArray& bytes, const TmvByteLine& line) {
     return bytes.mid(line.End, line.Next - line.End);
 }
 
-// The line end the file uses nearest before `line`: that line's own, else the closest one
-// above, else the first below; CR LF, as mIRC writes scripts, for a file without one.
-QByteArray LineEndNear(const QByteArray& bytes, const std::vector<TmvByteLine>& lines, int line) {
-    for (int i = qMin(line, int(lines.size()) - 1); i >= 0; --i)
-        if (lines[size_t(i)].HasLineEnd()) return LineEndOf(bytes, lines[size_t(i)]);
-    for (size_t i = size_t(qMax(line, 0)); i < lines.size(); ++i)
-        if (lines[i].HasLineEnd()) return LineEndOf(bytes, lines[i]);
+// The line end of the last line that has one; CR LF, as mIRC writes scripts, for a file
+// without any.
+QByteArray LastLineEnd(const QByteArray& bytes, const std::vector<TmvByteLine>& lines) {
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line)
+        if (line->HasLineEnd()) return LineEndOf(bytes, *line);
     return QByteArrayLiteral("\r\n");
 }
 
@@ -160,7 +158,7 @@ TmvScriptWriteResult AddTableTo(const TmvReadScript& script, const TmvScriptEdit
                                       "replace it. Nothing was written.")
                            .arg(newName));
     const std::vector<TmvByteLine>& lines = script.ByteLines;
-    const QByteArray lineEnd = LineEndNear(script.Bytes, lines, int(lines.size()) - 1);
+    const QByteArray lineEnd = LastLineEnd(script.Bytes, lines);
     QByteArray added;
     if (!lines.empty()) {
         if (!lines.back().HasLineEnd()) added += lineEnd;
