@@ -52,6 +52,10 @@ QString NormaliseScriptLine(const QString& line, bool iniScript) {
 }
 
 QString TableHeaderName(const QString& normalisedLine) {
+    // The line is trimmed, so a header's first letter is the "d" of "dialog": the other lines,
+    // nearly all of a script, need no splitting.
+    const QChar first = normalisedLine.isEmpty() ? QChar() : normalisedLine[0];
+    if (first != QLatin1Char('d') && first != QLatin1Char('D')) return QString();
     const QStringList words = BlankWords(normalisedLine.toLower());
     if (words.size() < 2 || words[0] != QLatin1String("dialog") ||
         words.last() != QLatin1String("{"))
