@@ -173,19 +173,6 @@ TEST(ScriptWrite, OtherCodePagesAreWrittenInTheirOwnBytes) {
     EXPECT_TRUE(result.Message.contains("Cyrillic (1251)")) << result.Message.toStdString();
 }
 
-TEST(ScriptWrite, TheBackupIsReplacedEachTime) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("s.mrc");
-    WriteTestFile(path, "dialog away {\n}\n");
-    WriteTestFile(ScriptBackupPath(path), "an older backup\n");
-    ASSERT_TRUE(WriteIntoScript(path, {"away", kNewTable, {}, 1254}).Written());
-    const QByteArray first = ReadBytes(path);
-    EXPECT_EQ(ReadBytes(ScriptBackupPath(path)), QByteArray("dialog away {\n}\n"));
-    ASSERT_TRUE(WriteIntoScript(path, {"away", kNewTable, {}, 1254}).Written());
-    EXPECT_EQ(ReadBytes(ScriptBackupPath(path)), first);
-    EXPECT_EQ(ReadBytes(path), first) << "the same table written twice";
-}
-
 // The byte offsets of each line: where it starts and where its text ends (before CR LF or LF).
 std::vector<std::pair<qsizetype, qsizetype>> LineOffsets(const QByteArray& bytes) {
     std::vector<std::pair<qsizetype, qsizetype>> lines;
@@ -270,11 +257,11 @@ protected:
 
 TEST_F(CliWriteInto, ExitStatusesTellWhatHappened) {
     const QByteArray script = "alias a { }\r\ndialog first {\r\n  title \"1\"\r\n}\r\n"
-                              "dialog second {\r\n}\r\n";
+                              "dialog second {\r\n  title \"2\"\r\n}\r\n";
     WriteTestFile(PathOf("s.mrc"), script);
     const QString project = ImportedProject(PathOf("s.mrc"), "second");
     WriteTestFile(PathOf("other.mrc"), "; other\n");
-    WriteTestFile(PathOf("s.ini"), "[script]\nn0=dialog second {\nn1=}\n");
+    WriteTestFile(PathOf("s.ini"), "[script]\nn0=dialog second {\nn1=  title \"2\"\nn2=}\n");
     struct TCase {
         QStringList Args;
         int Status;
@@ -299,10 +286,10 @@ TEST_F(CliWriteInto, ExitStatusesTellWhatHappened) {
     // "second" replaced in its place, with the script's CR LF; the other script got it at its end.
     EXPECT_EQ(ReadBytes(PathOf("s.mrc")),
               QByteArray("alias a { }\r\ndialog first {\r\n  title \"1\"\r\n}\r\n"
-                         "dialog second {\r\n  title \"second\"\r\n  size -1 -1 320 240\r\n"
+                         "dialog second {\r\n  title \"2\"\r\n  size -1 -1 320 240\r\n"
                          "  option pixels\r\n}\r\n"));
     EXPECT_EQ(ReadBytes(PathOf("other.mrc")),
-              QByteArray("; other\n\ndialog second {\n  title \"second\"\n  size -1 -1 320 240\n"
+              QByteArray("; other\n\ndialog second {\n  title \"2\"\n  size -1 -1 320 240\n"
                          "  option pixels\n}\n"));
 }
 } // namespace
