@@ -12,6 +12,7 @@
 #include "io/mvImportFile.h"
 #include "io/mvIniFile.h"
 #include "io/mvProjects.h"
+#include "io/mvScriptWrite.h"
 #include "io/mvSettings.h"
 #include "io/mvTextFile.h"
 #include "model/mvControls.h"
@@ -99,6 +100,32 @@ bool FuzzScriptTables(const uint8_t* data, size_t size) {
     return true;
 }
 
+// A table written into arbitrary bytes: added at the end, it leaves every byte before it; put in
+// the place of a table and then in its own place again, it gives the same bytes twice.
+bool FuzzScriptWrite(const uint8_t* data, size_t size) {
+    const QByteArray script(reinterpret_cast<const char*>(data), int(size));
+    const QStringList table = {QStringLiteral("dialog fuzzed {"), QStringLiteral("  title \"T\""),
+                               QStringLiteral("}")};
+    for (const int codePage : {1254, 932}) {
+        QByteArray added;
+        if (ComposeScript(script, {QString(), table, {QStringLiteral("; end")}, codePage}, &added)
+                .Written() &&
+            !added.startsWith(script))
+            return false;
+        const QStringList lines = SplitTextLines(DecodeScriptText(script, codePage));
+        for (const TmvScriptTable& found : ListScriptTables(lines, false)) {
+            QByteArray once, twice;
+            if (!ComposeScript(script, {found.Name, table, {}, codePage}, &once).Written())
+                continue;
+            if (!ComposeScript(once, {QStringLiteral("fuzzed"), table, {}, codePage}, &twice)
+                     .Written() ||
+                twice != once)
+                return false;
+        }
+    }
+    return true;
+}
+
 // A loaded project saves and loads again to the same file and the same table.
 bool FuzzProjectFile(const uint8_t* data, size_t size) {
     DialogDocument first;
@@ -177,7 +204,7 @@ const TmvFuzzEntry kEntries[] = {
     {"import_table", FuzzImportTable},   {"pasted_text", FuzzPastedText},
     {"script_tables", FuzzScriptTables}, {"project_file", FuzzProjectFile},
     {"ini_file", FuzzIniFile},           {"settings_files", FuzzSettingsFiles},
-    {"surface_paint", FuzzSurfacePaint},
+    {"surface_paint", FuzzSurfacePaint}, {"script_write", FuzzScriptWrite},
 };
 
 } // namespace

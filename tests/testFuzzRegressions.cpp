@@ -28,7 +28,7 @@ QStringList CasesOf(const char* entry) {
 TEST(FuzzRegressions, EveryKeptInputKeepsItsEntrysProperties) {
     int count = 0;
     const TmvFuzzEntry* entries = FuzzEntries(&count);
-    ASSERT_EQ(count, 7);
+    ASSERT_EQ(count, 8);
     for (int i = 0; i < count; ++i) {
         const QStringList files = CasesOf(entries[i].Name);
         EXPECT_FALSE(files.isEmpty()) << entries[i].Name << " has no seed corpus";

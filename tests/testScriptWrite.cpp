@@ -11,6 +11,7 @@
 #include "support/scopedEnvironment.h"
 #include "support/testHelpers.h"
 #include "support/testImportRun.h"
+#include "support/testPaths.h"
 #include "support/testProcess.h"
 #include "support/testProjectHelpers.h"
 
@@ -189,7 +190,7 @@ std::vector<std::pair<qsizetype, qsizetype>> LineOffsets(const QByteArray& bytes
 }
 
 QString ScriptDataDir() {
-    return QString::fromLocal8Bit(qgetenv("MAROVEL_SOURCE_DIR")) + "/tests/data/scripts";
+    return SourceDir() + "/tests/data/scripts";
 }
 
 // Every table of every script of the test data, imported and written back: the bytes around it

@@ -1,0 +1,3 @@
+dialog a {
+  title "x"
+dialog b {}
