@@ -184,8 +184,11 @@ TEST_F(ScriptWriteWindow, AProjectWithoutAScriptAsksForOneAndATable) {
     ASSERT_EQ(shell_.Files.Requests.size(), 1u);
     EXPECT_EQ(shell_.Files.Requests[0].Title, QStringLiteral("Write Into mIRC File..."));
 
+    // A script that is gone is asked for again, starting where it was.
+    const QString gone = dir_.filePath("gone.mrc");
+    shell_.Doc().ScriptPath = gone;
     shell_.Files.Answers = {script_};
-    QString preselected;
+    QString preselected, note;
     bool skeletonOffered = true;
     shell_.Main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&shell_.Main));
@@ -193,9 +196,12 @@ TEST_F(ScriptWriteWindow, AProjectWithoutAScriptAsksForOneAndATable) {
         [&] { QTest::keyClick(&shell_.Main, Qt::Key_W, Qt::AltModifier); },
         [&](TScriptWriteDialog& chooser) {
             preselected = chooser.lstTables->currentItem()->text();
+            note = chooser.lblNote->text();
             skeletonOffered = chooser.chkSkeleton->isEnabled();
             QTest::mouseClick(chooser.btnWrite, Qt::LeftButton);
         });
+    EXPECT_EQ(shell_.Files.Requests.back().InitialFile, gone);
+    EXPECT_TRUE(note.contains("'" + gone + "' does not exist")) << note.toStdString();
     EXPECT_EQ(preselected, QStringLiteral("first"));
     EXPECT_FALSE(skeletonOffered) << "a replaced table keeps the user's handlers";
     const QByteArray written = ReadBytes(script_);
