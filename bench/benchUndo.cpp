@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 
+#include "benchDialogs.h"
 #include "mvBench.h"
 
 #include "app/mvMain.h"
@@ -15,31 +16,11 @@
 
 namespace {
 constexpr int kControls = 3000;
-
-// Controls of every type but the tab control in a grid, a tab control with two pages holding a
-// tenth of them, and a small menu.
-void Fill(DialogDocument& doc) {
-    doc.SetClientSize(2000, 1500);
-    TmvControl* tab = doc.CreateControl(ctTab, true, 0, 0, 1900, 1400, -1);
-    doc.AddTabPage();
-    doc.AddTabPage();
-    for (int i = 1; i < kControls; ++i) {
-        int type = i % kControlTypeCount;
-        if (type == ctTab) type = ctButton;
-        const int page = i % 10 == 0 ? (i / 10) % 2 : -1;
-        TmvControl* control =
-            doc.CreateControl(type, true, 10 + (i % 60) * 30, 30 + (i / 60) * 25, 28, 20, page);
-        control->SetID(doc.NextFreeId());
-        control->SetText(QStringLiteral("Control %1").arg(i));
-    }
-    doc.SendToBack(tab);
-    doc.Menu.AddNode(nullptr, QStringLiteral("&File"), MenuData(5000, 0));
-}
 } // namespace
 
 MAROVEL_BENCH(UndoHistory) {
     DialogDocument doc;
-    Fill(doc);
+    FillLargeDialog(doc, kControls);
     TmvProjectSession session(doc);
     TmvUndoHistory history(session);
     const QString input = QStringLiteral("%1 controls").arg(kControls);
@@ -107,7 +88,7 @@ MAROVEL_BENCH(UndoInMainWindow) {
     main.show();
     DialogDocument& doc = main.Document();
     doc.ClearDialog();
-    Fill(doc);
+    FillLargeDialog(doc, kControls);
     doc.StartNewHistory(true);
     const auto flush = [] {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);

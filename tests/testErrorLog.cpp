@@ -9,6 +9,7 @@
 
 #include "io/mvErrorHandler.h"
 #include "io/mvErrorLog.h"
+#include "io/mvRecoveryFile.h"
 #include "io/mvTextFile.h"
 #include "model/mvPlatform.h"
 #include "support/testHelpers.h"
@@ -138,10 +139,9 @@ TEST(ErrorLog, UnwritableLogFailsWithTheReason) {
     EXPECT_FALSE(error.isEmpty());
 }
 
-TEST(ErrorLog, RecoveryFileLiesBesideTheLogAndEndsWithRecoveredMv) {
+TEST(ErrorLog, RecoveryFileIsNamedByTheStartAndTheProcessAndEndsWithRecoveredMv) {
     const QDateTime when(QDate(2024, 3, 5), QTime(14, 7, 9));
-    EXPECT_EQ(RecoveryFilePath(QStringLiteral("/cfg"), when),
-              "/cfg/marovel-20240305-140709.recovered.mv");
+    EXPECT_EQ(RecoveryFileName(when, 4242), "marovel-20240305-140709-4242.recovered.mv");
 }
 
 TEST(ErrorLog, MessageNamesTheErrorTheLogAndTheRecoveryFile) {
@@ -157,19 +157,14 @@ TEST(ErrorLog, MessageNamesTheErrorTheLogAndTheRecoveryFile) {
 }
 
 TEST_F(FatalErrors, LogsSavesTheWorkTellsTheUserAndEnds) {
-    QString recoveryPath;
-    hooks_.SaveRecovery = [&](const QString& path) {
-        recoveryPath = path;
-        return WriteTextFile(path, QStringLiteral("[Main]\n"));
-    };
+    const QString recoveryPath = dir_.filePath(QStringLiteral("recovery/x.recovered.mv"));
+    hooks_.SaveRecovery = [&] { return recoveryPath; };
     HandleFatalError(Report(QStringLiteral("MainDialog")), hooks_);
 
     EXPECT_EQ(ReadLog(LogPath()),
               ErrorReportLines(Report(QStringLiteral("MainDialog")), OperatingSystemDescription())
                       .join(QLatin1Char('\n')) +
                   QLatin1Char('\n'));
-    EXPECT_TRUE(recoveryPath.startsWith(dir_.path() + QLatin1Char('/')));
-    EXPECT_TRUE(recoveryPath.endsWith(QStringLiteral(".recovered.mv")));
     ASSERT_EQ(prompt_.Messages.size(), 1u);
     EXPECT_EQ(prompt_.Messages[0].Kind, "Error");
     EXPECT_EQ(prompt_.Messages[0].Caption, "Marovel Error");
@@ -180,7 +175,7 @@ TEST_F(FatalErrors, LogsSavesTheWorkTellsTheUserAndEnds) {
 }
 
 TEST_F(FatalErrors, NothingUnsavedMeansNoRecoveryFileInTheMessage) {
-    hooks_.SaveRecovery = [](const QString&) { return false; };
+    hooks_.SaveRecovery = [] { return QString(); };
     HandleFatalError(Report(QString()), hooks_);
     ASSERT_EQ(prompt_.Messages.size(), 1u);
     EXPECT_FALSE(prompt_.Messages[0].Text.contains(QStringLiteral(".recovered.mv")));
@@ -188,7 +183,7 @@ TEST_F(FatalErrors, NothingUnsavedMeansNoRecoveryFileInTheMessage) {
 }
 
 TEST_F(FatalErrors, FailedRecoveryIsIgnored) {
-    hooks_.SaveRecovery = [](const QString&) -> bool { throw std::runtime_error("disk full"); };
+    hooks_.SaveRecovery = []() -> QString { throw std::runtime_error("disk full"); };
     HandleFatalError(Report(QString()), hooks_);
     ASSERT_EQ(prompt_.Messages.size(), 1u);
     EXPECT_FALSE(prompt_.Messages[0].Text.contains(QStringLiteral(".recovered.mv")));

@@ -27,6 +27,7 @@
 #include "io/mvIniFile.h"
 #include "io/mvPreview.h"
 #include "io/mvProjects.h"
+#include "io/mvRecoveryFile.h"
 #include "model/mvControls.h"
 #include "model/mvTabControl.h"
 #include "support/scopedEnvironment.h"
@@ -338,17 +339,24 @@ TEST(MainCommands, OpenAndRecentLoadTheProjectOntoTheSurface) {
 
 TEST(MainCommands, FatalErrorHooksSaveTheWorkOnlyWhenModified) {
     QTemporaryDir dir;
+    TestScopedEnvironment env;
+    env.Set("MAROVEL_CONFIG_DIR", dir.path().toUtf8());
     Shell shell;
     ASSERT_TRUE(FatalErrorHooks().SaveRecovery);
     EXPECT_EQ(FatalErrorHooks().Prompt, &shell.Prompt);
-    const QString path = dir.filePath(QStringLiteral("recovery.mv"));
-    EXPECT_FALSE(FatalErrorHooks().SaveRecovery(path));
-    EXPECT_FALSE(QFile::exists(path));
+    // Without a user (no recovery started) nothing is written.
     Place(shell.Doc(), ctButton, 10, 10, 60, 20);
-    shell.Doc().Modified = true;
-    EXPECT_TRUE(FatalErrorHooks().SaveRecovery(path));
-    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_TRUE(FatalErrorHooks().SaveRecovery().isEmpty());
+    shell.Main.StartRecovery();
+    const QString path = FatalErrorHooks().SaveRecovery();
+    EXPECT_TRUE(path.startsWith(dir.filePath(QStringLiteral("recovery/"))));
+    const TmvRecoveredFile saved = ReadRecoveredFile(path);
+    EXPECT_FALSE(saved.Damaged()) << saved.Problem.toStdString();
+    EXPECT_TRUE(saved.OriginalPath.isEmpty());
     EXPECT_TRUE(shell.Doc().FileName.isEmpty());
+    shell.Main.actFileNew->trigger();
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_TRUE(FatalErrorHooks().SaveRecovery().isEmpty());
 }
 } // namespace
 

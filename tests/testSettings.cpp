@@ -28,6 +28,7 @@ Settings Unusual() {
     s.DefProjectPath = QStringLiteral("C:\\Projeler");
     s.PreviewFix = true;
     s.LegacyCodePage = 1250;
+    s.AutoSaveSeconds = 30;
     s.AutoTab = false;
     s.AutoStartSize = true;
     s.AutoStartMove = true;
@@ -138,6 +139,7 @@ TEST(Settings, SavedFileHoldsEveryKeyInTheWritersOrder) {
                                                  "DDEName=mIRC32\n"
                                                  "DefProjectPath=C:\\Projeler\n"
                                                  "LegacyCodePage=1250\n"
+                                                 "AutoSaveSeconds=30\n"
                                                  "Recent=2\n"
                                                  "\n"
                                                  "[Defaults]\n"
@@ -218,6 +220,16 @@ TEST(Settings, LegacyCodePageThatCannotBeReadWarnsAndGivesTheDefault) {
         EXPECT_EQ(s.LegacyCodePage, c.Read) << c.Value;
         EXPECT_EQ(warnings.size(), c.Warned ? 1 : 0) << c.Value;
     }
+}
+
+TEST(Settings, AutoSaveDelayKeepsToItsBounds) {
+    for (const auto& [value, read] : std::vector<std::pair<const char*, int>>{
+             {"0", 0}, {"25", 25}, {"-5", 0}, {"99999", kMaxAutoSaveSeconds}, {"soon", 10}}) {
+        const Settings s =
+            ReadSettings(FromText(QStringLiteral("[General]\nAutoSaveSeconds=%1\n").arg(value)));
+        EXPECT_EQ(s.AutoSaveSeconds, read) << value;
+    }
+    EXPECT_EQ(Settings().AutoSaveSeconds, 10);
 }
 
 TEST(Settings, SaveWindowPosOffReadsBack) {

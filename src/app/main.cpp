@@ -63,6 +63,7 @@ int main(int argc, char* argv[]) {
         return kExitOk;
     }
     window.show();
+    window.StartRecovery();
     if (!project.isEmpty()) window.OpenProject(project);
     return app.exec();
 }

@@ -13,18 +13,21 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
 
 #include "app/mvAboutBox.h"
 #include "app/mvAppInfo.h"
+#include "app/mvAutoSave.h"
 #include "app/mvHelp.h"
 #include "app/mvStatusWindow.h"
 #include "app/mvUndoWatcher.h"
 #include "app/mvWindowUtils.h"
 #include "io/mvErrorHandler.h"
 #include "io/mvProjects.h"
+#include "io/mvRecoveryStore.h"
 #include "io/mvUndoHistory.h"
 #include "surface/mvDialogDocument.h"
 #include "surface/mvInteraction.h"
@@ -57,6 +60,8 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
     CreateActions();
     CreateMenus();
     CreateToolbar();
+    // Command hints and autosave's messages.
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
 
     status_ = new TStatusWindow;
     statusFrame_ = mdi->addSubWindow(status_);

@@ -16,6 +16,9 @@ class DialogDocument;
 struct TmvProjectSession;
 class TmvUndoHistory;
 class TmvUndoWatcher;
+class TmvAutoSave;
+class TmvRecoveryStore;
+struct TmvRecoveredFile;
 class FileChooser;
 class Prompter;
 class TCodeDialog;
@@ -116,6 +119,13 @@ public:
     void RedoCommand();
     TmvUndoHistory& History() const { return *history_; }
     TmvUndoWatcher& UndoWatcher() const { return *undoWatcher_; }
+
+    // The designer's start, after the first showing and before a project named on the command
+    // line opens: the recovery files of instances that ended without closing are offered back,
+    // then autosave starts (mvMainRecovery.cpp). Modes without a user never run it.
+    void StartRecovery();
+    // None until StartRecovery.
+    TmvAutoSave* AutoSave() const { return autosave_.get(); }
 
     // TmvDocumentUi
     void CurrentControlChanged(TmvControl* control) override;
@@ -223,6 +233,11 @@ private:
     // New, as far as the project commands allow: the document's resets.
     void StartNewProject();
     void InstallFatalErrorHooks();
+    // The recovery window and what its choices do.
+    void OfferRecoveredFiles();
+    bool SaveRecoveredAs(const TmvRecoveredFile& file);
+    bool DiscardRecovered(const TmvRecoveredFile& file);
+    void RestoreRecovered(const TmvRecoveredFile& file);
     void CreateUndo();
     // Undo and Redo are enabled when there is a step, their hints name it.
     void UpdateUndoCommands();
@@ -273,6 +288,9 @@ private:
     std::unique_ptr<TmvProjectSession> session_;
     // After the document and the session, so it goes before them.
     std::unique_ptr<TmvUndoHistory> history_;
+    // After the history, so autosave goes before the store and the history it uses.
+    std::unique_ptr<TmvRecoveryStore> recoveryStore_;
+    std::unique_ptr<TmvAutoSave> autosave_;
     TmvUndoWatcher* undoWatcher_ = nullptr;
     TMainDialog* surface_ = nullptr;
     QMdiSubWindow* surfaceFrame_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QMdiSubWindow>
 #include <QShowEvent>
 
+#include "app/mvAutoSave.h"
 #include "app/mvCodeDialog.h"
 #include "app/mvGuiInteraction.h"
 #include "app/mvHelp.h"
@@ -70,13 +71,9 @@ void TMain::ApplyStoredMainPlacement() {
 void TMain::InstallFatalErrorHooks() {
     TmvFatalErrorHooks& hooks = FatalErrorHooks();
     hooks.Prompt = prompt_;
-    // A copy beside the log; the project's own file and name stay as they are.
-    hooks.SaveRecovery = [this](const QString& path) {
-        if (!document_ || !document_->Modified) return false;
-        TmvIniFile ini(path);
-        WriteProject(*document_, ini);
-        return ini.Save();
-    };
+    // Into the recovery file autosave writes, so the next start offers it back; the project's
+    // own file and name stay as they are.
+    hooks.SaveRecovery = [this] { return autosave_ ? autosave_->WriteNow() : QString(); };
 }
 
 void TMain::showEvent(QShowEvent* event) {
@@ -128,6 +125,7 @@ void TMain::ApplySettings() {
     doc.Options.AutoStartMove = settings_.AutoStartMove;
     session_->DefProjectPath = settings_.DefProjectPath;
     session_->StatusCloseProject = settings_.StatusCloseProject;
+    if (autosave_) autosave_->SetDelaySeconds(settings_.AutoSaveSeconds);
     surface_->ApplySettings(settings_);
     surface_->SetControlDefaults(controlDefaults_);
     for (QWidget* window : UiFontWindows())
@@ -170,6 +168,8 @@ void TMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // Saved, or given up on purpose: nothing is left to recover.
+    if (autosave_) autosave_->Discard();
     settings_.ShowGrid = surface_->ShowGrid();
     settings_.RecentFiles.Clear();
     for (const QString& path : Recent)

@@ -2,6 +2,7 @@
 // after every user action, and the two commands with hints naming their steps.
 #include <QAction>
 
+#include "app/mvAutoSave.h"
 #include "app/mvMain.h"
 #include "app/mvUndoWatcher.h"
 #include "io/mvProjects.h"
@@ -11,7 +12,11 @@
 
 void TMain::CreateUndo() {
     history_ = std::make_unique<TmvUndoHistory>(*session_);
-    history_->Changed = [this] { UpdateUndoCommands(); };
+    history_->Changed = [this] {
+        UpdateUndoCommands();
+        // Saved, undone back to the saved state, or changed again: autosave follows.
+        if (autosave_) autosave_->HistoryChanged();
+    };
     undoWatcher_ = new TmvUndoWatcher(*history_, this);
     undoWatcher_->SetSurface(surface_);
     connect(actEditUndo, &QAction::triggered, this, &TMain::UndoCommand);

@@ -77,6 +77,7 @@ void TConfigDialog::LoadFromSettings() {
         codePage = cfGenCodePage->count() - 1;
     }
     cfGenCodePage->setCurrentIndex(codePage);
+    cfGenAutoSaveSeconds->SetValue(s.AutoSaveSeconds);
 
     cfDefHotTrackColor->SetColorRef(s.HotTrackColor);
     cfAutoStartSize->setChecked(s.AutoStartSize);
@@ -138,6 +139,8 @@ bool TConfigDialog::ApplyClick() {
     s.GridSizeX = Kept(cfGridSizeX, QStringLiteral("The grid width"), notes);
     s.GridSizeY = Kept(cfGridSizeY, QStringLiteral("The grid height"), notes);
     s.StartID = Kept(cfConStartID, QStringLiteral("The first control ID"), notes);
+    s.AutoSaveSeconds = Kept(cfGenAutoSaveSeconds, QStringLiteral("The autosave delay"), notes);
+    cfGenAutoSaveSeconds->SetValue(s.AutoSaveSeconds);
     cfGridSizeX->SetValue(s.GridSizeX);
     cfGridSizeY->SetValue(s.GridSizeY);
     cfConStartID->SetValue(s.StartID);

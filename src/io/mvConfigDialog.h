@@ -63,6 +63,7 @@ public:
     TmvButtonEdit* cfGenProjectPath;
     QCheckBox* cfGenAutoAddOK;
     QComboBox* cfGenCodePage;
+    TmvNumberEdit* cfGenAutoSaveSeconds;
     // Controls
     QCheckBox* cfDefAlwaysUseDBU;
     QCheckBox* cfDefAutoTab;

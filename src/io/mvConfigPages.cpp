@@ -93,6 +93,9 @@ QWidget* TConfigDialog::BuildGeneralPage() {
     folder->setBuddy(cfGenProjectPath);
     layout->addWidget(folder);
     layout->addWidget(cfGenProjectPath);
+    cfGenAutoSaveSeconds = Named(NumberBox(0, kMaxAutoSaveSeconds, page), "cfGenAutoSaveSeconds");
+    layout->addLayout(Labelled(QStringLiteral("Autosave unsaved changes after (seconds, 0: off):"),
+                               cfGenAutoSaveSeconds, page));
     return page;
 }
 

@@ -1,6 +1,5 @@
 #include "io/mvErrorHandler.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <cstdio>
 #include <cstdlib>
@@ -27,11 +26,10 @@ void End(const TmvFatalErrorHooks& hooks) {
         std::_Exit(EXIT_FAILURE);
 }
 
-QString TrySaveRecovery(const TmvFatalErrorHooks& hooks, const QString& folder) {
+QString TrySaveRecovery(const TmvFatalErrorHooks& hooks) {
     if (!hooks.SaveRecovery) return QString();
     try {
-        const QString path = RecoveryFilePath(folder, QDateTime::currentDateTime());
-        return hooks.SaveRecovery(path) ? path : QString();
+        return hooks.SaveRecovery();
     } catch (...) {
         return QString();
     }
@@ -71,7 +69,7 @@ void HandleFatalError(const TmvErrorReport& report, const TmvFatalErrorHooks& ho
         return;
     }
     handling = true;
-    const QString recoveryPath = TrySaveRecovery(hooks, folder);
+    const QString recoveryPath = TrySaveRecovery(hooks);
     TellUser(hooks, FatalErrorMessage(report.ExceptionClass, logPath, logError, recoveryPath));
     handling = false;
     End(hooks);

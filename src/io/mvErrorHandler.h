@@ -1,7 +1,8 @@
 #pragma once
 // The application-wide handler for errors that no operation handled: an exception that reaches
 // the event loop, or std::terminate. It appends a report to the error log, tries to keep the
-// user's unsaved work in a recovery file beside the log, tells the user, and ends the program.
+// user's unsaved work in the instance's recovery file (the one autosave writes, offered back at
+// the next start), tells the user, and ends the program.
 #include <QApplication>
 #include <QString>
 #include <functional>
@@ -13,12 +14,13 @@ class Prompter;
 struct TmvFatalErrorHooks {
     // Tells the user; without one the message goes to standard error.
     Prompter* Prompt = nullptr;
-    // Saves the open project to the given path when it has unsaved changes; TRUE when it wrote
-    // the file. A failure, thrown or returned, is ignored: the error itself matters more.
-    std::function<bool(const QString& path)> SaveRecovery;
+    // Saves the open project into its recovery file when it has unsaved changes; the file's
+    // path, or empty when nothing was written. A failure, thrown or returned, is ignored: the
+    // error itself matters more.
+    std::function<QString()> SaveRecovery;
     // Ends the program; by default at once, with a failure status. Tests record instead.
     std::function<void()> EndProgram;
-    // Folder of the log and the recovery file; empty: the configuration folder.
+    // Folder of the log; empty: the configuration folder.
     QString LogFolder;
 };
 

@@ -77,12 +77,6 @@ bool AppendErrorReport(const QString& logPath, const QStringList& lines, QString
     return WriteTextFile(logPath, text, error);
 }
 
-QString RecoveryFilePath(const QString& folder, const QDateTime& when) {
-    return QDir(folder).filePath(QStringLiteral("marovel-") +
-                                 when.toString(QStringLiteral("yyyyMMdd-hhmmss")) +
-                                 QStringLiteral(".recovered.mv"));
-}
-
 QString FatalErrorMessage(const QString& exceptionClass, const QString& logPath,
                           const QString& logError, const QString& recoveryPath) {
     QString text = QStringLiteral("Exception \"%1\" has occurred.\n\n").arg(exceptionClass);
@@ -97,7 +91,8 @@ QString FatalErrorMessage(const QString& exceptionClass, const QString& logPath,
                     .arg(QDir::toNativeSeparators(logPath), logError,
                          QStringLiteral(MAROVEL_SUPPORT_EMAIL));
     if (!recoveryPath.isEmpty())
-        text += QStringLiteral("\n\nYour unsaved project was saved to \"%1\".")
+        text += QStringLiteral("\n\nYour unsaved project was saved to \"%1\"; Marovel offers it "
+                               "back at its next start.")
                     .arg(QDir::toNativeSeparators(recoveryPath));
     return text;
 }

@@ -2,7 +2,6 @@
 // The error log: one report per error that no operation handled, appended to "errorlog.txt" in
 // the configuration folder. Everything here is plain text work, so it can be tested without
 // ending the process; the handler that uses it is mvErrorHandler.
-#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <exception>
@@ -29,9 +28,6 @@ QStringList ErrorReportLines(const TmvErrorReport& report, const QString& system
 // Appends the lines, each ended by a line break, to the log (created when missing); the whole
 // file is replaced at once. FALSE with the reason when the log cannot be read or written.
 bool AppendErrorReport(const QString& logPath, const QStringList& lines, QString* error = nullptr);
-
-// Where unsaved work goes when the program has to end: beside the log, named by the moment.
-QString RecoveryFilePath(const QString& folder, const QDateTime& when);
 
 // What the user is told. logError is empty when the log was written; recoveryPath is empty
 // when no work was saved.

@@ -94,7 +94,6 @@ int ReadProjectHead(DialogDocument& doc, const TmvIniFile& ini) {
 }
 
 bool LoadProject(TmvProjectSession& session, const QString& chosenPath) {
-    DialogDocument& doc = session.Document;
     if (!ConfirmSaveChanges(session)) return false;
     QString path = chosenPath;
     if (path.isEmpty()) {
@@ -105,6 +104,17 @@ bool LoadProject(TmvProjectSession& session, const QString& chosenPath) {
     }
     // Absolute, so the recent list still finds it when Marovel starts from another folder.
     path = QFileInfo(path).absoluteFilePath();
+    if (!ReadProjectInto(session, path, path, true)) return false;
+    if (session.RecentFiles) {
+        session.RecentFiles->Add(path);
+        if (session.RecentChanged) session.RecentChanged();
+    }
+    return true;
+}
+
+bool ReadProjectInto(TmvProjectSession& session, const QString& path, const QString& fileName,
+                     bool saved) {
+    DialogDocument& doc = session.Document;
     // Nothing changes, Modified included, until the whole file is known to load.
     std::optional<TmvIniFile> ini = ReadProjectFile(session, path);
     if (!ini) return false;
@@ -114,7 +124,7 @@ bool LoadProject(TmvProjectSession& session, const QString& chosenPath) {
     StatusSink& status = session.Ui.Status ? *session.Ui.Status : silent;
     Clock& clock = session.Ui.Time ? *session.Ui.Time : systemClock;
 
-    doc.FileName = path;
+    doc.FileName = fileName;
     if (session.TitleChanged) session.TitleChanged();
     const quint32 start = clock.TickCount();
     status.ClearStatus();
@@ -140,10 +150,6 @@ bool LoadProject(TmvProjectSession& session, const QString& chosenPath) {
     if (session.StatusCloseProject) status.HideStatus();
 
     doc.SetCurrentControl(nullptr);
-    if (session.RecentFiles) {
-        session.RecentFiles->Add(path);
-        if (session.RecentChanged) session.RecentChanged();
-    }
-    doc.StartNewHistory(true);
+    doc.StartNewHistory(saved);
     return true;
 }

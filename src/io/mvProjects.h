@@ -53,6 +53,12 @@ bool NewProject(TmvProjectSession& session);
 // Loads a project: the given path, or one asked for when empty. FALSE when nothing was loaded
 // (the user cancelled, the file is missing or malformed); the current project then stays.
 bool LoadProject(TmvProjectSession& session, const QString& path = QString());
+// What Load does once a path is chosen, without the save question and the recent list: the
+// file at `path` is checked whole, then read into the document with the progress lines, and
+// FileName becomes `fileName`. With `saved` FALSE the project counts as changed until it is
+// saved. FALSE, after telling the user why, when nothing was loaded.
+bool ReadProjectInto(TmvProjectSession& session, const QString& path, const QString& fileName,
+                     bool saved);
 // Writes the project to FileName (Save As without one). FALSE when nothing was written; the
 // project then keeps its changes.
 bool SaveProject(TmvProjectSession& session);

@@ -1,5 +1,6 @@
 #include "io/mvSettings.h"
 
+#include <algorithm>
 #include <map>
 
 #include "io/mvCodePages.h"
@@ -117,6 +118,8 @@ Settings ReadSettings(const TmvIniFile& ini, QStringList* warnings) {
                                  .arg(DefaultLegacyCodePage()));
         s.LegacyCodePage = DefaultLegacyCodePage();
     }
+    general.Int("AutoSaveSeconds", s.AutoSaveSeconds);
+    s.AutoSaveSeconds = std::clamp(s.AutoSaveSeconds, 0, kMaxAutoSaveSeconds);
 
     const SectionReader defaults(ini, kDefaults);
     defaults.Bool("AutoTab", s.AutoTab);
@@ -172,7 +175,8 @@ void WriteSettings(const Settings& s, TmvIniFile& ini) {
         .Bool("PreviewFix", s.PreviewFix)
         .String("DDEName", s.DDEName)
         .String("DefProjectPath", s.DefProjectPath)
-        .Int("LegacyCodePage", s.LegacyCodePage);
+        .Int("LegacyCodePage", s.LegacyCodePage)
+        .Int("AutoSaveSeconds", s.AutoSaveSeconds);
     SectionWriter(ini, kDefaults)
         .Bool("AutoTab", s.AutoTab)
         .Bool("AutoStartSize", s.AutoStartSize)

@@ -253,6 +253,10 @@ bool TmvUndoHistory::IsModified() {
     return !Capture(&states_[size_t(index_)].Doc).SameProject(saved_);
 }
 
+bool TmvUndoHistory::AtSavedState() const {
+    return savedKnown_ && states_[size_t(index_)].Doc.SameProject(saved_);
+}
+
 void TmvUndoHistory::StartNewHistory(bool saved) {
     states_.clear();
     keys_.Clear();

@@ -65,6 +65,10 @@ public:
     bool Undo();
     bool Redo();
 
+    // Whether the step the history is in is the project last saved or loaded; unlike Modified,
+    // it does not look at changes the document has not recorded yet, so it costs no capture.
+    bool AtSavedState() const;
+
     // Bytes the steps hold.
     qsizetype MemoryBytes() const;
 

@@ -28,6 +28,9 @@ const QStringList& WindowPlacementKeys();
 // The system's ANSI code page on Windows; 1254 elsewhere.
 int DefaultLegacyCodePage();
 
+// The longest autosave delay, in seconds.
+constexpr int kMaxAutoSaveSeconds = 3600;
+
 struct Settings {
     // [General]
     bool SaveWindowPos = true;
@@ -38,6 +41,8 @@ struct Settings {
     // The Windows code page of scripts that are not UTF-8: the system's ANSI code page on
     // Windows, else 1254.
     int LegacyCodePage = DefaultLegacyCodePage();
+    // Unsaved changes go to a recovery file this long after a change; 0 turns autosave off.
+    int AutoSaveSeconds = 10;
     // [Defaults]
     bool AutoTab = true;
     bool AutoStartSize = false;

@@ -1,7 +1,6 @@
 #include "support/wineSession.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -27,8 +26,6 @@ QString TestWineSession::ToolPath(const QString& name) {
 QString TestWineSession::Start() {
     if (QStandardPaths::findExecutable(QStringLiteral("wine")).isEmpty())
         return QStringLiteral("wine is not in PATH; scripts/install-deps installs wine and wine64");
-    if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty())
-        return QStringLiteral("Xvfb is not in PATH; scripts/install-deps installs xvfb");
     if (!prefix_.isValid() || !work_.isValid())
         return QStringLiteral("cannot create temporary folders");
     started_ = true;
@@ -38,29 +35,9 @@ QString TestWineSession::Start() {
 }
 
 QString TestWineSession::StartDisplay() {
-    // -displayfd lets Xvfb pick a free display and report its number, so parallel tests and a
-    // desktop session never collide.
-    display_.setStandardErrorFile(work_.path() + QStringLiteral("/xvfb.log"));
-    display_.start(QStringLiteral("Xvfb"),
-                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                    QStringLiteral("0"), QStringLiteral("800x600x24"), QStringLiteral("-nolisten"),
-                    QStringLiteral("tcp")});
-    if (!display_.waitForStarted(10000)) return QStringLiteral("Xvfb does not start");
-    const auto displayLog = [this] {
-        QFile log(work_.path() + QStringLiteral("/xvfb.log"));
-        return log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll()) : QString();
-    };
-    QByteArray number;
-    QElapsedTimer timer;
-    timer.start();
-    while (!number.contains('\n') && timer.elapsed() < 20000 &&
-           display_.state() == QProcess::Running) {
-        display_.waitForReadyRead(500);
-        number += display_.readAllStandardOutput();
-    }
-    number = number.trimmed();
-    if (number.isEmpty()) return QStringLiteral("Xvfb gave no display number: ") + displayLog();
-    environment_.Set("DISPLAY", ':' + number);
+    const QString error = display_.Start(work_.path() + QStringLiteral("/xvfb.log"));
+    if (!error.isEmpty()) return error;
+    environment_.Set("DISPLAY", display_.Name().toLatin1());
     return QString();
 }
 
@@ -125,12 +102,6 @@ void TestWineSession::Stop() {
             server.waitForFinished(1000);
         }
     }
-    if (display_.state() != QProcess::NotRunning) {
-        display_.terminate();
-        if (!display_.waitForFinished(5000)) {
-            display_.kill();
-            display_.waitForFinished(1000);
-        }
-    }
+    display_.Stop();
     environment_.Restore();
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "support/scopedEnvironment.h"
+#include "support/xvfbDisplay.h"
 
 class TestWineSession {
 public:
@@ -40,7 +41,7 @@ private:
 
     QTemporaryDir prefix_;
     QTemporaryDir work_;
-    QProcess display_;
+    TestXvfbDisplay display_;
     std::vector<std::unique_ptr<QProcess>> programs_;
     TestScopedEnvironment environment_;
     bool started_ = false;
