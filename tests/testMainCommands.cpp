@@ -354,6 +354,7 @@ TEST(MainCommands, FatalErrorHooksSaveTheWorkOnlyWhenModified) {
     EXPECT_FALSE(saved.Damaged()) << saved.Problem.toStdString();
     EXPECT_TRUE(saved.OriginalPath.isEmpty());
     EXPECT_TRUE(shell.Doc().FileName.isEmpty());
+    shell.Prompt.Answers = {TmvAnswer::No};
     shell.Main.actFileNew->trigger();
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_TRUE(FatalErrorHooks().SaveRecovery().isEmpty());

@@ -429,7 +429,7 @@ TEST_F(SettingsFiles, FreshInstallationStartsWithDefaultsAndWritesEveryKeyOnClos
     TmvIniFile saved(SettingsPath());
     ASSERT_TRUE(saved.Load());
     EXPECT_EQ(saved.Text(), Written(s));
-    EXPECT_EQ(saved.KeyCount(QStringLiteral("General")), 7);
+    EXPECT_EQ(saved.KeyCount(QStringLiteral("General")), 8);
     EXPECT_EQ(saved.KeyCount(QStringLiteral("Grid")), 9);
 }
 
