@@ -1,6 +1,7 @@
 // The promise autosave makes, kept by the real program: the designer runs on an X display of its
 // own, a change is typed into it, and it is killed with SIGKILL once autosave has written. While
-// it runs, another start does not offer its work; once it is gone, the next start restores it.
+// it runs, another start does not offer its work; once it is gone, the next start restores it
+// under its original path, unsaved, with a fresh history, and a save writes the original.
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -8,6 +9,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "io/mvRecoveryStore.h"
+#include "io/mvUndoHistory.h"
 #include "support/testRecoveryHelpers.h"
 #include "support/testShell.h"
 #include "support/xvfbDisplay.h"
@@ -72,6 +75,9 @@ TEST(RecoveryProcess, WorkSurvivesSigkillAndOnlyTheNextStartOffersIt) {
     EXPECT_EQ(ProjectText(next.Doc()), ProjectText(expected.Doc));
     EXPECT_EQ(next.Doc().FileName, project);
     EXPECT_TRUE(next.Doc().Modified);
+    EXPECT_FALSE(next.Main.History().CanUndo());
+    // Restored, the file is this instance's: no other start offers it, and a save removes it.
+    EXPECT_TRUE(TmvRecoveryStore(config.Folder()).ClaimOrphans().isEmpty());
     next.Main.actFileSave->trigger();
     EXPECT_TRUE(config.Files().isEmpty());
 }

@@ -1,6 +1,7 @@
 #include "app/mvAutoSave.h"
 
 #include <QDir>
+#include <algorithm>
 
 #include "io/mvRecoveryStore.h"
 #include "io/mvUndoHistory.h"

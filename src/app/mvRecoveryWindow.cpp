@@ -61,7 +61,8 @@ TRecoveryWindow::TRecoveryWindow(std::vector<TmvRecoveredFile> files, QWidget* p
     for (const TmvRecoveredFile& file : files)
         AddRow(file);
     files_ = std::move(files);
-    for (int column = 0; column < ColumnCount; ++column)
+    // The last column takes the rest; a damaged file's long reason is in its tool tip too.
+    for (int column = 0; column < DiskColumn; ++column)
         List->resizeColumnToContents(column);
 
     btnRestore = Button(QStringLiteral("&Restore"), "btnRestore", this);
@@ -90,7 +91,7 @@ TRecoveryWindow::TRecoveryWindow(std::vector<TmvRecoveredFile> files, QWidget* p
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(intro);
     layout->addLayout(body, 1);
-    resize(820, 300);
+    resize(900, 300);
 
     if (List->topLevelItemCount() > 0) List->setCurrentItem(List->topLevelItem(0));
     UpdateButtons();
@@ -107,7 +108,14 @@ void TRecoveryWindow::AddRow(const TmvRecoveredFile& file) {
         row->setText(ProjectColumn, file.ProjectName());
         row->setText(PathColumn, QDir::toNativeSeparators(file.OriginalPath));
         row->setText(DialogColumn, file.TableName);
-        row->setText(DiskColumn, OriginalOnDiskText(CompareWithOriginal(file)));
+        const TmvOriginalOnDisk disk = CompareWithOriginal(file);
+        row->setText(DiskColumn, OriginalOnDiskText(disk));
+        // Restoring it would put older work over newer: the row says so plainly.
+        if (disk == TmvOriginalOnDisk::Newer) {
+            QFont font = row->font(DiskColumn);
+            font.setBold(true);
+            row->setFont(DiskColumn, font);
+        }
     }
     row->setText(TimeColumn, TimeText(file.Time));
     row->setToolTip(ProjectColumn, QDir::toNativeSeparators(file.Path));
