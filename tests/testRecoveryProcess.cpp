@@ -11,6 +11,7 @@
 
 #include "io/mvRecoveryStore.h"
 #include "io/mvUndoHistory.h"
+#include "support/testPaths.h"
 #include "support/testRecoveryHelpers.h"
 #include "support/testShell.h"
 #include "support/xvfbDisplay.h"
@@ -42,7 +43,7 @@ TEST(RecoveryProcess, WorkSurvivesSigkillAndOnlyTheNextStartOffersIt) {
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     designer.setProcessEnvironment(env);
     designer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    designer.start(QString::fromLocal8Bit(qgetenv("MAROVEL_BINARY")), {project});
+    designer.start(MarovelBinary(), {project});
     ASSERT_TRUE(designer.waitForStarted(10000));
     const QString window =
         Xdotool(display.Name(), {QStringLiteral("search"), QStringLiteral("--sync"),

@@ -14,6 +14,7 @@
 #include "io/mvProjects.h"
 #include "io/mvRecoveryFile.h"
 #include "support/scopedEnvironment.h"
+#include "support/testPaths.h"
 #include "support/testProjectHelpers.h"
 
 // While it lives, this process's configuration folder (MAROVEL_CONFIG_DIR) is a fresh one
@@ -43,9 +44,7 @@ struct TestRecoveryConfig {
     QString SampleCopy(const QString& name = QStringLiteral("p.mv")) const {
         const QString path = Dir.filePath(name);
         QFile::remove(path);
-        QFile::copy(QString::fromLocal8Bit(qgetenv("MAROVEL_SOURCE_DIR")) +
-                        QStringLiteral("/docs/sample.mv"),
-                    path);
+        QFile::copy(SourceDir() + QStringLiteral("/docs/sample.mv"), path);
         QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
         return path;
     }
