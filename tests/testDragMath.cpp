@@ -95,11 +95,33 @@ TEST(DragMath, FrameKeepsTheEdgesThatAreNotDragged) {
     const QRect start(100, 100, 330, 270);
     const QSize extra(10, 30);
     // Dragging the bottom-right corner: the top-left stays.
-    EXPECT_EQ(FrameForClientSize(start, QRect(100, 100, 337, 279), QSize(320, 240), extra),
-              QRect(100, 100, 330, 270));
+    QRect proposed(100, 100, 337, 279);
+    EXPECT_EQ(
+        FrameForClientSize(MovingFrameEdges(0, start, proposed), proposed, QSize(320, 240), extra),
+        QRect(100, 100, 330, 270));
     // Dragging the top-left corner: the bottom-right stays.
-    EXPECT_EQ(FrameForClientSize(start, QRect(93, 91, 337, 279), QSize(320, 240), extra),
-              QRect(100, 100, 330, 270));
+    proposed = QRect(93, 91, 337, 279);
+    EXPECT_EQ(
+        FrameForClientSize(MovingFrameEdges(0, start, proposed), proposed, QSize(320, 240), extra),
+        QRect(100, 100, 330, 270));
+}
+
+TEST(DragMath, AnEdgeDraggedBackToItsStartStillKeepsTheOtherOne) {
+    // A client of 317 x 239 (off the grid) with 8-pixel snapping: the left edge is dragged out
+    // and back to where it began; the right edge stays put all the while.
+    const QSize extra(10, 30);
+    const QRect start(100, 100, 327, 269);
+    int moving = 0;
+    for (const int left : {90, 80, 100}) {
+        const QRect proposed(QPoint(left, 100), start.bottomRight());
+        moving = MovingFrameEdges(moving, start, proposed);
+        const QSize client = SnapDialogClientSize(proposed.size() - extra, true, 8, 8, false);
+        const QRect frame = FrameForClientSize(moving, proposed, client, extra);
+        EXPECT_EQ(frame.right(), start.right()) << "left edge at " << left;
+        EXPECT_EQ(frame.bottom(), start.bottom() - 7) << "left edge at " << left;
+        EXPECT_EQ((frame.width() - extra.width()) % 8, 0) << "left edge at " << left;
+    }
+    EXPECT_EQ(moving, int(seLeft));
 }
 
 } // namespace

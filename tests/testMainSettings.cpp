@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFile>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "app/mvStatusWindow.h"
+#include "io/mvConfigDialog.h"
 #include "io/mvConfigPaths.h"
 #include "io/mvDefaultsFile.h"
 #include "io/mvIniFile.h"
@@ -15,6 +18,7 @@
 #include "support/testHelpers.h"
 #include "support/testPaths.h"
 #include "support/testShell.h"
+#include "surface/mvMainDialog.h"
 
 namespace {
 QString SettingsPath() {
@@ -147,4 +151,28 @@ TEST_F(MainSettings, PlacementsOfOtherWindowsAreKept) {
     EXPECT_EQ(stored.ReadString(QStringLiteral("Windows"), QStringLiteral("ObjectBrowser")),
               QStringLiteral("11,12,0"));
 }
+// The G key changes the "ShowGrid" setting itself: the preferences show the new value, their
+// OK keeps it, and the next start has it.
+TEST_F(MainSettings, TheGridKeyChangesTheSetting) {
+    bool toggled = false;
+    {
+        Shell shell;
+        shell.Main.show();
+        const bool before = shell.Main.CurrentSettings().ShowGrid;
+        toggled = !before;
+        QTest::keyClick(shell.Main.Surface(), Qt::Key_G);
+        EXPECT_EQ(shell.Main.Surface()->ShowGrid(), !before);
+        EXPECT_EQ(shell.Main.CurrentSettings().ShowGrid, !before);
+        TConfigDialog* preferences = shell.Main.ConfigDialog();
+        preferences->LoadFromSettings();
+        EXPECT_EQ(preferences->cfGridShow->isChecked(), !before);
+        preferences->OkClick();
+        EXPECT_EQ(shell.Main.Surface()->ShowGrid(), !before);
+        Close(shell);
+    }
+    Shell next;
+    EXPECT_EQ(next.Main.CurrentSettings().ShowGrid, toggled);
+    EXPECT_EQ(next.Main.Surface()->ShowGrid(), toggled);
+}
+
 } // namespace

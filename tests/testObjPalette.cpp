@@ -15,6 +15,7 @@
 #include "io/mvIniFile.h"
 #include "model/mvControls.h"
 #include "model/mvSystemColors.h"
+#include "palettePictures.h"
 #include "support/testHelpers.h"
 #include "support/testShell.h"
 #include "surface/mvMainDialog.h"
@@ -218,6 +219,55 @@ TEST(ObjPalette, OrientationFlatnessAndVisibilityLastToTheNextStart) {
 
 QImage Grab(QWidget* widget) {
     return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// How far two pictures of one size lie apart: the sum of their channels' differences.
+qint64 Distance(const QImage& a, const QImage& b) {
+    qint64 sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
+        }
+    return sum;
+}
+
+TEST(ObjPalette, EachButtonShowsThePictureOfTheTypeItArms) {
+    RemoveSettings();
+    PaletteShell shell;
+    shell.Palette().SetPaletteFlat(false);
+    // Each type's picture as the generator draws it, alone on a button of the same size.
+    std::vector<QList<QPixmap>> own;
+    for (int type = 0; type < kControlTypeCount; ++type)
+        own.push_back(CutImageStrip(QPixmap::fromImage(PalettePictureImage(type)), 25, 1));
+    std::vector<QImage> expected;
+    for (int type = 0; type < kControlTypeCount; ++type) {
+        TmvPaletteButton alone;
+        alone.setGeometry(0, 0, 27, 27);
+        alone.SetImages(&own[size_t(type)]);
+        alone.SetImageIndex(0);
+        expected.push_back(Grab(&alone));
+    }
+    for (int orientation : {1, 5}) {
+        shell.Palette().SetPaletteOrientation(orientation);
+        for (int type = 0; type < kControlTypeCount; ++type) {
+            TmvPaletteButton* button = shell.Button(type);
+            ASSERT_EQ(button->Tag, type);
+            const QImage shown = Grab(button);
+            int nearest = 0;
+            for (int other = 1; other < kControlTypeCount; ++other)
+                if (Distance(shown, expected[size_t(other)]) <
+                    Distance(shown, expected[size_t(nearest)]))
+                    nearest = other;
+            EXPECT_EQ(ControlKeyword(nearest), ControlKeyword(type))
+                << "orientation " << orientation;
+            EXPECT_EQ(Distance(shown, expected[size_t(type)]), 0)
+                << ControlKeyword(type).toStdString() << ", orientation " << orientation;
+        }
+    }
+    RemoveSettings();
 }
 
 TEST(PaletteButton, PaintsDownRaisedFlatAndHovered) {

@@ -265,6 +265,33 @@ TEST(ScrollBarPainter, LongBarShowsTrackBetweenFullArrows) {
     EXPECT_EQ(At(image, 0, 50), Untouched());
 }
 
+TEST(ScrollBarPainter, TheClassicTrackIsDitheredWithTheHighlightAsWindowsDrawsIt) {
+    // In the classic scheme the scroll-bar colour is the face's: a plain fill would leave two
+    // loose arrow boxes on the dialog.
+    const TmvSystemColors classic = TmvSystemColors::Classic();
+    ASSERT_EQ(classic.ScrollBar, classic.Face);
+    QImage image = Blank(20, 100);
+    QPainter painter(&image);
+    const QRect bar =
+        PaintScrollBar(painter, QRect(0, 0, 20, 100), soVertical, false, spRight, classic);
+    painter.end();
+    int highlight = 0;
+    int scrollBar = 0;
+    const QRect track(bar.left(), VScrollArrowHeight(), bar.width(),
+                      bar.height() - 2 * VScrollArrowHeight());
+    for (int y = track.top(); y <= track.bottom(); ++y)
+        for (int x = track.left(); x <= track.right(); ++x) {
+            const QColor pixel = At(image, x, y);
+            highlight += pixel == classic.Highlight ? 1 : 0;
+            scrollBar += pixel == classic.ScrollBar ? 1 : 0;
+            // Neighbours always differ: a checker of the two.
+            if (x > track.left()) EXPECT_NE(pixel, At(image, x - 1, y)) << x << "," << y;
+        }
+    EXPECT_EQ(highlight + scrollBar, track.width() * track.height());
+    EXPECT_GT(highlight, 0);
+    EXPECT_GT(scrollBar, 0);
+}
+
 TEST(ScrollBarPainter, DisabledArrowsAreEtched) {
     QImage enabled = Blank(20, 100), disabled = Blank(20, 100);
     QPainter a(&enabled);

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -440,6 +442,181 @@ TEST_F(SurfaceEditing, FrameDragSnapsTheDialogSize) {
     EXPECT_TRUE(doc.Modified);
     QTest::mouseRelease(frame, Qt::LeftButton, {}, QPoint(frame->width() - 2, frame->height() - 2));
     EXPECT_EQ(hosted->minimumSize(), QSize(312, 232));
+    doc.View = &surface; // the fixture's surface is destroyed last
+}
+
+TEST_F(SurfaceEditing, TheCursorShowsAnArmedToolAndAMoveDrag) {
+    surface.SetArmedTool(ctButton, true);
+    EXPECT_EQ(surface.cursor().shape(), Qt::CrossCursor);
+    surface.SetArmedTool(ctButton, false);
+    EXPECT_EQ(surface.cursor().shape(), Qt::ArrowCursor);
+
+    Place(doc, ctButton, 10, 10, 75, 25);
+    Press(QPoint(20, 20));
+    MoveTo(QPoint(40, 30));
+    EXPECT_EQ(surface.cursor().shape(), Qt::SizeAllCursor);
+    Release(QPoint(40, 30));
+    EXPECT_EQ(surface.cursor().shape(), Qt::ArrowCursor);
+    // A size drag keeps the cursor of its handle while the surface holds the mouse.
+    QTest::mousePress(surface.GrabHandles().At(4), Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(surface.cursor().shape(), Qt::SizeFDiagCursor);
+    Release(QPoint(120, 60));
+    EXPECT_EQ(surface.cursor().shape(), Qt::ArrowCursor);
+
+    // A tool that draws its control keeps the cross until the control is drawn.
+    doc.Options.AutoStartSize = true;
+    surface.SetArmedTool(ctEdit, true);
+    Press(QPoint(200, 100));
+    MoveTo(QPoint(250, 130));
+    EXPECT_EQ(surface.cursor().shape(), Qt::CrossCursor);
+    Release(QPoint(250, 130));
+    EXPECT_EQ(surface.cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(SurfaceEditing, AControlDrawnTooSmallTakesItsDefaultSize) {
+    doc.Options.AutoStartSize = true;
+    struct Case {
+        QPoint to; // where the drawing from (100, 80) ends
+        QSize expected;
+    };
+    // A button's default size is 75 x 25.
+    const Case cases[] = {
+        {{100, 80}, {75, 25}}, // a plain click
+        {{103, 83}, {75, 25}}, // 3 x 3
+        {{150, 81}, {50, 25}}, // wide but too low
+        {{102, 140}, {75, 60}}, {{140, 104}, {40, 24}},
+    };
+    for (const Case& c : cases) {
+        doc.ClearDialog();
+        surface.SetArmedTool(ctButton, true);
+        Drag(QPoint(100, 80), {c.to});
+        ASSERT_EQ(doc.ControlCount(), 1) << c.to.x() << "," << c.to.y();
+        EXPECT_EQ(doc.ControlAt(0)->BoundsRect(), QRect(QPoint(100, 80), c.expected))
+            << c.to.x() << "," << c.to.y();
+    }
+}
+
+TEST_F(SurfaceEditing, EscapeWhileANewControlIsDrawnOrPlacedRemovesIt) {
+    for (const bool drawn : {true, false}) {
+        SCOPED_TRACE(drawn);
+        doc.ClearDialog();
+        doc.Options.AutoStartSize = drawn;
+        doc.Options.AutoStartMove = !drawn;
+        surface.SetArmedTool(ctList, true);
+        Press(QPoint(100, 80));
+        MoveTo(QPoint(150, 120));
+        ASSERT_TRUE(surface.Dragging());
+        Key(Qt::Key_Escape);
+        Release(QPoint(150, 120));
+        EXPECT_EQ(doc.ControlCount(), 0);
+        EXPECT_EQ(doc.CurrentControl, nullptr);
+        EXPECT_TRUE(doc.Selection.empty());
+        EXPECT_FALSE(surface.GrabHandles().Shown());
+    }
+}
+
+TEST_F(SurfaceEditing, MovingTheTabControlMovesEachPageControlOnce) {
+    TmvTab* tab = static_cast<TmvTab*>(Place(doc, ctTab, 10, 10, 300, 200));
+    doc.AddTabPage();
+    doc.AddTabPage();
+    tab->SetActivePage(0);
+    TmvControl* alone = Place(doc, ctButton, 30, 60, 60, 20, 0);
+    TmvControl* selected = Place(doc, ctButton, 30, 100, 60, 20, 0);
+    TmvControl* locked = Place(doc, ctButton, 30, 140, 60, 20, 0);
+    TmvControl* otherPage = Place(doc, ctButton, 120, 60, 60, 20, 1);
+    locked->Locked = true;
+    tab->SetActivePage(0);
+    doc.Select(tab);
+    doc.Select(selected);
+    doc.Select(locked);
+    doc.SetCurrentControl(tab);
+    // The tab control is pressed away from its strip and from the controls on it.
+    Drag(QPoint(250, 180), {QPoint(266, 188)});
+    EXPECT_EQ(tab->BoundsRect().topLeft(), QPoint(26, 18));
+    for (const auto& [control, was] :
+         {std::pair{alone, QPoint(30, 60)}, std::pair{selected, QPoint(30, 100)},
+          std::pair{locked, QPoint(30, 140)}, std::pair{otherPage, QPoint(120, 60)}})
+        EXPECT_EQ(control->BoundsRect().topLeft(), was + QPoint(16, 8))
+            << control->Name().toStdString();
+}
+
+TEST_F(SurfaceEditing, OnlyTheLeftButtonDragsAndARightPressLeavesNoPressBehind) {
+    TmvControl* button = Place(doc, ctButton, 10, 10, 75, 25);
+    Drag(QPoint(20, 20), {});
+    ASSERT_TRUE(surface.GrabHandles().Shown());
+    TmvGrabHandle* bottomRight = surface.GrabHandles().At(4);
+    for (const Qt::MouseButton other : {Qt::MiddleButton, Qt::RightButton}) {
+        QTest::mousePress(bottomRight, other, {}, QPoint(3, 3));
+        EXPECT_FALSE(surface.Sizing()) << int(other);
+        EXPECT_FALSE(surface.Dragging()) << int(other);
+        QTest::mouseRelease(bottomRight, other, {}, QPoint(3, 3));
+    }
+    Press(QPoint(20, 20), {}, Qt::MiddleButton);
+    EXPECT_FALSE(surface.Dragging());
+    Release(QPoint(20, 20), Qt::MiddleButton);
+    EXPECT_EQ(button->BoundsRect(), QRect(10, 10, 75, 25));
+
+    // A right press with an armed tool creates nothing and leaves the marks to come back.
+    doc.Select(Place(doc, ctButton, 150, 10, 75, 25));
+    surface.SetArmedTool(ctEdit, true);
+    Press(QPoint(200, 150), {}, Qt::RightButton);
+    EXPECT_FALSE(surface.PressOnControl());
+    Release(QPoint(200, 150), Qt::RightButton);
+    surface.PopMenu()->hide();
+    EXPECT_FALSE(surface.PressOnControl());
+    EXPECT_FALSE(surface.ToolArmed());
+    EXPECT_EQ(doc.ControlCount(), 2);
+}
+
+TEST_F(SurfaceEditing, TheDragHintStaysOnTheScreen) {
+    const QRect screen(0, 0, 800, 600);
+    const QSize hint(60, 17);
+    struct Case {
+        QPoint cursor;
+        QPoint expected;
+    };
+    const Case cases[] = {
+        {{100, 100}, {115, 100}}, {{780, 100}, {705, 100}}, // flipped to the cursor's left
+        {{100, 595}, {115, 583}},                           // raised off the bottom
+        {{790, 599}, {715, 583}}, {{-5, -5}, {10, 0}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(HintPlace(c.cursor, hint, screen), c.expected)
+            << c.cursor.x() << "," << c.cursor.y();
+
+    // The window itself, at the corner of the real screen.
+    const QRect real = QGuiApplication::primaryScreen()->geometry();
+    TmvHintWindow window;
+    window.SetText(QStringLiteral("120, 340"));
+    window.ShowBeside(real.bottomRight());
+    EXPECT_TRUE(real.contains(window.geometry()))
+        << window.geometry().x() << "," << window.geometry().y();
+}
+
+TEST_F(SurfaceEditing, DraggingTheFrameEdgeBackToItsStartKeepsTheOtherEdge) {
+    surface.hide();
+    QMdiArea area;
+    area.resize(900, 700);
+    doc.SetClientSize(317, 239); // off the 8-pixel grid
+    auto* hosted = new TMainDialog(doc);
+    QMdiSubWindow* frame = area.addSubWindow(hosted);
+    new TmvFrameSnapper(frame, hosted);
+    area.show();
+    Settings s;
+    s.SnapDialog = true;
+    hosted->ApplySettings(s);
+    frame->move(100, 50);
+    const QRect start = frame->geometry();
+    const QSize extra = frame->size() - hosted->size();
+    QTest::mousePress(frame, Qt::LeftButton, {}, QPoint(1, frame->height() / 2));
+    for (const int left : {start.left() - 9, start.left() - 20, start.left()}) {
+        frame->setGeometry(QRect(QPoint(left, start.top()), start.bottomRight()));
+        QApplication::processEvents();
+        EXPECT_EQ(frame->geometry().right(), start.right()) << "left edge at " << left;
+        EXPECT_EQ(doc.ClientWidth % 8, 0) << "left edge at " << left;
+    }
+    EXPECT_EQ(frame->width(), 312 + extra.width());
+    QTest::mouseRelease(frame, Qt::LeftButton, {}, QPoint(1, frame->height() / 2));
     doc.View = &surface; // the fixture's surface is destroyed last
 }
 

@@ -336,6 +336,14 @@ void KeyOn(QWidget* surface, Qt::Key key, Qt::KeyboardModifiers mods = {}) {
     Settle();
 }
 
+// A left-button event of a drag on the surface.
+void SendMouse(QWidget* surface, QEvent::Type type, QPoint at, Qt::MouseButtons buttons,
+               Qt::KeyboardModifiers mods = {}) {
+    QMouseEvent event(type, at, surface->mapToGlobal(at), Qt::LeftButton, buttons, mods);
+    QApplication::sendEvent(surface, &event);
+    Settle();
+}
+
 // The designer driven as a user drives it: clicks that only select leave the project
 // unmodified, a run of arrow keys is one step, and the Edit keys undo and redo it while the
 // surface has the focus.
@@ -402,28 +410,53 @@ TEST(UndoWindow, UndoWaitsForTheDragToEnd) {
     const QString name = button->Name();
     Place(doc, ctEdit, 100, 10, 60, 20);
     doc.StartNewHistory(true);
-    const auto send = [surface](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-        QMouseEvent event(type, at, surface->mapToGlobal(at), Qt::LeftButton, buttons, {});
-        QApplication::sendEvent(surface, &event);
-        Settle();
-    };
     ClickOn(surface, button);
     Place(doc, ctCheck, 10, 60, 60, 20); // an earlier step to undo
     Settle();
     shell.Main.History().Checkpoint();
     const int steps = shell.Main.History().UndoCount();
-    send(QEvent::MouseButtonPress, QPoint(20, 15), Qt::LeftButton);
-    send(QEvent::MouseMove, QPoint(40, 25), Qt::LeftButton);
-    send(QEvent::MouseMove, QPoint(60, 35), Qt::LeftButton);
+    SendMouse(surface, QEvent::MouseButtonPress, QPoint(20, 15), Qt::LeftButton);
+    SendMouse(surface, QEvent::MouseMove, QPoint(40, 25), Qt::LeftButton);
+    SendMouse(surface, QEvent::MouseMove, QPoint(60, 35), Qt::LeftButton);
     ASSERT_TRUE(surface->Dragging());
     shell.Main.actEditUndo->trigger();
     EXPECT_EQ(doc.ControlCount(), 3);
     EXPECT_EQ(shell.Main.History().UndoCount(), steps);
-    send(QEvent::MouseButtonRelease, QPoint(60, 35), Qt::NoButton);
+    SendMouse(surface, QEvent::MouseButtonRelease, QPoint(60, 35), Qt::NoButton);
     EXPECT_EQ(shell.Main.History().UndoCount(), steps + 1);
     EXPECT_NE(doc.FindControlByName(name)->Left, 10);
     shell.Main.actEditUndo->trigger();
     EXPECT_EQ(doc.FindControlByName(name)->Left, 10);
+}
+
+// A control drawn with the palette is one step with its drag, whatever keys go down and up
+// meanwhile (Shift inverts snapping): one Undo takes it away whole.
+TEST(UndoWindow, AControlDrawnWhileShiftChangesIsOneStep) {
+    Shell shell;
+    shell.Main.show();
+    shell.Main.CurrentSettings().AutoStartSize = true;
+    shell.Main.ApplySettings();
+    DialogDocument& doc = shell.Doc();
+    TMainDialog* surface = shell.Main.Surface();
+    doc.StartNewHistory(true);
+    surface->setFocus();
+    surface->SetArmedTool(ctButton, true);
+    SendMouse(surface, QEvent::MouseButtonPress, QPoint(20, 20), Qt::LeftButton);
+    SendMouse(surface, QEvent::MouseMove, QPoint(50, 30), Qt::LeftButton);
+    QTest::keyPress(surface, Qt::Key_Shift);
+    Settle();
+    SendMouse(surface, QEvent::MouseMove, QPoint(70, 40), Qt::LeftButton, Qt::ShiftModifier);
+    QTest::keyRelease(surface, Qt::Key_Shift, Qt::ShiftModifier);
+    Settle();
+    SendMouse(surface, QEvent::MouseMove, QPoint(90, 50), Qt::LeftButton);
+    SendMouse(surface, QEvent::MouseButtonRelease, QPoint(90, 50), Qt::NoButton);
+    ASSERT_EQ(doc.ControlCount(), 1);
+    EXPECT_GT(doc.ControlAt(0)->Width, 40);
+    EXPECT_GT(doc.ControlAt(0)->Height, 20);
+    EXPECT_EQ(shell.Main.History().UndoCount(), 1);
+    shell.Main.actEditUndo->trigger();
+    EXPECT_EQ(doc.ControlCount(), 0);
+    EXPECT_FALSE(shell.Main.History().CanUndo());
 }
 
 // A button, current, in a new history, and the browser's caption box focused with its text

@@ -109,6 +109,18 @@ TEST_F(Hiding, HidingTheTabControlTakesItsActivePageAlong) {
     EXPECT_FALSE(second->Visible); // not on the active page
 }
 
+TEST_F(Hiding, AHiddenTabControlShowsNoPageWhenItsPageChanges) {
+    HideControl(doc, tab);
+    tab->SetActivePage(1);
+    EXPECT_FALSE(second->Visible);
+    tab->SetActivePage(0);
+    EXPECT_FALSE(firstA->Visible);
+    EXPECT_FALSE(firstB->Visible);
+    UnhideControl(doc, tab);
+    EXPECT_TRUE(firstA->Visible);
+    EXPECT_FALSE(second->Visible);
+}
+
 TEST_F(Hiding, UnhideAllGoesInHidingOrder) {
     HideControl(doc, firstB);
     HideControl(doc, onDialog);

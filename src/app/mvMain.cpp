@@ -34,7 +34,10 @@
 #include "surface/mvMenuEditor.h"
 
 QList<QPixmap> CutImageStrip(const QString& resource, int size, int count) {
-    const QPixmap strip(resource);
+    return CutImageStrip(QPixmap(resource), size, count);
+}
+
+QList<QPixmap> CutImageStrip(const QPixmap& strip, int size, int count) {
     QList<QPixmap> images;
     for (int i = 0; i < count; ++i) {
         QPixmap picture = strip.copy(i * size, 0, size, size);
@@ -55,6 +58,9 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
 
     mdi = new QMdiArea(this);
     mdi->setBackground(QColor(128, 128, 128));
+    // A dialog larger than the area, or lying partly outside it, stays reachable.
+    mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi);
 
     CreateActions();

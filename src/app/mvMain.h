@@ -40,6 +40,7 @@ class TObjPalette;
 class TMenuEditor;
 class THelpWindow;
 class TObjBrowser;
+class TmvToolWindowsOnTop;
 
 class TMain : public QMainWindow, public TmvDocumentUi {
     Q_OBJECT
@@ -227,6 +228,11 @@ private:
     // recent list.
     void ApplyStartupSettings();
     void PlaceToolWindows();
+    // The tool windows above the surface, a first start's layout and every window's caption in
+    // view (mvMainToolWindows.cpp).
+    void ArrangeWindows();
+    // The size of the frame's work area.
+    QSize WorkAreaSize();
     void StoreWindowPlacements();
     // The windows whose font follows "UseDefaultFont".
     QList<QWidget*> UiFontWindows() const;
@@ -276,6 +282,7 @@ private:
     TObjBrowser* browser_ = nullptr;
     QMdiSubWindow* browserFrame_ = nullptr;
     QPointer<THelpWindow> help_;
+    TmvToolWindowsOnTop* toolsOnTop_ = nullptr;
 
     std::unique_ptr<Prompter> guiPrompt_;
     std::unique_ptr<FileChooser> guiFiles_;
@@ -306,5 +313,6 @@ private:
 
 // Cuts a strip of square pictures on the fuchsia mask colour into pixmaps.
 QList<QPixmap> CutImageStrip(const QString& resource, int size, int count);
+QList<QPixmap> CutImageStrip(const QPixmap& strip, int size, int count);
 // The program's folder followed by `name`.
 QString AppFilePath(const QString& name);

@@ -24,6 +24,7 @@
 #include "surface/mvDialogDocument.h"
 #include "surface/mvMainDialog.h"
 #include "surface/mvMenuEditor.h"
+#include "surface/mvSurfaceFrameStyle.h"
 
 namespace {
 // Where the surface and the status window sit inside the frame until placements are stored.
@@ -50,7 +51,10 @@ void TMain::CreateDocument() {
     document_ = std::make_unique<DialogDocument>();
     document_->Ui = this;
     surface_ = new TMainDialog(*document_);
-    surfaceFrame_ = mdi->addSubWindow(surface_, Qt::SubWindow | Qt::WindowTitleHint);
+    // The close box is the dialog's; the surface refuses to close.
+    surfaceFrame_ = mdi->addSubWindow(surface_, Qt::SubWindow | Qt::WindowTitleHint |
+                                                    Qt::WindowCloseButtonHint);
+    surfaceFrame_->setStyle(new TmvSurfaceFrameStyle(surface_, mdi));
     surfaceFrame_->setAttribute(Qt::WA_DeleteOnClose, false);
     surfaceFrame_->move(kSurfaceLeft, kSurfaceTop);
     surface_->SyncWithDocument();
@@ -90,6 +94,7 @@ void TMain::FirstShow() {
     settings_ = LoadSettings(prompt_);
     ApplyStartupSettings();
     ApplySettings();
+    ArrangeWindows();
     // What the settings changed in the empty dialog is no change of a project.
     document_->StartNewHistory(true);
     StartNewProject();
@@ -170,7 +175,6 @@ void TMain::closeEvent(QCloseEvent* event) {
     }
     // Saved, or given up on purpose: nothing is left to recover.
     if (autosave_) autosave_->Discard();
-    settings_.ShowGrid = surface_->ShowGrid();
     settings_.RecentFiles.Clear();
     for (const QString& path : Recent)
         settings_.RecentFiles.Add(path);

@@ -37,4 +37,7 @@ void TMain::ConnectSurface() {
     surface_->PopMenu()->BindClipboard(ccpdCut, ccpdCopy, ccpdPaste, ccpdDelete);
     new TmvFrameSnapper(surfaceFrame_, surface_);
     new TmvRaiseOnPress(mdi, surfaceFrame_);
+    // The G key changes the setting itself: the preferences show it, and their OK keeps it.
+    connect(surface_, &TMainDialog::ShowGridToggled, this,
+            [this](bool on) { settings_.ShowGrid = on; });
 }

@@ -19,6 +19,7 @@ void TMain::CreateUndo() {
     };
     undoWatcher_ = new TmvUndoWatcher(*history_, this);
     undoWatcher_->SetSurface(surface_);
+    undoWatcher_->ActionRunning = [this] { return !UndoAllowed(); };
     connect(actEditUndo, &QAction::triggered, this, &TMain::UndoCommand);
     connect(actEditRedo, &QAction::triggered, this, &TMain::RedoCommand);
     UpdateUndoCommands();

@@ -34,6 +34,10 @@ Qt::ToolBarArea DockArea(int orientation) {
 }
 } // namespace
 
+int PalettePicture(int type) {
+    return type >= 0 && type < kControlTypeCount ? kPictures[size_t(type)] : -1;
+}
+
 QSize PaletteAreaSize(int orientation) {
     const QSize grid = PaletteGrid(orientation);
     return QSize(grid.width() * kButton, grid.height() * kButton);
@@ -151,7 +155,7 @@ void TObjPalette::BuildPalette(int orientation, bool flat) {
             button->Tag = type;
             button->setToolTip(ControlKeyword(type));
             button->SetImages(images_);
-            button->SetImageIndex(kPictures[size_t(type)]);
+            button->SetImageIndex(PalettePicture(type));
             connect(button, &TmvPaletteButton::OnPress, this, &TObjPalette::PaletteButtonPressed);
             button->show();
             buttons_.push_back(button);

@@ -23,6 +23,8 @@ constexpr int kPaletteOrientationCount = 8;
 inline bool IsDockedOrientation(int orientation) {
     return orientation >= 5;
 }
+// The index in the palette pictures of the picture a type's button shows.
+int PalettePicture(int type);
 // The button area of an orientation in pixels, and its grid.
 QSize PaletteAreaSize(int orientation);
 QSize PaletteGrid(int orientation); // columns x rows

@@ -88,6 +88,10 @@ void TmvUndoWatcher::Request(const TmvCheckpointCause& cause) {
 
 void TmvUndoWatcher::Flush() {
     if (pending_.empty()) return;
+    if (ActionRunning && ActionRunning()) {
+        timer_.start(kNestedPollMs);
+        return;
+    }
     // Actions asked for at this depth or deeper have ended; one asked for further out is still
     // running (it opened the window whose loop runs now) and waits for it to close.
     const auto ended = pending_.lower_bound(LoopLevel());

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <functional>
 #include <map>
 
 #include "io/mvUndoHistory.h"
@@ -25,6 +26,10 @@ public:
 
     // Arrow keys on this widget are nudges: a run of them makes one step.
     void SetSurface(QWidget* surface) { surface_ = surface; }
+    // An action that spans many events (a drag on the surface or of its frame) is running:
+    // what ends inside it (a key pressed or let go meanwhile) waits for its end, so the whole
+    // drag, and the creation that started it, is one step.
+    std::function<bool()> ActionRunning;
 
     // A checkpoint once the current event has been handled.
     void Request(const TmvCheckpointCause& cause = {});

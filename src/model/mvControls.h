@@ -46,8 +46,6 @@ public:
 
     // Events owned by the main window and the surface.
     std::function<void(TmvControl*)> OnSelectControl;
-    std::function<void(TmvControl*)> OnStartResize;
-    std::function<void(TmvControl*)> OnStartMove;
 
     // Fields, in declared order.
     bool Hot = false;

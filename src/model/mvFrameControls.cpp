@@ -133,6 +133,11 @@ void DrawFrameControl(QPainter& painter, const QRect& r, TmvFrameControl kind, b
 
 // --- Scroll bars -----------------------------------------------------------------------------
 
+QBrush ScrollTrackBrush(const TmvSystemColors& colors) {
+    if (colors.Highlight == colors.Window) return CheckerBrush(colors.Highlight, colors.ScrollBar);
+    return QBrush(colors.ScrollBar);
+}
+
 QRect PaintScrollBar(QPainter& painter, const QRect& r, int orientation, bool disabled,
                      int position, const TmvSystemColors& colors) {
     const bool horizontal = orientation == soHorizontal;
@@ -148,7 +153,7 @@ QRect PaintScrollBar(QPainter& painter, const QRect& r, int orientation, bool di
     const int length = horizontal ? bar.width() : bar.height();
     const int first = length < 2 * arrowLength ? length / 2 : arrowLength;
     const int second = length < 2 * arrowLength ? length - first : arrowLength;
-    painter.fillRect(bar, colors.ScrollBar);
+    painter.fillRect(bar, ScrollTrackBrush(colors));
     if (horizontal) {
         DrawFrameControl(painter, QRect(bar.left(), bar.top(), first, bar.height()),
                          TmvFrameControl::ScrollLeft, disabled, false, colors);

@@ -1,6 +1,7 @@
 #pragma once
 // The system's frame controls (check box, radio button, arrow buttons) and the scroll bars
 // built from them, in the classic Windows look.
+#include <QBrush>
 #include <QRect>
 
 #include "model/mvSystemColors.h"
@@ -33,6 +34,11 @@ void DrawFrameControl(QPainter& painter, const QRect& r, TmvFrameControl kind, b
 enum TmvScrollOrientation { soHorizontal = 0, soVertical = 1 };
 // Which side of the rectangle the bar lies along (the scroll control's Alignment order).
 enum TmvScrollPosition { spRight = 0, spTop = 1, spLeft = 2, spBottom = 3 };
+
+// The track of a scroll bar as Windows fills it: the scroll-bar colour, dithered with the
+// highlight colour where that is the window colour too (the classic scheme, whose scroll-bar
+// colour is the face's, so that the track stands out from the dialog).
+QBrush ScrollTrackBrush(const TmvSystemColors& colors);
 
 // The bar for `orientation` in `r`, placed by `position`; inactive arrows when `disabled`.
 // Returns the bar's rectangle.

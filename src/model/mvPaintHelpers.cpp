@@ -110,11 +110,15 @@ int TextHeightOfZero(const QFont& font) {
 // --- Fills -----------------------------------------------------------------------------------
 
 QBrush HatchBrush(const TmvSystemColors& colors) {
+    return CheckerBrush(White(), colors.Face);
+}
+
+QBrush CheckerBrush(const QColor& dots, const QColor& between) {
     QImage pattern(8, 8, QImage::Format_RGB32);
-    pattern.fill(colors.Face);
+    pattern.fill(between);
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x)
-            if (x % 2 == y % 2) pattern.setPixelColor(x, y, White());
+            if (x % 2 == y % 2) pattern.setPixelColor(x, y, dots);
     return QBrush(pattern);
 }
 

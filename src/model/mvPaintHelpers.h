@@ -56,6 +56,9 @@ int TextHeightOfZero(const QFont& font);
 // the button-highlight colour between, as white as the dots in most schemes, no pattern would
 // show.)
 QBrush HatchBrush(const TmvSystemColors& colors);
+// The 8 x 8 pattern with `dots` on the pixels whose row and column have the same parity and
+// `between` on the others.
+QBrush CheckerBrush(const QColor& dots, const QColor& between);
 
 // --- Grid ------------------------------------------------------------------------------------
 

@@ -16,7 +16,10 @@ TmvSystemColors TmvSystemColors::Classic() {
     c.ButtonText = QColor(0, 0, 0);
     c.InfoBackground = QColor(255, 255, 225);
     c.InfoText = QColor(0, 0, 0);
+    c.ActiveCaption = QColor(10, 36, 106);
+    c.CaptionText = QColor(255, 255, 255);
     c.InactiveCaption = QColor(128, 128, 128);
+    c.InactiveCaptionText = QColor(212, 208, 200);
     c.SelectionHighlight = QColor(10, 36, 106);
     c.ScrollBar = QColor(212, 208, 200);
     return c;

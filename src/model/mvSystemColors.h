@@ -5,25 +5,28 @@
 class QPalette;
 
 struct TmvSystemColors {
-    QColor Face;               // button face
-    QColor Highlight;          // button highlight (the lit edge of a 3-D frame)
-    QColor Shadow;             // button shadow
-    QColor DarkShadow;         // 3-D dark shadow
-    QColor Light;              // 3-D light
-    QColor Window;             // window background
-    QColor WindowText;         // window text
-    QColor GrayText;           // grey (disabled) text
-    QColor ButtonText;         // button text
-    QColor InfoBackground;     // tooltip background
-    QColor InfoText;           // tooltip text
-    QColor InactiveCaption;    // inactive window caption
+    QColor Face;            // button face
+    QColor Highlight;       // button highlight (the lit edge of a 3-D frame)
+    QColor Shadow;          // button shadow
+    QColor DarkShadow;      // 3-D dark shadow
+    QColor Light;           // 3-D light
+    QColor Window;          // window background
+    QColor WindowText;      // window text
+    QColor GrayText;        // grey (disabled) text
+    QColor ButtonText;      // button text
+    QColor InfoBackground;  // tooltip background
+    QColor InfoText;        // tooltip text
+    QColor ActiveCaption;   // active window caption
+    QColor CaptionText;     // text of an active caption
+    QColor InactiveCaption; // inactive window caption
+    QColor InactiveCaptionText;
     QColor SelectionHighlight; // selected items
     QColor ScrollBar;          // scroll-bar track
 
     // The Windows Standard scheme of the classic look.
     static TmvSystemColors Classic();
-    // The roles Qt's palette knows taken from it; the classic value for the rest (inactive
-    // caption and scroll bar, which a QPalette does not carry).
+    // The roles Qt's palette knows taken from it; the classic value for the rest (the
+    // captions and the scroll bar, which a QPalette does not carry).
     static TmvSystemColors FromPalette(const QPalette& palette);
 
     bool operator==(const TmvSystemColors&) const = default;

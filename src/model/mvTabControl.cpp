@@ -106,9 +106,14 @@ void TmvTab::RenumberPages() {
 }
 
 void TmvTab::MovePageControls(int dx, int dy) {
+    MovePageControls(dx, dy, [this](const TmvControl* c) { return Host && Host->IsSelected(c); });
+}
+
+void TmvTab::MovePageControls(int dx, int dy,
+                              const std::function<bool(const TmvControl*)>& movesItself) {
     for (const auto& page : Pages)
         for (TmvControl* control : page->Controls)
-            if (control && !(Host && Host->IsSelected(control)))
+            if (control && !movesItself(control))
                 control->SetBounds(control->Left + dx, control->Top + dy, control->Width,
                                    control->Height);
 }

@@ -50,8 +50,11 @@ public:
     void SetPageCaption(int index, const QString& text);
     // Sets every page control's TabIndex to the index of the page that holds it.
     void RenumberPages();
-    // Moves the controls of every page that are not themselves selected.
+    // Moves the controls of every page that are not themselves selected (a move of the
+    // selection moves those already), or that `movesItself` does not name.
     void MovePageControls(int dx, int dy);
+    void MovePageControls(int dx, int dy,
+                          const std::function<bool(const TmvControl*)>& movesItself);
     void ScrollStrip(int delta);
     // The page whose tab contains x (control pixels); the active page when none does.
     int PageAtX(int x) const;

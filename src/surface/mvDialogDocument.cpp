@@ -96,12 +96,6 @@ TmvControl* DialogDocument::Adopt(std::unique_ptr<TmvControl> control) {
 
 void DialogDocument::ConnectEvents(TmvControl* control) {
     control->OnSelectControl = [this](TmvControl* c) { SetCurrentControl(c); };
-    control->OnStartMove = [this](TmvControl* c) {
-        if (View) View->StartMoveDrag(c);
-    };
-    control->OnStartResize = [this](TmvControl* c) {
-        if (View) View->StartSizeDrag(c);
-    };
 }
 
 std::vector<TmvControl*>* DialogDocument::ContainerList(int page) {

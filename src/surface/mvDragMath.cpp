@@ -86,15 +86,21 @@ QSize SnapDialogClientSize(QSize proposed, bool snap, int sizeX, int sizeY, bool
     return QSize(XToPixelsIf(useDbu, w), YToPixelsIf(useDbu, h));
 }
 
-QRect FrameForClientSize(const QRect& oldFrame, const QRect& proposed, QSize client, QSize extra) {
+int MovingFrameEdges(int moving, const QRect& start, const QRect& proposed) {
+    if (proposed.left() != start.left()) moving |= seLeft;
+    if (proposed.top() != start.top()) moving |= seTop;
+    return moving;
+}
+
+QRect FrameForClientSize(int moving, const QRect& proposed, QSize client, QSize extra) {
     QRect r = proposed;
     const int w = client.width() + extra.width();
     const int h = client.height() + extra.height();
-    if (proposed.left() != oldFrame.left())
+    if (moving & seLeft)
         r.setLeft(proposed.right() + 1 - w);
     else
         r.setWidth(w);
-    if (proposed.top() != oldFrame.top())
+    if (moving & seTop)
         r.setTop(proposed.bottom() + 1 - h);
     else
         r.setHeight(h);

@@ -60,7 +60,11 @@ inline constexpr std::array<int, 8> kGrabHandleDirections = {9, 1, 5, 4, 6, 2, 1
 // A frame resize: the proposed client size in dialog units in dbu mode, with `snap` cut down to
 // whole grid steps ("SizeX" and "SizeY" in the same units), and back to pixels.
 QSize SnapDialogClientSize(QSize proposed, bool snap, int sizeX, int sizeY, bool useDbu);
+// The edges of a frame drag that move (seLeft, seTop), from the frame at the press and a
+// proposal: those that left their place. Once an edge moved it stays a moving edge for the rest
+// of the drag (`moving` carries it), also when it comes back to where it started.
+int MovingFrameEdges(int moving, const QRect& startFrame, const QRect& proposedFrame);
 // The frame rectangle for a client size, built from the edges that stay where they were:
 // a moving left or top edge keeps the right or bottom one.
-QRect FrameForClientSize(const QRect& oldFrame, const QRect& proposedFrame, QSize client,
+QRect FrameForClientSize(int movingEdges, const QRect& proposedFrame, QSize client,
                          QSize frameExtra);

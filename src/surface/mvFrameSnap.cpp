@@ -14,7 +14,8 @@ TmvFrameSnapper::TmvFrameSnapper(QMdiSubWindow* frame, TMainDialog* surface)
     frame->installEventFilter(this);
 }
 
-QRect TmvFrameSnapper::SnappedFrame(const QRect& proposed) const {
+QRect TmvFrameSnapper::SnappedFrame(const QRect& proposed) {
+    movingEdges_ = MovingFrameEdges(movingEdges_, start_, proposed);
     const DialogDocument& doc = surface_->Document();
     const int menuBar = std::max(0, doc.MenuBarHeight);
     const QSize client = proposed.size() - frameExtra_ - QSize(0, menuBar);
@@ -22,7 +23,7 @@ QRect TmvFrameSnapper::SnappedFrame(const QRect& proposed) const {
     const QSize snapped =
         SnapDialogClientSize(client.expandedTo(QSize(0, 0)), surface_->SnapDialog(), grid.GridSizeX,
                              grid.GridSizeY, doc.UseDbu);
-    return FrameForClientSize(start_, proposed, snapped + QSize(0, menuBar), frameExtra_);
+    return FrameForClientSize(movingEdges_, proposed, snapped + QSize(0, menuBar), frameExtra_);
 }
 
 bool TmvFrameSnapper::eventFilter(QObject* watched, QEvent* event) {
@@ -32,6 +33,7 @@ bool TmvFrameSnapper::eventFilter(QObject* watched, QEvent* event) {
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && !pressed_) {
             pressed_ = true;
             start_ = frame_->geometry();
+            movingEdges_ = 0;
             frameExtra_ = frame_->size() - surface_->size();
             surface_->SetFrameDragging(true);
         }

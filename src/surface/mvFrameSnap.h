@@ -17,7 +17,8 @@ public:
 
     // The frame rectangle a proposed one becomes: its client size converted to dialog units in
     // dbu mode, snapped down to the grid when "SnapDialog" is on, and back to pixels.
-    QRect SnappedFrame(const QRect& proposed) const;
+    // The first proposal of a drag also learns which edges the user drags.
+    QRect SnappedFrame(const QRect& proposed);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -27,6 +28,7 @@ private:
     TMainDialog* surface_;
     bool pressed_ = false;
     bool adjusting_ = false;
-    QRect start_;      // the frame when the drag began
-    QSize frameExtra_; // frame size minus surface size, taken when the drag began
+    QRect start_;         // the frame when the drag began
+    int movingEdges_ = 0; // seLeft and seTop once those edges left their place
+    QSize frameExtra_;    // frame size minus surface size, taken when the drag began
 };

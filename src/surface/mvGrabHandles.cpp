@@ -45,7 +45,7 @@ void TmvGrabHandle::paintEvent(QPaintEvent*) {
 }
 
 void TmvGrabHandle::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton || !OnPress) return;
+    if (!OnPress) return;
     OnPress(this, event);
 }
 

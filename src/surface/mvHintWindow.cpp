@@ -1,6 +1,9 @@
 #include "surface/mvHintWindow.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
+#include <algorithm>
 
 TmvHintWindow::TmvHintWindow()
     : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
@@ -19,8 +22,19 @@ void TmvHintWindow::SetText(const QString& text) {
     update();
 }
 
+QPoint HintPlace(const QPoint& cursor, const QSize& size, const QRect& screen) {
+    constexpr int gap = 15;
+    int x = cursor.x() + gap;
+    if (x + size.width() > screen.right() + 1) x = cursor.x() - gap - size.width();
+    const int y = std::min(cursor.y(), screen.bottom() + 1 - size.height());
+    return QPoint(std::max(x, screen.left()), std::max(y, screen.top()));
+}
+
 void TmvHintWindow::ShowBeside(const QPoint& globalCursor) {
-    move(globalCursor + QPoint(15, 0));
+    const QScreen* screen = QGuiApplication::screenAt(globalCursor);
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    move(screen ? HintPlace(globalCursor, size(), screen->geometry())
+                : globalCursor + QPoint(15, 0));
     if (!isVisible()) show();
 }
 

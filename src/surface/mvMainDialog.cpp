@@ -84,13 +84,21 @@ void TMainDialog::RebuildGridBitmap() {
 
 void TMainDialog::SyncWithDocument() {
     setWindowTitle(doc_.Title);
-    setFont(doc_.DialogFont());
+    const QFont dialogFont = doc_.DialogFont();
+    const bool fontChanged = font() != dialogFont;
+    setFont(dialogFont);
+    auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+    // The frame's caption is drawn at the dialog's font: its height follows the font.
+    if (frame && fontChanged) {
+        QEvent styleChange(QEvent::StyleChange);
+        QCoreApplication::sendEvent(frame, &styleChange);
+    }
     const QSize client(std::max(0, doc_.ClientWidth),
                        std::max(0, doc_.ClientHeight) + std::max(0, doc_.MenuBarHeight));
     // While the frame is dragged the frame gives the size and the document follows it.
-    if (!FrameDragging() && (size() != client || minimumSize() != client)) {
+    if (!FrameDragging() && (size() != client || minimumSize() != client || fontChanged)) {
         setFixedSize(client);
-        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->adjustSize();
+        if (frame) frame->adjustSize();
     }
     if (options_.ShowGrid &&
         (gridBuiltForDbu_ != doc_.UseDbu || gridBitmap_.size() != GridTileSize()))
@@ -185,6 +193,7 @@ void TMainDialog::LayoutChanged() {
 void TMainDialog::SetArmedTool(int type, bool armed) {
     armedType_ = type;
     toolArmed_ = armed;
+    UpdateCursor();
 }
 
 void TMainDialog::ClientSizeChanged() {
@@ -195,5 +204,5 @@ void TMainDialog::ClientSizeChanged() {
 }
 
 void TMainDialog::ResetCursor(TmvControl*) {
-    unsetCursor();
+    UpdateCursor();
 }

@@ -57,8 +57,6 @@ public:
     void LayoutChanged() override;
     void ClientSizeChanged() override;
     void ResetCursor(TmvControl* control) override;
-    void StartMoveDrag(TmvControl* control) override;
-    void StartSizeDrag(TmvControl* control) override;
     // Places the grab handles round the current control when it is selected alone (and no tool
     // that starts a drag at once is armed), else hides them.
     void CurrentControlChanged(TmvControl* control) override;
@@ -98,7 +96,7 @@ public:
     bool SnapDialog() const;
 
 signals:
-    // The G key changed "ShowGrid".
+    // The G key changed "ShowGrid": the settings take the new value.
     void ShowGridToggled(bool on);
     // A press used the armed tool: the palette releases its buttons.
     void ReleasePalette();
@@ -140,6 +138,13 @@ private:
     // The topmost visible control at a client point.
     TmvControl* ControlAtPoint(QPoint client) const;
     void CreateFromTool(Qt::MouseButton button, QPoint at, TmvControl* pressed);
+    void DisarmTool();
+    // The cross while a tool is armed or a control is drawn, the move cursor during a move,
+    // the handle's own during a size drag, else the arrow.
+    void UpdateCursor();
+    // The end of the drag that drew or placed a new control: Escape removes it, a size drawn
+    // smaller than the smallest takes the type's default.
+    void FinishCreation(TmvControl* control, bool cancelled);
     void PressControl(TmvControl* control, Qt::MouseButton button, Qt::KeyboardModifiers mods,
                       QPoint at);
     // True when the press switched the tab control's page (and ends there).

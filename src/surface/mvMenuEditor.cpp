@@ -20,6 +20,7 @@
 #include "surface/mvMenuEditing.h"
 #include "surface/mvMenuPreview.h"
 #include "surface/mvMenuTree.h"
+#include "surface/mvSurfaceFrameStyle.h"
 
 namespace {
 // The preview's place inside the panel.
@@ -386,12 +387,9 @@ void TMenuEditor::SetSurfaceFrame(QWidget* frame, QWidget* surface) {
 void TMenuEditor::FollowSurface() {
     if (!surfaceFrame_) return;
     const QString caption = surface_ ? surface_->windowTitle() : doc_.Title;
-    // A window of the frame's own gets the application's icon; only one set on the surface
-    // counts.
-    const QIcon icon = surface_ && surface_->testAttribute(Qt::WA_SetWindowIcon)
-                           ? surface_->windowIcon()
-                           : QIcon();
-    preview_->FollowSurface(surfaceFrame_->size(), doc_.ClientWidth, caption, icon);
+    const QIcon icon = SurfaceIcon(surface_);
+    preview_->FollowSurface(surfaceFrame_->size(), doc_.ClientWidth, caption, icon,
+                            surface_ ? surface_->font() : doc_.DialogFont());
     ApplyScroll();
 }
 

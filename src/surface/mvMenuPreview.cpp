@@ -4,8 +4,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOption>
 
 #include "model/mvPaintHelpers.h"
 #include "surface/mvMenuTree.h"
@@ -19,19 +17,9 @@ TMenuPreview::TMenuPreview(QWidget* parent) : QWidget(parent) {
 
 TMenuPreview::~TMenuPreview() = default;
 
-int TMenuPreview::FrameWidth() const {
-    return style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
-}
-
-int TMenuPreview::CaptionHeight() const {
-    QStyleOptionTitleBar option;
-    option.initFrom(this);
-    return style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, this);
-}
-
 QRect TMenuPreview::BarRect() const {
-    const int fw = FrameWidth();
-    return QRect(fw, fw + CaptionHeight(), clientWidth_, layout_.Height);
+    const TmvWindowFrameMetrics m = WindowFrameMetrics(dialogFont_);
+    return QRect(m.Border, m.TitleBarHeight(), clientWidth_, layout_.Height);
 }
 
 void TMenuPreview::RebuildMenu(const TmvMenuTree& menu) {
@@ -74,10 +62,11 @@ void TMenuPreview::RebuildMenu(const TmvMenuTree& menu) {
 }
 
 void TMenuPreview::FollowSurface(const QSize& outerSize, int clientWidth, const QString& caption,
-                                 const QIcon& icon) {
+                                 const QIcon& icon, const QFont& dialogFont) {
     clientWidth_ = clientWidth;
     caption_ = caption;
     icon_ = icon;
+    dialogFont_ = dialogFont;
     resize(outerSize);
     Relayout();
 }
@@ -96,29 +85,14 @@ void TMenuPreview::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const TmvSystemColors c = SystemColors();
     p.fillRect(rect(), c.Face);
-    const int fw = FrameWidth();
-
-    QStyleOptionFrame frame;
-    frame.initFrom(this);
-    frame.lineWidth = fw;
-    frame.state |= QStyle::State_Active;
-    style()->drawPrimitive(QStyle::PE_FrameWindow, &frame, &p, this);
-
-    QStyleOptionTitleBar title;
-    title.initFrom(this);
-    title.rect = QRect(fw, fw, width() - 2 * fw, CaptionHeight());
-    title.text = caption_;
-    title.icon = icon_;
-    // The surface's own title bar: its icon (when it has one) and caption.
-    title.titleBarFlags = Qt::SubWindow | Qt::WindowTitleHint;
-    title.subControls = QStyle::SC_TitleBarLabel;
-    if (!icon_.isNull()) {
-        title.titleBarFlags |= Qt::WindowSystemMenuHint;
-        title.subControls |= QStyle::SC_TitleBarSysMenu;
-    }
-    title.state |= QStyle::State_Active;
-    title.titleBarState = Qt::WindowActive;
-    style()->drawComplexControl(QStyle::CC_TitleBar, &title, &p, this);
+    // The surface's own frame: its caption and icon, as the dialog will show them.
+    const TmvWindowFrameMetrics m = WindowFrameMetrics(dialogFont_);
+    PaintWindowBorder(p, rect(), m, c);
+    TmvCaptionLook look;
+    look.Title = caption_;
+    look.DialogFont = dialogFont_;
+    PaintCaption(p, QRect(m.Border, m.Border, width() - 2 * m.Border, m.CaptionHeight), icon_, look,
+                 c);
 
     const QRect bar = BarRect();
     if (bar.isEmpty()) return;

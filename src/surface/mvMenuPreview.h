@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "model/mvWindowFrame.h"
 #include "surface/mvMenuBar.h"
 
 class QMenu;
@@ -21,10 +22,10 @@ public:
     // Empties the bar and builds it again from the tree: a bar entry per menu, below it the
     // items with their TABs rewritten, "-" as a separator line.
     void RebuildMenu(const TmvMenuTree& menu);
-    // The surface's window: its outer size, caption and icon, and the client width the bar
-    // spans.
+    // The surface's window: its outer size, caption and icon, the client width the bar spans
+    // and the dialog's font, at which the frame is drawn.
     void FollowSurface(const QSize& outerSize, int clientWidth, const QString& caption,
-                       const QIcon& icon);
+                       const QIcon& icon, const QFont& dialogFont);
 
     QStringList BarCaptions() const { return captions_; }
     // The drop-down of a bar entry; none for an entry without items.
@@ -47,8 +48,6 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
-    int FrameWidth() const;
-    int CaptionHeight() const;
     void Relayout();
 
     QStringList captions_;
@@ -57,4 +56,5 @@ private:
     int clientWidth_ = 0;
     QString caption_;
     QIcon icon_;
+    QFont dialogFont_;
 };

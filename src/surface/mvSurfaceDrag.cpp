@@ -2,9 +2,10 @@
 // current control. While one runs the surface shows a picture of itself taken at the start with
 // the outlines XOR-drawn into it, so a mouse step only redraws the outlines that moved; the
 // document changes once, when the drag ends.
-#include <QCursor>
 #include <QMouseEvent>
 #include <algorithm>
+#include <unordered_set>
+#include <utility>
 
 #include "model/mvTabControl.h"
 #include "surface/mvDialogDocument.h"
@@ -25,18 +26,11 @@ QPoint TMainDialog::ClampToClient(QPoint at) const {
     return QPoint(std::clamp(at.x(), 0, w - 1), std::clamp(at.y(), 0, h - 1));
 }
 
-void TMainDialog::StartMoveDrag(TmvControl*) {
-    BeginMoveDrag(ClientPoint(mapFromGlobal(QCursor::pos())));
-}
-
-void TMainDialog::StartSizeDrag(TmvControl* control) {
-    BeginSizeDrag(control, seBottom | seRight, ClientPoint(mapFromGlobal(QCursor::pos())));
-}
-
 void TMainDialog::BeginMoveDrag(QPoint at) {
     if (edit_->Dragging) return;
     edit_->Handles->Hide();
     edit_->Moving = true;
+    UpdateCursor();
     BeginDrag(at);
 }
 
@@ -45,6 +39,7 @@ void TMainDialog::BeginSizeDrag(TmvControl* control, int edges, QPoint at) {
     edit_->Handles->Hide();
     edit_->Sizing = true;
     edit_->SizeEdges = edges;
+    UpdateCursor();
     control->Repaint();
     BeginDrag(at);
 }
@@ -186,6 +181,12 @@ void TMainDialog::FinishDrag(bool cancelled) {
         e.SizeEdges = 0;
         bool changed = false;
         BeginRepaintBatch();
+        // The controls on the tab control's pages go with it, except those that follow an
+        // outline of their own (a locked one has none, and goes with it too).
+        std::unordered_set<const TmvControl*> outlined;
+        for (const TmvDragItem& item : e.DragRects)
+            outlined.insert(item.Control);
+        const auto ownOutline = [&outlined](const TmvControl* c) { return outlined.count(c) > 0; };
         for (TmvDragItem& item : e.DragRects) {
             const QRect r = item.Box.Rect();
             outlines |= r;
@@ -195,7 +196,11 @@ void TMainDialog::FinishDrag(bool cancelled) {
             const int dy = r.y() - control->Top;
             control->SetBounds(r.x(), r.y(), r.width(), r.height());
             if (control->ControlType == ctTab)
-                static_cast<TmvTab*>(control)->MovePageControls(dx, dy);
+                static_cast<TmvTab*>(control)->MovePageControls(dx, dy, ownOutline);
+            changed = true;
+        }
+        if (TmvControl* created = std::exchange(e.Creating, nullptr)) {
+            FinishCreation(created, cancelled);
             changed = true;
         }
         EndRepaintBatch();
@@ -207,7 +212,7 @@ void TMainDialog::FinishDrag(bool cancelled) {
     const bool banded = e.RubberBanding;
     e.RubberBanding = e.Moving = e.Sizing = e.Dragging = false;
     e.BandContainer = nullptr;
-    unsetCursor();
+    UpdateCursor();
     update(outlines.translated(0, ClientTop()).adjusted(-1, -1, 1, 1));
     // What asked to be redrawn while the picture was shown.
     if (!e.StaleDuringDrag.isNull()) update(e.StaleDuringDrag);

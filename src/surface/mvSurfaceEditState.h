@@ -23,6 +23,10 @@ struct TmvEditingOptions {
     bool SnapDialog = false;
 };
 
+// A control drawn with the armed tool narrower or lower than this takes its type's default
+// width or height: a plain click makes a control of the default size.
+constexpr int kSmallestDrawnSize = 4;
+
 // One dragged control and its outline.
 struct TmvDragItem {
     TmvControl* Control = nullptr;
@@ -50,6 +54,11 @@ struct TmvSurfaceEditState {
     TmvDragItem Band;                    // the rubber band (no control)
     TmvControl* BandContainer = nullptr; // the box or tab control a band was started in
     bool PressOnControl = false;         // a press on a control is being handled
+    // The control the armed tool made, while the drag that gives its size or place runs, and
+    // the size it takes when the user draws it smaller than kSmallestDrawnSize.
+    TmvControl* Creating = nullptr;
+    QSize CreatingDefaultSize;
+    Qt::CursorShape SizeCursor = Qt::CrossCursor; // shown during a size drag
 
     // The surface as it was when the drag began, with the outlines drawn into it; the surface
     // shows this while the drag runs, so a step redraws no control.

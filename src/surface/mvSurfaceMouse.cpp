@@ -117,12 +117,12 @@ void TMainDialog::mousePressEvent(QMouseEvent* event) {
 void TMainDialog::CreateFromTool(Qt::MouseButton button, QPoint at, TmvControl* pressed) {
     TmvSurfaceEditState& e = *edit_;
     if (pressed) TrackHot(nullptr); // the control under the press drops its hover frame
-    e.PressOnControl = true;
     emit ReleasePalette();
     if (button != Qt::LeftButton) {
-        toolArmed_ = false;
+        DisarmTool();
         return;
     }
+    e.PressOnControl = true;
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->raise();
 
     const bool onTab =
@@ -135,15 +135,17 @@ void TMainDialog::CreateFromTool(Qt::MouseButton button, QPoint at, TmvControl* 
         y = SnapToGrid(y, GridStepY());
     }
     const bool drawSize = doc_.Options.AutoStartSize;
-    TmvControl* control =
-        doc_.CreateControl(armedType_, true, x, y, drawSize ? 0 : -1, drawSize ? 0 : -1, page);
+    TmvControl* control = doc_.CreateControl(armedType_, true, x, y, -1, -1, page);
     if (!control) {
         // Only a second tab control gets here; the palette refuses it before.
-        toolArmed_ = false;
+        DisarmTool();
         e.PressOnControl = false;
         return;
     }
-    ApplyControlDefaults(*control, e.Defaults, drawSize);
+    ApplyControlDefaults(*control, e.Defaults, false);
+    // Drawn, it starts from nothing at the press; drawn too small, it takes this size.
+    e.CreatingDefaultSize = QSize(control->Width, control->Height);
+    if (drawSize) control->SetBounds(control->Left, control->Top, 0, 0);
     doc_.ClearSelection();
     doc_.Select(control);
     if (options_.HotTracking) TrackHot(control);
@@ -164,13 +166,47 @@ void TMainDialog::CreateFromTool(Qt::MouseButton button, QPoint at, TmvControl* 
     emit BrowserReloadRequested();
 
     if (drawSize) {
-        setCursor(Qt::CrossCursor);
+        e.Creating = control;
+        e.SizeCursor = Qt::CrossCursor;
         BeginSizeDrag(control, seBottom | seRight, at);
     } else if (doc_.Options.AutoStartMove) {
+        e.Creating = control;
         control->Repaint();
         BeginMoveDrag(at);
     }
+    DisarmTool();
+}
+
+void TMainDialog::DisarmTool() {
     toolArmed_ = false;
+    UpdateCursor();
+}
+
+void TMainDialog::UpdateCursor() {
+    const TmvSurfaceEditState& e = *edit_;
+    if (e.Moving)
+        setCursor(Qt::SizeAllCursor);
+    else if (e.Sizing)
+        setCursor(e.SizeCursor);
+    else if (toolArmed_)
+        setCursor(Qt::CrossCursor); // the next press places a control
+    else
+        unsetCursor();
+}
+
+void TMainDialog::FinishCreation(TmvControl* control, bool cancelled) {
+    if (cancelled) {
+        // Escape while the new control was being drawn or placed takes it away again.
+        if (doc_.CurrentControl == control) doc_.SetCurrentControl(nullptr);
+        if (edit_->Hot == control) edit_->Hot = nullptr;
+        doc_.DeleteControl(control);
+        return;
+    }
+    const QSize fallback = edit_->CreatingDefaultSize;
+    const int w = control->Width < kSmallestDrawnSize ? fallback.width() : control->Width;
+    const int h = control->Height < kSmallestDrawnSize ? fallback.height() : control->Height;
+    if (w != control->Width || h != control->Height)
+        control->SetBounds(control->Left, control->Top, w, h);
 }
 
 void TMainDialog::PressControl(TmvControl* control, Qt::MouseButton button,
@@ -239,7 +275,11 @@ void TMainDialog::PressEmpty(Qt::MouseButton button, TmvControl* bandContainer, 
 
 void TMainDialog::PressHandle(TmvGrabHandle* handle, QMouseEvent* event) {
     TmvControl* current = doc_.CurrentControl;
-    if (edit_->Dragging || !current || current->Locked || doc_.LockAll) return;
+    // Only the left button drags: a drag ends with the left button's release.
+    if (event->button() != Qt::LeftButton || edit_->Dragging || !current || current->Locked ||
+        doc_.LockAll)
+        return;
+    edit_->SizeCursor = handle->cursor().shape();
     BeginSizeDrag(current, handle->Direction(),
                   ClientPoint(mapFromGlobal(event->globalPosition())));
 }

@@ -17,9 +17,6 @@ public:
     virtual void ClientSizeChanged() = 0;
     // The control no longer owns the mouse cursor shape.
     virtual void ResetCursor(TmvControl* control) = 0;
-    // A control asked for a move or a size drag (its grab handle or a press on it).
-    virtual void StartMoveDrag(TmvControl* control) = 0;
-    virtual void StartSizeDrag(TmvControl* control) = 0;
     // The current control changed: the grab handles go round it or hide.
     virtual void CurrentControlChanged(TmvControl*) {}
 };

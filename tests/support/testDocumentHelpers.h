@@ -56,15 +56,12 @@ public:
     int LayoutChanges = 0;
     int SizeChanges = 0;
     std::vector<TmvControl*> CursorResets;
-    std::vector<TmvControl*> MoveDrags;
 
     void RepaintControl(TmvControl*) override { ++Repaints; }
     void RepaintSurface() override { ++SurfaceRepaints; }
     void LayoutChanged() override { ++LayoutChanges; }
     void ClientSizeChanged() override { ++SizeChanges; }
     void ResetCursor(TmvControl* control) override { CursorResets.push_back(control); }
-    void StartMoveDrag(TmvControl* control) override { MoveDrags.push_back(control); }
-    void StartSizeDrag(TmvControl*) override {}
 };
 
 // The z-order as a list of component names, lowest first.

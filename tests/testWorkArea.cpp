@@ -1,0 +1,260 @@
+// The windows in the main window's work area: the tool windows above the design surface, where
+// a first start puts them, a dialog too large for the area reachable by scrolling, captions kept
+// in view, and the surface's frame in the classic Windows look.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScrollBar>
+#include <QTest>
+
+#include "app/mvObjPalette.h"
+#include "app/mvStatusWindow.h"
+#include "app/mvToolWindows.h"
+#include "io/mvConfigPaths.h"
+#include "io/mvSettings.h"
+#include "model/mvWindowFrame.h"
+#include "support/testDocumentHelpers.h"
+#include "support/testShell.h"
+#include "surface/mvMainDialog.h"
+#include "surface/mvMenuEditor.h"
+#include "surface/mvMenuPreview.h"
+
+namespace {
+class WorkArea : public ::testing::Test {
+protected:
+    void SetUp() override { QFile::remove(ConfigFilePath(kSettingsFileName)); }
+    void TearDown() override { QFile::remove(ConfigFilePath(kSettingsFileName)); }
+    static void WriteSettings(const QByteArray& text) {
+        WriteTestFile(ConfigFilePath(kSettingsFileName), text);
+    }
+};
+
+std::vector<QMdiSubWindow*> ToolFrames(const TMain& main) {
+    return {main.ObjBrowserFrame(), main.ObjPalette()->Frame(), main.MenuEditor()->Frame(),
+            static_cast<QMdiSubWindow*>(main.statusWindow()->parentWidget())};
+}
+
+// Every shown tool window lies above the surface's window.
+void ExpectToolsAboveTheSurface(const TMain& main) {
+    const QList<QMdiSubWindow*> order = main.mdi->subWindowList(QMdiArea::StackingOrder);
+    const qsizetype surface = order.indexOf(main.SurfaceFrame());
+    for (QMdiSubWindow* tool : ToolFrames(main))
+        if (!tool->isHidden())
+            EXPECT_GT(order.indexOf(tool), surface) << tool->windowTitle().toStdString();
+}
+
+TEST_F(WorkArea, ToolWindowsStayAboveTheSurfaceWhateverRaisesIt) {
+    Shell shell;
+    shell.Main.show();
+    shell.Main.statusWindow()->ShowStatus();
+    // Every tool window over the dialog.
+    const QPoint over = shell.Main.SurfaceFrame()->pos() + QPoint(20, 20);
+    for (QMdiSubWindow* tool : ToolFrames(shell.Main))
+        tool->move(over);
+    TMainDialog* surface = shell.Main.Surface();
+    QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(5, 5));
+    ExpectToolsAboveTheSurface(shell.Main);
+    // Placing a control raises the surface.
+    surface->SetArmedTool(ctButton, true);
+    QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(100, 100));
+    ASSERT_EQ(shell.Doc().ControlCount(), 1);
+    ExpectToolsAboveTheSurface(shell.Main);
+    shell.Main.mdi->setActiveSubWindow(shell.Main.SurfaceFrame());
+    ExpectToolsAboveTheSurface(shell.Main);
+}
+
+TEST_F(WorkArea, ARestartWithThePaletteOverTheDialogShowsThePalette) {
+    WriteSettings("[Windows]\r\nMainDialog=200,30,520,270,1\r\nObjectPalette=220,40,1\r\n"
+                  "[Palette]\r\nOrientation=1\r\n");
+    Shell shell;
+    shell.Main.show();
+    QMdiSubWindow* palette = shell.Main.ObjPalette()->Frame();
+    EXPECT_EQ(palette->pos(), QPoint(220, 40));
+    EXPECT_FALSE(palette->isHidden());
+    EXPECT_TRUE(palette->geometry().intersects(shell.Main.SurfaceFrame()->geometry()));
+    ExpectToolsAboveTheSurface(shell.Main);
+    // The dialog takes the focus, as it does when the program comes up.
+    shell.Main.mdi->setActiveSubWindow(shell.Main.SurfaceFrame());
+    shell.Main.Surface()->setFocus();
+    ExpectToolsAboveTheSurface(shell.Main);
+}
+
+TEST_F(WorkArea, AFirstStartCoversNoPartOfTheDialog) {
+    for (const QSize frame : {QSize(1280, 1024), QSize(1600, 1200), QSize(1024, 700)}) {
+        SCOPED_TRACE(frame.width());
+        RecordingPrompter prompt;
+        ScriptedFiles files;
+        TMain main;
+        main.SetInteraction(&prompt, &files);
+        main.setWindowState(Qt::WindowNoState);
+        main.resize(frame);
+        main.FirstShow();
+        const QRect dialog = main.SurfaceFrame()->geometry();
+        // The window is not shown: its area is what its layout gives the work area.
+        const QRect area(QPoint(0, 0), main.mdi->contentsRect().size());
+        for (QMdiSubWindow* tool : ToolFrames(main)) {
+            if (tool->isHidden()) continue;
+            EXPECT_FALSE(tool->geometry().intersects(dialog)) << tool->windowTitle().toStdString();
+            EXPECT_GE(tool->x(), 0);
+            EXPECT_GE(tool->y(), 0);
+            // From 1280 pixels on, everything is in view.
+            if (frame.width() >= 1280)
+                EXPECT_TRUE(area.contains(tool->geometry())) << tool->windowTitle().toStdString();
+        }
+        EXPECT_TRUE(area.contains(dialog));
+    }
+}
+
+TEST(ToolWindows, FirstStartLayoutGoesBelowWhereTheAreaIsNarrow) {
+    const QSize browser(290, 380), surface(328, 267), palette(62, 189), editor(548, 587);
+    TmvFirstLayout wide = FirstStartLayout(browser, surface, palette, editor, QSize(1280, 900));
+    EXPECT_EQ(wide.Browser, QPoint(0, 0));
+    EXPECT_EQ(wide.Surface, QPoint(294, 0));
+    EXPECT_EQ(wide.Palette, QPoint(626, 0));
+    EXPECT_EQ(wide.MenuEditor, QPoint(692, 0));
+    TmvFirstLayout narrow = FirstStartLayout(browser, surface, palette, editor, QSize(1000, 900));
+    EXPECT_EQ(narrow.MenuEditor, QPoint(294, 271));
+    // Docked, the palette takes no room in the area.
+    TmvFirstLayout docked = FirstStartLayout(browser, surface, QSize(), editor, QSize(1200, 900));
+    EXPECT_EQ(docked.MenuEditor, QPoint(626, 0));
+}
+
+TEST(ToolWindows, ACaptionOutOfSightComesBackIntoView) {
+    const QSize area(800, 600);
+    struct Case {
+        QRect frame;
+        QPoint expected;
+    };
+    const Case cases[] = {
+        {{100, 100, 300, 200}, {100, 100}}, // in view: stays
+        {{700, 500, 300, 200}, {500, 400}}, // caption partly off the right
+        {{-40, 30, 300, 200}, {0, 30}},     // off the left
+        {{100, -10, 300, 200}, {100, 0}},   // caption above the area
+        {{3000, 2500, 908, 727}, {0, 0}},   // larger than the area
+        {{100, 590, 300, 200}, {100, 400}}, // caption below the bottom
+        {{100, 500, 300, 200}, {100, 500}}, // only the lower part is out: the caption is seen
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PlaceInView(c.frame, 23, area), c.expected) << c.frame.x() << "," << c.frame.y();
+}
+
+TEST_F(WorkArea, ALargeDialogAtAnOffScreenPlaceIsFullyReachable) {
+    // A 900 x 700 dialog remembered far outside the area.
+    WriteSettings("[Windows]\r\nMainDialog=1500,1200,2400,1900,1\r\n"
+                  "MainWindow=0,0,800,600,0\r\n");
+    Shell shell;
+    shell.Main.show();
+    QMdiArea* mdi = shell.Main.mdi;
+    QMdiSubWindow* frame = shell.Main.SurfaceFrame();
+    ASSERT_EQ(shell.Main.Surface()->size(), QSize(900, 700));
+    QCoreApplication::processEvents();
+    // The caption is in view.
+    EXPECT_GE(frame->x(), 0);
+    EXPECT_GE(frame->y(), 0);
+    EXPECT_LT(frame->y() + 23, mdi->viewport()->height());
+    // Scrolled to the end, the dialog's bottom-right corner shows.
+    ASSERT_TRUE(mdi->horizontalScrollBar()->isVisible());
+    ASSERT_TRUE(mdi->verticalScrollBar()->isVisible());
+    mdi->horizontalScrollBar()->setValue(mdi->horizontalScrollBar()->maximum());
+    mdi->verticalScrollBar()->setValue(mdi->verticalScrollBar()->maximum());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(mdi->viewport()->rect().contains(frame->geometry().bottomRight()))
+        << frame->geometry().right() << "," << frame->geometry().bottom();
+}
+
+// --- The surface's frame --------------------------------------------------------------------
+
+QImage Grab(QWidget* widget) {
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The columns of row `y` drawn in `color`, left to right.
+std::vector<int> ColumnsIn(const QImage& image, int y, const QColor& color, int from, int to) {
+    std::vector<int> columns;
+    for (int x = from; x < to; ++x)
+        if (image.pixelColor(x, y) == color) columns.push_back(x);
+    return columns;
+}
+
+TEST_F(WorkArea, TheSurfacesFrameIsAClassicDialogFrame) {
+    Shell shell;
+    shell.Main.show();
+    shell.Doc().Title = QStringLiteral("Away");
+    shell.Main.Surface()->SyncWithDocument();
+    QMdiSubWindow* frame = shell.Main.SurfaceFrame();
+    QCoreApplication::processEvents();
+    const TmvWindowFrameMetrics m = WindowFrameMetrics(shell.Main.Surface()->font());
+    // The frame is the border and the caption, at the dialog font's metrics.
+    EXPECT_EQ(frame->width() - shell.Main.Surface()->width(), 2 * m.Border);
+    EXPECT_EQ(frame->height() - shell.Main.Surface()->height(), m.TitleBarHeight() + m.Border);
+
+    const QImage image = Grab(frame);
+    const TmvSystemColors c = SystemColors();
+    const int middle = image.height() / 2;
+    EXPECT_EQ(image.pixelColor(0, middle), c.Light);
+    EXPECT_EQ(image.pixelColor(1, middle), c.Highlight);
+    EXPECT_EQ(image.pixelColor(image.width() - 1, middle), c.DarkShadow);
+    EXPECT_EQ(image.pixelColor(image.width() - 2, middle), c.Shadow);
+
+    const QRect caption(m.Border, m.Border, image.width() - 2 * m.Border, m.CaptionHeight);
+    const bool active = image.pixelColor(caption.center().x(), caption.top()) == c.ActiveCaption;
+    const QColor fill = active ? c.ActiveCaption : c.InactiveCaption;
+    const QColor ink = active ? c.CaptionText : c.InactiveCaptionText;
+    // One colour from end to end, no gradient.
+    const QRect text = CaptionTextRect(caption);
+    for (int x : {text.right() - 2, caption.center().x(), text.left() + 60})
+        EXPECT_EQ(image.pixelColor(x, caption.top() + 1), fill) << x;
+    // The title at the left, beside the icon.
+    int firstInk = image.width();
+    for (int y = caption.top(); y <= caption.bottom(); ++y) {
+        const std::vector<int> inked = ColumnsIn(image, y, ink, text.left(), text.right());
+        if (!inked.empty()) firstInk = std::min(firstInk, inked.front());
+    }
+    EXPECT_LT(firstInk, text.left() + 4);
+    // The icon: the default window icon's white window.
+    const QRect icon = CaptionIconRect(caption);
+    EXPECT_EQ(image.pixelColor(icon.center()), c.Window);
+    // The close box: a raised button with its cross.
+    const QRect close = CaptionCloseBoxRect(caption);
+    EXPECT_EQ(image.pixelColor(close.topLeft()), c.Highlight);
+    EXPECT_EQ(image.pixelColor(close.bottomRight()), c.DarkShadow);
+    EXPECT_FALSE(
+        ColumnsIn(image, close.center().y(), c.ButtonText, close.left(), close.right()).empty());
+
+    // The close box is the dialog's: it closes nothing.
+    QTest::mouseClick(frame, Qt::LeftButton, {}, close.center());
+    EXPECT_FALSE(frame->isHidden());
+}
+
+TEST_F(WorkArea, TheCaptionGrowsWithTheDialogFont) {
+    QFont small(QStringLiteral("Tahoma"));
+    small.setPointSize(8);
+    QFont large = small;
+    large.setPointSize(16);
+    EXPECT_EQ(WindowFrameMetrics(small).CaptionHeight, 18);
+    EXPECT_GT(WindowFrameMetrics(large).CaptionHeight, 18);
+    EXPECT_EQ(WindowFrameMetrics(small).TitleBarHeight(), 23);
+}
+
+TEST_F(WorkArea, TheMenuPreviewWearsTheSurfacesFrame) {
+    Shell shell;
+    shell.Main.show();
+    QMdiSubWindow* frame = shell.Main.SurfaceFrame();
+    shell.Main.mdi->setActiveSubWindow(frame);
+    shell.Main.MenuEditor()->FollowSurface();
+    QCoreApplication::processEvents();
+    TMenuPreview* preview = shell.Main.MenuEditor()->Preview();
+    ASSERT_EQ(preview->size(), frame->size());
+    const QImage surface = Grab(frame);
+    const QImage shown = Grab(preview);
+    const TmvWindowFrameMetrics m = WindowFrameMetrics(shell.Main.Surface()->font());
+    // The preview shows the frame active, as the surface's is now.
+    ASSERT_EQ(surface.pixelColor(surface.width() / 2, m.Border), SystemColors().ActiveCaption);
+    // Border and caption, row for row.
+    for (int y = 0; y < m.TitleBarHeight(); ++y)
+        for (int x = 0; x < surface.width(); ++x)
+            ASSERT_EQ(shown.pixel(x, y), surface.pixel(x, y)) << x << "," << y;
+}
+} // namespace
