@@ -106,22 +106,4 @@ TEST(DragMath, FrameKeepsTheEdgesThatAreNotDragged) {
         QRect(100, 100, 330, 270));
 }
 
-TEST(DragMath, AnEdgeDraggedBackToItsStartStillKeepsTheOtherOne) {
-    // A client of 317 x 239 (off the grid) with 8-pixel snapping: the left edge is dragged out
-    // and back to where it began; the right edge stays put all the while.
-    const QSize extra(10, 30);
-    const QRect start(100, 100, 327, 269);
-    int moving = 0;
-    for (const int left : {90, 80, 100}) {
-        const QRect proposed(QPoint(left, 100), start.bottomRight());
-        moving = MovingFrameEdges(moving, start, proposed);
-        const QSize client = SnapDialogClientSize(proposed.size() - extra, true, 8, 8, false);
-        const QRect frame = FrameForClientSize(moving, proposed, client, extra);
-        EXPECT_EQ(frame.right(), start.right()) << "left edge at " << left;
-        EXPECT_EQ(frame.bottom(), start.bottom() - 7) << "left edge at " << left;
-        EXPECT_EQ((frame.width() - extra.width()) % 8, 0) << "left edge at " << left;
-    }
-    EXPECT_EQ(moving, int(seLeft));
-}
-
 } // namespace

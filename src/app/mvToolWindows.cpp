@@ -1,8 +1,10 @@
 #include "app/mvToolWindows.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <algorithm>
 
 namespace {
@@ -22,6 +24,11 @@ void TmvToolWindowsOnTop::Add(QMdiSubWindow* tool) {
     const bool shown = !tool->isHidden();
     tool->setWindowFlags(tool->windowFlags() | Qt::WindowStaysOnTopHint);
     if (shown) tool->show();
+    // Staying on top is the rule, not a choice: the system menu's "Stay on Top" (its only
+    // check item) goes.
+    if (QMenu* menu = tool->systemMenu())
+        for (QAction* action : menu->actions())
+            if (action->isCheckable()) action->setVisible(false);
     RaiseTools();
 }
 

@@ -11,6 +11,13 @@ using namespace strip;
 
 using Draw = void (*)(QPainter&);
 
+// Text without smoothing: a smoothed edge would blend into the mask colour and show as a
+// fuchsia fringe.
+QFont PictureFont(QFont font) {
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
 // One picture per control type, in type-code order.
 const Draw kPalette[kControlTypeCount] = {
     [](QPainter& p) { // button
@@ -37,9 +44,11 @@ const Draw kPalette[kControlTypeCount] = {
         QFont f(QStringLiteral("Tahoma"));
         f.setPixelSize(16);
         f.setBold(true);
-        p.setFont(f);
+        p.setFont(PictureFont(f));
         p.setPen(kInk);
-        p.drawText(QRectF(0, 0, 25, 25), Qt::AlignCenter, QStringLiteral("A"));
+        // Twice, a pixel apart: strokes two pixels wide whatever bold face the font has.
+        for (const qreal dx : {0.0, 1.0})
+            p.drawText(QRectF(dx, 0, 25, 25), Qt::AlignCenter, QStringLiteral("A"));
     },
     [](QPainter& p) { // box
         p.setPen(kShadow);
@@ -71,7 +80,7 @@ const Draw kPalette[kControlTypeCount] = {
         QFont f(QStringLiteral("Tahoma"));
         f.setPixelSize(12);
         f.setUnderline(true);
-        p.setFont(f);
+        p.setFont(PictureFont(f));
         p.setPen(QColor(0, 0, 255));
         p.drawText(QRectF(0, 0, 25, 25), Qt::AlignCenter, QStringLiteral("www"));
     },
