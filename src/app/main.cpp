@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QMdiArea>
 #include <QStringList>
 #include <cstdio>
 
@@ -55,7 +56,11 @@ int main(int argc, char* argv[]) {
     TmvConsoleInteraction console;
     if (screenshot) {
         window.SetInteraction(&console.Prompt, &console.Files);
+        SizeForScreenshot(&window);
         if (!project.isEmpty() && !window.OpenProject(project)) return kExitFailed;
+        // The dialog is the window in use, its caption active.
+        window.show();
+        window.mdi->setActiveSubWindow(window.SurfaceFrame());
         if (!SaveWindowScreenshot(&window, args[1])) {
             std::fprintf(stderr, "marovel: cannot write %s\n", qPrintable(args[1]));
             return kExitFailed;
