@@ -98,6 +98,28 @@ TEST_F(WorkArea, AFirstStartCoversNoPartOfTheDialog) {
     }
 }
 
+// A first start with a project: the windows laid out move aside as the dialog grows, until the
+// user moves one of them.
+TEST_F(WorkArea, WindowsLaidOutByAFirstStartKeepBesideTheDialog) {
+    Shell shell;
+    shell.Main.show();
+    ASSERT_TRUE(shell.Main.OpenProject(SampleProjectPath())); // a larger dialog, with a menu
+    const auto covered = [&shell] {
+        QStringList names;
+        for (QMdiSubWindow* tool : ToolFrames(shell.Main))
+            if (!tool->isHidden() &&
+                tool->geometry().intersects(shell.Main.SurfaceFrame()->geometry()))
+                names << tool->windowTitle();
+        return names;
+    };
+    EXPECT_EQ(covered(), QStringList());
+    QMdiSubWindow* palette = shell.Main.ObjPalette()->Frame();
+    palette->move(palette->pos() + QPoint(0, 30));
+    const QPoint placed = palette->pos();
+    shell.Doc().SetClientSize(700, 500);
+    EXPECT_EQ(palette->pos(), placed);
+}
+
 TEST(ToolWindows, ACaptionOutOfSightComesBackIntoView) {
     const QSize area(800, 600);
     struct Case {

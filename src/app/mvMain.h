@@ -2,9 +2,12 @@
 // The main window: the multiple-document frame with its menus, toolbar and tool windows, and
 // the place every command is routed from.
 #include <QMainWindow>
+#include <QPoint>
 #include <QPointer>
 #include <QStringList>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "app/mvWindowPlacement.h"
 #include "io/mvImport.h"
@@ -231,6 +234,12 @@ private:
     // The tool windows above the surface, a first start's layout and every window's caption in
     // view (mvMainToolWindows.cpp).
     void ArrangeWindows();
+    void LayOutBesideTheDialog();
+    // A window's caption with the border above it: what stays in view.
+    static int CaptionHeight(const QMdiSubWindow* frame);
+    // The windows a first start laid out keep beside the dialog when its size changes (a
+    // project opened), until the user moves one of them.
+    void FollowTheDialogsSize();
     // The size of the frame's work area.
     QSize WorkAreaSize();
     void StoreWindowPlacements();
@@ -283,6 +292,8 @@ private:
     QMdiSubWindow* browserFrame_ = nullptr;
     QPointer<THelpWindow> help_;
     TmvToolWindowsOnTop* toolsOnTop_ = nullptr;
+    // The windows a first start laid out, where it put them.
+    std::vector<std::pair<QMdiSubWindow*, QPoint>> laidOut_;
 
     std::unique_ptr<Prompter> guiPrompt_;
     std::unique_ptr<FileChooser> guiFiles_;

@@ -101,4 +101,6 @@ void TMain::UpdateMenuBarHeight() {
     // window grows or shrinks by the change and its client area stays.
     ::UpdateMenuBarHeight(*document_);
     if (surface_) surface_->SyncWithDocument();
+    // The window grew or shrank by the bar.
+    FollowTheDialogsSize();
 }

@@ -40,4 +40,5 @@ void TMain::ConnectSurface() {
     // The G key changes the setting itself: the preferences show it, and their OK keeps it.
     connect(surface_, &TMainDialog::ShowGridToggled, this,
             [this](bool on) { settings_.ShowGrid = on; });
+    connect(surface_, &TMainDialog::DialogSizeChanged, this, &TMain::FollowTheDialogsSize);
 }

@@ -54,6 +54,7 @@ void TMainDialog::ApplySettings(const Settings& s) {
 void TMainDialog::SetShowGrid(bool on) {
     options_.ShowGrid = on;
     RebuildGridBitmap();
+    emit ShowGridToggled(on);
 }
 
 QSize TMainDialog::GridTileSize() const {

@@ -96,7 +96,7 @@ public:
     bool SnapDialog() const;
 
 signals:
-    // The G key changed "ShowGrid": the settings take the new value.
+    // The grid was shown or hidden here (the G key): the "ShowGrid" setting takes it.
     void ShowGridToggled(bool on);
     // A press used the armed tool: the palette releases its buttons.
     void ReleasePalette();

@@ -73,7 +73,6 @@ void TMainDialog::keyPressEvent(QKeyEvent* event) {
         return;
     case Qt::Key_G:
         SetShowGrid(!options_.ShowGrid);
-        emit ShowGridToggled(options_.ShowGrid);
         return;
     case Qt::Key_F:
         doc_.SetFontName(doc_.FontName == QLatin1String("Tahoma") ? QStringLiteral("MS Sans Serif")
