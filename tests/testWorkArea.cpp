@@ -128,7 +128,8 @@ TEST(ToolWindows, ACaptionOutOfSightComesBackIntoView) {
     };
     const Case cases[] = {
         {{100, 100, 300, 200}, {100, 100}}, // in view: stays
-        {{700, 500, 300, 200}, {500, 400}}, // caption partly off the right
+        {{650, 500, 300, 200}, {650, 500}}, // the caption's right end out: its title shows
+        {{750, 500, 300, 200}, {500, 400}}, // the title off the right
         {{-40, 30, 300, 200}, {0, 30}},     // off the left
         {{100, -10, 300, 200}, {100, 0}},   // caption above the area
         {{3000, 2500, 908, 727}, {0, 0}},   // larger than the area

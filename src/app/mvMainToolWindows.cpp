@@ -12,8 +12,11 @@
 
 QSize TMain::WorkAreaSize() {
     // The frame's own size now: a window manager may make it larger later, never smaller. The
-    // layout is applied at once, also before the first showing (whose resize events wait).
-    if (QLayout* frameLayout = layout()) frameLayout->setGeometry(rect());
+    // layout is done again at once, also before the first showing (whose resize events wait).
+    if (QLayout* frameLayout = layout()) {
+        frameLayout->invalidate();
+        frameLayout->activate();
+    }
     return mdi->contentsRect().size();
 }
 

@@ -9,6 +9,9 @@
 
 namespace {
 constexpr int kGap = 4;
+// How much of a caption, from its left end, must be in view: enough to see the title and grab
+// the window (the area scrolls to the rest).
+constexpr int kCaptionInView = 100;
 } // namespace
 
 TmvToolWindowsOnTop::TmvToolWindowsOnTop(QMdiArea* area, QMdiSubWindow* surface)
@@ -64,7 +67,8 @@ TmvFirstLayout FirstStartLayout(QSize browser, QSize surface, QSize palette, QSi
 }
 
 QPoint PlaceInView(const QRect& frame, int captionHeight, QSize area) {
-    const QRect caption(frame.topLeft(), QSize(frame.width(), captionHeight));
+    const QRect caption(frame.topLeft(),
+                        QSize(std::min(frame.width(), kCaptionInView), captionHeight));
     if (QRect(QPoint(0, 0), area).contains(caption)) return frame.topLeft();
     return QPoint(std::clamp(frame.x(), 0, std::max(0, area.width() - frame.width())),
                   std::clamp(frame.y(), 0, std::max(0, area.height() - frame.height())));

@@ -43,7 +43,7 @@ struct TmvFirstLayout {
 TmvFirstLayout FirstStartLayout(QSize browser, QSize surface, QSize palette, QSize menuEditor,
                                 QSize area);
 
-// A window at `frame` whose caption (its top `captionHeight` pixels) does not lie wholly in the
-// area: moved as far into the area as it fits, its top left never above or left of the area.
-// Else it stays where it is.
+// A window at `frame` whose caption (its top `captionHeight` pixels) is out of sight, the left
+// end of it with its title not in the area: moved as far into the area as it fits, its top left
+// never above or left of the area. Else it stays where it is.
 QPoint PlaceInView(const QRect& frame, int captionHeight, QSize area);
