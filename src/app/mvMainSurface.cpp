@@ -37,7 +37,8 @@ void TMain::ConnectSurface() {
     surface_->PopMenu()->BindClipboard(ccpdCut, ccpdCopy, ccpdPaste, ccpdDelete);
     new TmvFrameSnapper(surfaceFrame_, surface_);
     new TmvRaiseOnPress(mdi, surfaceFrame_);
-    // The G key changes the setting itself: the preferences show it, and their OK keeps it.
+    // The grid shown or hidden on the surface (the G key) is the setting: the preferences show
+    // it, and their OK keeps it. The windows a first start laid out follow the dialog's size.
     connect(surface_, &TMainDialog::ShowGridToggled, this,
             [this](bool on) { settings_.ShowGrid = on; });
     connect(surface_, &TMainDialog::DialogSizeChanged, this, &TMain::FollowTheDialogsSize);
