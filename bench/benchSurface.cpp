@@ -80,29 +80,35 @@ MAROVEL_BENCH(Surface) {
         15, [&] { surface.repaint(); }, [&] { surface.ControlImages().Clear(); });
     report.Figure(QStringLiteral("full repaint, every control drawn afresh"), input, fresh, 30);
 
-    // A move drag from the current control; each step goes one pixel right or back.
-    const QPoint start(10, 10);
-    QMouseEvent press(QEvent::MouseButtonPress, start, surface.mapToGlobal(start), Qt::LeftButton,
-                      Qt::LeftButton, {});
-    QApplication::sendEvent(&surface, &press);
-    Flush();
-    int step = 0;
-    counter.Paints = 0;
-    const double move = MedianMs(31, [&] {
-        const QPoint at = start + QPoint(1 + (++step % 2), 1);
-        QMouseEvent moved(QEvent::MouseMove, at, surface.mapToGlobal(at), Qt::NoButton,
-                          Qt::LeftButton, {});
-        QApplication::sendEvent(&surface, &moved);
+    // A move drag from the current control; each step goes one pixel right or back, beside the
+    // edges of the grid's other controls, so guides show at every step while they are on.
+    for (const bool guides : {true, false}) {
+        surface.SetSnapToGuides(guides);
+        const QPoint start(10, 10);
+        QMouseEvent press(QEvent::MouseButtonPress, start, surface.mapToGlobal(start),
+                          Qt::LeftButton, Qt::LeftButton, {});
+        QApplication::sendEvent(&surface, &press);
         Flush();
-    });
-    const bool movePainted = counter.Paints > 0;
-    report.Figure(QStringLiteral("one mouse step of a move drag") +
-                      (movePainted ? QString() : QStringLiteral(" (NOT PAINTED)")),
-                  input, move, 16);
-    QMouseEvent release(QEvent::MouseButtonRelease, start, surface.mapToGlobal(start),
-                        Qt::LeftButton, Qt::NoButton, {});
-    QApplication::sendEvent(&surface, &release);
-    Flush();
+        int step = 0;
+        counter.Paints = 0;
+        const double move = MedianMs(31, [&] {
+            const QPoint at = start + QPoint(1 + (++step % 2) * 6, 1);
+            QMouseEvent moved(QEvent::MouseMove, at, surface.mapToGlobal(at), Qt::NoButton,
+                              Qt::LeftButton, {});
+            QApplication::sendEvent(&surface, &moved);
+            Flush();
+        });
+        const bool movePainted = counter.Paints > 0;
+        report.Figure(QStringLiteral("one mouse step of a move drag, ") +
+                          (guides ? QStringLiteral("snapping to guides")
+                                  : QStringLiteral("guides drawn only")) +
+                          (movePainted ? QString() : QStringLiteral(" (NOT PAINTED)")),
+                      input, move, 16);
+        QMouseEvent release(QEvent::MouseButtonRelease, start, surface.mapToGlobal(start),
+                            Qt::LeftButton, Qt::NoButton, {});
+        QApplication::sendEvent(&surface, &release);
+        Flush();
+    }
 
     ReportNudge(report, QStringLiteral("one arrow-key nudge"), input, surface, counter);
 }

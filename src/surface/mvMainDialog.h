@@ -7,6 +7,7 @@
 // the rubber band and the drag hint, nudging with the arrow keys, and the context menu.
 #include <QImage>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "model/mvPaintContext.h"
@@ -21,6 +22,7 @@ class TmvGrabHandle;
 class TmvGrabHandles;
 class TmvHintWindow;
 class TmvSurfacePopMenu;
+struct TmvGuideMatch;
 class QMouseEvent;
 
 class TMainDialog : public QWidget, public TmvSurfaceView {
@@ -85,6 +87,9 @@ public:
     // controls the selection. Escape cancels it instead: nothing changes.
     void EndDrag();
     void CancelDrag();
+    // Runs a change of many controls at once: their repaints are gathered and drawn together,
+    // then the properties browser reloads.
+    void ChangeSelection(const std::function<void()>& change);
     // The grid step in pixels ("SizeX" and "SizeY", in dialog units in dbu mode).
     int GridStepX() const;
     int GridStepY() const;
@@ -94,6 +99,11 @@ public:
     void SetFrameDragging(bool on);
     bool FrameDragging() const;
     bool SnapDialog() const;
+    // "Snap to guides": guides within reach win over the grid during drags.
+    bool SnapToGuides() const;
+    void SetSnapToGuides(bool on);
+    // The guides the drag in progress shows (none when idle).
+    const TmvGuideMatch& ShownGuides() const;
 
 signals:
     // The grid was shown or hidden here (the G key): the "ShowGrid" setting takes it.
@@ -157,6 +167,13 @@ private:
     void DragStep(QPoint at, bool invertSnap);
     void FinishDrag(bool cancelled);
     void ShowDragHint(QPoint at);
+    // Guides (mvSurfaceGuides.cpp): indexed when a move or size drag starts; a step gets the
+    // shift that puts the outline on the guides within reach (none with Shift held, or with
+    // "Snap to guides" off) and shows them; the drag's end takes them away.
+    void BeginGuides();
+    QPoint GuideStep(QPoint applied, bool suspended);
+    void ShowGuides(TmvGuideMatch guides);
+    void EndGuides();
     void TrackHot(TmvControl* control);
     void FollowCurrentControl();
     // Group operations gather their repaints and draw them once.
