@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QTest>
 #include <QToolBar>
@@ -12,6 +13,7 @@
 #include "app/mvMain.h"
 #include "io/mvUndoHistory.h"
 #include "model/mvSystemColors.h"
+#include "model/mvTextLayout.h"
 #include "model/mvUnits.h"
 #include "support/testDocumentHelpers.h"
 #include "support/testHelpers.h"
@@ -159,7 +161,7 @@ TEST(Arrange, SizeToContentFitsTheCaptionInWholeDialogUnits) {
         TmvControl* shortOne = Place(doc, ctButton, 10, 10, 200, 50);
         TmvControl* longOne = Place(doc, ctCheck, 10, 70, 5, 5);
         TmvControl* label = Place(doc, ctText, 10, 100, 5, 5);
-        TmvControl* edit = Place(doc, ctEdit, 10, 130, 77, 21);
+        TmvControl* edit = Place(doc, ctEdit, 10, 130, 76, 20);
         shortOne->SetText(QStringLiteral("&OK"));
         longOne->SetText(QStringLiteral("Remember this choice"));
         label->SetText(QStringLiteral("Name:"));
@@ -169,7 +171,7 @@ TEST(Arrange, SizeToContentFitsTheCaptionInWholeDialogUnits) {
         EXPECT_LT(shortOne->Width, 200); // shrunk to "OK" with its frame
         EXPECT_LT(shortOne->Width, longOne->Width);
         EXPECT_GE(label->Width, LineWidth(label->Font, 0, label->Text));
-        EXPECT_EQ(edit->BoundsRect(), QRect(10, 130, 77, 21)); // no caption of its own
+        EXPECT_EQ(edit->BoundsRect(), QRect(10, 130, 76, 20)); // no caption of its own
         for (const TmvControl* c : {shortOne, longOne, label}) {
             EXPECT_EQ(ContentSize(*c, dbu), QSize(c->Width, c->Height));
             if (dbu) {
@@ -222,6 +224,7 @@ struct Designer : Shell {
     TmvControl* c;
     Designer() {
         Main.show();
+        QApplication::setActiveWindow(&Main);
         Doc().UseDbu = false;
         a = Place(Doc(), ctButton, 20, 10, 40, 20);
         b = Place(Doc(), ctButton, 70, 50, 30, 14);
@@ -253,6 +256,7 @@ TEST(ArrangeWindow, AMenuEntryAKeyAndAToolbarButtonEachMakeOneNamedStep) {
     EXPECT_EQ(d.UndoName(), QStringLiteral("Sol Kenarları Hizala"));
 
     // Ctrl+Alt+W on the surface: the reference's width for all.
+    QApplication::setActiveWindow(&d.Main); // the closed menu was the active window
     d.Main.Surface()->setFocus();
     QTest::keyClick(d.Main.Surface(), Qt::Key_W, Qt::ControlModifier | Qt::AltModifier);
     Settle();
@@ -274,10 +278,13 @@ TEST(ArrangeWindow, AMenuEntryAKeyAndAToolbarButtonEachMakeOneNamedStep) {
     EXPECT_EQ(d.b->Top, 52);
     EXPECT_EQ(d.UndoName(), QStringLiteral("Dikey Eşit Aralık"));
 
-    // One step each: Undo takes back the spacing alone.
+    // One step each: Undo takes back the spacing alone (the controls are made again).
+    const QString name = d.b->Name();
     d.Main.actEditUndo->trigger();
-    EXPECT_EQ(d.b->Top, 50);
-    EXPECT_EQ(d.b->Width, 40);
+    const TmvControl* b = d.Doc().FindControlByName(name);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->Top, 50);
+    EXPECT_EQ(b->Width, 40);
 }
 
 TEST(ArrangeWindow, CommandsFollowTheSelectionAndTheReferenceEntryMovesIt) {

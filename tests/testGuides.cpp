@@ -78,8 +78,8 @@ TEST(Guides, EqualGapsToTheTwoNeighboursAreMarked) {
     const TmvGuideMatch m = TmvGuideIndex(s).Find(QRect(58, 102, 24, 20), glAll, glAll, -1, true);
     EXPECT_EQ(m.Snap, QPoint(0, -2));
     ASSERT_EQ(m.Distances.size(), 3u);
-    EXPECT_EQ(m.Distances[0], (TmvGuideDistance{{40, 108}, {58, 108}, 18, true}));
-    EXPECT_EQ(m.Distances[1], (TmvGuideDistance{{82, 108}, {100, 108}, 18, true}));
+    EXPECT_EQ(m.Distances[0], (TmvGuideDistance{{40, 110}, {58, 110}, 18, true}));
+    EXPECT_EQ(m.Distances[1], (TmvGuideDistance{{82, 110}, {100, 110}, 18, true}));
     EXPECT_EQ(m.Distances[2], (TmvGuideDistance{{70, 30}, {70, 100}, 70, false}));
     // In dialog units the lengths are the dialog's (4 per 8 pixels across, 8 per 16 down).
     s.UseDbu = true;
