@@ -39,12 +39,13 @@ TEST(MainWindow, MenusCarryTheirCaptionsInOrder) {
     EXPECT_EQ(Captions(main.mmImport), (QStringList{"Dosyaya Aktar...", "Clipboard`a Aktar..."}));
     EXPECT_EQ(Captions(main.mmEdit),
               (QStringList{"&Geri Al", "Yi&nele", "-", "Ke&s", "&Kopyala", "&Yapıştır", "&Sil", "-",
-                           "&Hepsini Seç", "Hepsini &Sil", "-", "&Ayarlar..."}));
+                           "&Hepsini Seç", "Hepsini &Sil", "-", "&Hizala", "-", "&Ayarlar..."}));
     EXPECT_EQ(Captions(main.mmTools),
               (QStringList{"Tekrar &Kaydet...", "&Koda Ön İzleme Yap", "&Kodu Kopyala",
                            "&Olayları Kopyala", "Ö&n İzleme"}));
     EXPECT_EQ(Captions(main.mmView),
-              (QStringList{"&Yan Toolbar", "T&ool Kutusu", "&Menu Düzenliyici", "-", "Arka Plan"}));
+              (QStringList{"&Yan Toolbar", "T&ool Kutusu", "&Menu Düzenliyici",
+                           "&Hizalama Araç Çubuğu", "-", "Arka Plan"}));
     EXPECT_EQ(Captions(main.mmHelp),
               (QStringList{"Yardım Dosyası", "-", "&Web Sitesi", "-", "Hakkında"}));
 }

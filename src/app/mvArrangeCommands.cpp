@@ -115,6 +115,8 @@ void TArrangeCommands::CreateMenuAndToolBar() {
     menu_->addAction(snapToGuides_);
     toolBar_->addAction(snapToGuides_);
     connect(menu_, &QMenu::aboutToShow, this, &TArrangeCommands::UpdateEnabled);
+    // A row of its own, below the main toolbar, which has no room for it.
+    main_.addToolBarBreak(Qt::TopToolBarArea);
     main_.addToolBar(Qt::TopToolBarArea, toolBar_);
     toolBar_->hide();
     ToolBarToggle()->setText(QStringLiteral("&Hizalama Araç Çubuğu"));

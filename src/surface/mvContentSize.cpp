@@ -9,8 +9,9 @@
 #include "model/mvUnits.h"
 
 namespace {
-// A push button: two pixels of 3D edge and the focus rectangle with its gap on each side.
-constexpr int kButtonExtraWidth = 16;
+// A push button: two pixels of 3D edge, the focus rectangle with its gap and room for the
+// caption to breathe on each side.
+constexpr int kButtonExtraWidth = 24;
 constexpr int kButtonExtraHeight = 10;
 // A check or radio: the 13-pixel mark, the gap the surface leaves before the text (19 in all)
 // and the focus rectangle around the text.
