@@ -1,6 +1,5 @@
-// The direct arranging commands on a large selection, each run from its menu action in the main
-// window with the painting and the undo step it causes; the controls are put back, untimed,
-// before each run.
+// The direct arranging commands on a large selection, each run by its action in the main window
+// with the painting it causes; the controls are put back, untimed, before each run.
 #include <QAction>
 #include <QApplication>
 

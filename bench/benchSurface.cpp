@@ -11,6 +11,7 @@
 #include "mvBench.h"
 #include "surface/mvControlImages.h"
 #include "surface/mvDialogDocument.h"
+#include "surface/mvGuides.h"
 #include "surface/mvMainDialog.h"
 
 namespace {
@@ -82,14 +83,15 @@ MAROVEL_BENCH(Surface) {
 
     // A move drag from the current control; each step goes one pixel right or back, beside the
     // edges of the grid's other controls, so guides show at every step while they are on.
-    for (const bool guides : {true, false}) {
-        surface.SetSnapToGuides(guides);
-        const QPoint start(10, 10);
+    for (const bool snap : {true, false}) {
+        surface.SetSnapToGuides(snap);
+        const QPoint start = doc.CurrentControl->BoundsRect().center();
         QMouseEvent press(QEvent::MouseButtonPress, start, surface.mapToGlobal(start),
                           Qt::LeftButton, Qt::LeftButton, {});
         QApplication::sendEvent(&surface, &press);
         Flush();
         int step = 0;
+        int withGuides = 0;
         counter.Paints = 0;
         const double move = MedianMs(31, [&] {
             const QPoint at = start + QPoint(1 + (++step % 2) * 6, 1);
@@ -97,13 +99,18 @@ MAROVEL_BENCH(Surface) {
                               Qt::LeftButton, {});
             QApplication::sendEvent(&surface, &moved);
             Flush();
+            if (!surface.ShownGuides().Empty()) ++withGuides;
         });
-        const bool movePainted = counter.Paints > 0;
-        report.Figure(QStringLiteral("one mouse step of a move drag, ") +
-                          (guides ? QStringLiteral("snapping to guides")
-                                  : QStringLiteral("guides drawn only")) +
+        const bool movePainted = counter.Paints > 0 && surface.Moving();
+        report.Figure(QStringLiteral("one mouse step of a move drag, guides %1 (at %2 of %3 steps)")
+                              .arg(snap ? QStringLiteral("snapping") : QStringLiteral("drawn only"))
+                              .arg(withGuides)
+                              .arg(step) +
                           (movePainted ? QString() : QStringLiteral(" (NOT PAINTED)")),
                       input, move, 16);
+        // Escape puts the selection back for the next drag and the nudge.
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(&surface, &escape);
         QMouseEvent release(QEvent::MouseButtonRelease, start, surface.mapToGlobal(start),
                             Qt::LeftButton, Qt::NoButton, {});
         QApplication::sendEvent(&surface, &release);
