@@ -81,6 +81,11 @@ TEST(Guides, EqualGapsToTheTwoNeighboursAreMarked) {
     EXPECT_EQ(m.Distances[0], (TmvGuideDistance{{40, 110}, {58, 110}, 18, true}));
     EXPECT_EQ(m.Distances[1], (TmvGuideDistance{{82, 110}, {100, 110}, 18, true}));
     EXPECT_EQ(m.Distances[2], (TmvGuideDistance{{70, 30}, {70, 100}, 70, false}));
+    // Touching the one on the left: no gap there, only to the right and above.
+    const TmvGuideMatch touching =
+        TmvGuideIndex(s).Find(QRect(40, 102, 24, 20), glAll, glAll, -1, true);
+    ASSERT_EQ(touching.Distances.size(), 2u);
+    EXPECT_EQ(touching.Distances[0].Value, 36);
     // In dialog units the lengths are the dialog's (4 per 8 pixels across, 8 per 16 down).
     s.UseDbu = true;
     const TmvGuideMatch d = TmvGuideIndex(s).Find(QRect(58, 102, 24, 20), glAll, glAll, -1, true);

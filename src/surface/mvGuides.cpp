@@ -165,8 +165,11 @@ void TmvGuideIndex::AddDistances(TmvGuideMatch& match, const QRect& o) const {
 
     const bool dbu = sources_.UseDbu;
     // Horizontal gaps: at the middle of what the two have in common vertically.
-    const int l = before(byRight_, rightOf, o.left(), besideX);
-    const int r = after(byLeft_, leftOf, oRight, besideX);
+    // A neighbour touching the outline has no gap to show.
+    int l = before(byRight_, rightOf, o.left(), besideX);
+    int r = after(byLeft_, leftOf, oRight, besideX);
+    if (l >= 0 && rightOf(l) == o.left()) l = -1;
+    if (r >= 0 && leftOf(r) == oRight) r = -1;
     const size_t firstX = match.Distances.size();
     const auto midY = [&](int i) {
         return (std::max(others[i].top(), o.top()) + std::min(bottomOf(i), oBottom)) / 2;
@@ -180,8 +183,10 @@ void TmvGuideIndex::AddDistances(TmvGuideMatch& match, const QRect& o) const {
     if (l >= 0 && r >= 0 && o.left() - rightOf(l) == leftOf(r) - oRight)
         match.Distances[firstX].Equal = match.Distances[firstX + 1].Equal = true;
 
-    const int t = before(byBottom_, bottomOf, o.top(), besideY);
-    const int b = after(byTop_, topOf, oBottom, besideY);
+    int t = before(byBottom_, bottomOf, o.top(), besideY);
+    int b = after(byTop_, topOf, oBottom, besideY);
+    if (t >= 0 && bottomOf(t) == o.top()) t = -1;
+    if (b >= 0 && topOf(b) == oBottom) b = -1;
     const size_t firstY = match.Distances.size();
     const auto midX = [&](int i) {
         return (std::max(others[i].left(), o.left()) + std::min(rightOf(i), oRight)) / 2;
