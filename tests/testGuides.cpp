@@ -176,4 +176,14 @@ TEST_F(SurfaceGuides, AGuideHoldsTheOutlineUntilTheCursorLeavesItsReach) {
     QTest::mouseRelease(&surface, Qt::LeftButton, {}, b->BoundsRect().center());
     EXPECT_EQ(b->Left, 20 + kGuideReach + 1);
 }
+
+TEST_F(SurfaceGuides, ANewControlDrawnWithTheMouseSnapsItsDraggedCorner) {
+    doc.Options.AutoStartSize = true;
+    surface.SetArmedTool(ctList, true);
+    QTest::mousePress(&surface, Qt::LeftButton, {}, QPoint(30, 150));
+    Move(QPoint(78, 177), {}); // the right edge 2 short of a's; no line near the bottom
+    QTest::mouseRelease(&surface, Qt::LeftButton, {}, QPoint(78, 177));
+    ASSERT_EQ(doc.ControlCount(), 3);
+    EXPECT_EQ(doc.ControlAt(2)->BoundsRect(), QRect(30, 150, 50, 27));
+}
 } // namespace
