@@ -66,12 +66,15 @@ TmvGuideIndex::TmvGuideIndex(TmvGuideSources sources) : sources_(std::move(sourc
     std::stable_sort(x_.begin(), x_.end());
     std::stable_sort(y_.begin(), y_.end());
     std::stable_sort(baselines_.begin(), baselines_.end());
-    byRight_ =
-        SortedIndices(others.size(), [&](int i) { return others[i].left() + others[i].width(); });
-    byLeft_ = SortedIndices(others.size(), [&](int i) { return others[i].left(); });
-    byBottom_ =
-        SortedIndices(others.size(), [&](int i) { return others[i].top() + others[i].height(); });
-    byTop_ = SortedIndices(others.size(), [&](int i) { return others[i].top(); });
+    for (const bool across : {true, false}) {
+        const size_t axis = across ? 0 : 1;
+        byNear_[axis] = SortedIndices(
+            others.size(), [&](int i) { return across ? others[i].left() : others[i].top(); });
+        byFar_[axis] = SortedIndices(others.size(), [&](int i) {
+            return across ? others[i].left() + others[i].width()
+                          : others[i].top() + others[i].height();
+        });
+    }
 }
 
 TmvGuideIndex::AxisMatch TmvGuideIndex::Nearest(const std::vector<Target>& targets,
@@ -131,74 +134,58 @@ void TmvGuideIndex::AddLines(TmvGuideMatch& match, const std::vector<Target>& ta
         match.Lines.push_back(line);
 }
 
-void TmvGuideIndex::AddDistances(TmvGuideMatch& match, const QRect& o) const {
+void TmvGuideIndex::AddDistances(TmvGuideMatch& match, const QRect& o, bool across) const {
     const std::vector<QRect>& others = sources_.Others;
-    const int oRight = o.left() + o.width();
-    const int oBottom = o.top() + o.height();
-    const auto rightOf = [&](int i) { return others[i].left() + others[i].width(); };
-    const auto bottomOf = [&](int i) { return others[i].top() + others[i].height(); };
-    const auto besideX = [&](int i) {
-        return Overlap(others[i].top(), bottomOf(i), o.top(), oBottom);
+    // Along the axis and across it: left and right edges, or top and bottom.
+    const auto nearOf = [across](const QRect& r) { return across ? r.left() : r.top(); };
+    const auto farOf = [across](const QRect& r) {
+        return across ? r.left() + r.width() : r.top() + r.height();
     };
-    const auto besideY = [&](int i) {
-        return Overlap(others[i].left(), rightOf(i), o.left(), oRight);
+    const auto sideNear = [across](const QRect& r) { return across ? r.top() : r.left(); };
+    const auto sideFar = [across](const QRect& r) {
+        return across ? r.top() + r.height() : r.left() + r.width();
     };
-    // The nearest neighbour whose far edge is at most `edge`, looking back through `order`.
-    const auto before = [&](const std::vector<int>& order, auto far, int edge, auto beside) {
-        auto it = std::upper_bound(order.begin(), order.end(), edge,
-                                   [&](int e, int i) { return e < far(i); });
-        for (int looked = 0; it != order.begin() && looked < kNeighbourLook; ++looked) {
-            --it;
-            if (beside(*it)) return *it;
-        }
-        return -1;
+    const auto point = [across](int along, int side) {
+        return across ? QPoint(along, side) : QPoint(side, along);
     };
-    const auto after = [&](const std::vector<int>& order, auto nearEdge, int edge, auto beside) {
-        auto it = std::lower_bound(order.begin(), order.end(), edge,
-                                   [&](int i, int e) { return nearEdge(i) < e; });
-        for (int looked = 0; it != order.end() && looked < kNeighbourLook; ++looked, ++it)
-            if (beside(*it)) return *it;
-        return -1;
+    const auto beside = [&](int i) {
+        return Overlap(sideNear(others[i]), sideFar(others[i]), sideNear(o), sideFar(o));
     };
-    const auto leftOf = [&](int i) { return others[i].left(); };
-    const auto topOf = [&](int i) { return others[i].top(); };
+    // The nearest neighbour before the outline (its far edge at most the outline's near one)
+    // and after it, each looked for from the binary search's place on.
+    const std::vector<int>& byFar = byFar_[across ? 0 : 1];
+    const std::vector<int>& byNear = byNear_[across ? 0 : 1];
+    int before = -1;
+    auto back = std::upper_bound(byFar.begin(), byFar.end(), nearOf(o),
+                                 [&](int e, int i) { return e < farOf(others[i]); });
+    for (int looked = 0; back != byFar.begin() && looked < kNeighbourLook && before < 0; ++looked)
+        if (beside(*--back)) before = *back;
+    int after = -1;
+    auto on = std::lower_bound(byNear.begin(), byNear.end(), farOf(o),
+                               [&](int i, int e) { return nearOf(others[i]) < e; });
+    for (int looked = 0; on != byNear.end() && looked < kNeighbourLook && after < 0; ++looked, ++on)
+        if (beside(*on)) after = *on;
 
-    const bool dbu = sources_.UseDbu;
-    // Horizontal gaps: at the middle of what the two have in common vertically.
-    // A neighbour touching the outline has no gap to show.
-    int l = before(byRight_, rightOf, o.left(), besideX);
-    int r = after(byLeft_, leftOf, oRight, besideX);
-    if (l >= 0 && rightOf(l) == o.left()) l = -1;
-    if (r >= 0 && leftOf(r) == oRight) r = -1;
-    const size_t firstX = match.Distances.size();
-    const auto midY = [&](int i) {
-        return (std::max(others[i].top(), o.top()) + std::min(bottomOf(i), oBottom)) / 2;
+    // A neighbour touching the outline has no gap to show. A gap's segment runs at the middle
+    // of what the two have in common beside each other.
+    const int gapBefore = before >= 0 ? nearOf(o) - farOf(others[size_t(before)]) : 0;
+    const int gapAfter = after >= 0 ? nearOf(others[size_t(after)]) - farOf(o) : 0;
+    const bool equal = gapBefore > 0 && gapBefore == gapAfter;
+    const auto middle = [&](int i) {
+        return (std::max(sideNear(others[size_t(i)]), sideNear(o)) +
+                std::min(sideFar(others[size_t(i)]), sideFar(o))) /
+               2;
     };
-    if (l >= 0)
-        match.Distances.push_back({QPoint(rightOf(l), midY(l)), QPoint(o.left(), midY(l)),
-                                   XToDbuIf(dbu, o.left() - rightOf(l)), false});
-    if (r >= 0)
-        match.Distances.push_back({QPoint(oRight, midY(r)), QPoint(leftOf(r), midY(r)),
-                                   XToDbuIf(dbu, leftOf(r) - oRight), false});
-    if (l >= 0 && r >= 0 && o.left() - rightOf(l) == leftOf(r) - oRight)
-        match.Distances[firstX].Equal = match.Distances[firstX + 1].Equal = true;
-
-    int t = before(byBottom_, bottomOf, o.top(), besideY);
-    int b = after(byTop_, topOf, oBottom, besideY);
-    if (t >= 0 && bottomOf(t) == o.top()) t = -1;
-    if (b >= 0 && topOf(b) == oBottom) b = -1;
-    const size_t firstY = match.Distances.size();
-    const auto midX = [&](int i) {
-        return (std::max(others[i].left(), o.left()) + std::min(rightOf(i), oRight)) / 2;
+    const auto units = [&](int px) {
+        return across ? XToDbuIf(sources_.UseDbu, px) : YToDbuIf(sources_.UseDbu, px);
     };
-    if (t >= 0)
-        match.Distances.push_back({QPoint(midX(t), bottomOf(t)), QPoint(midX(t), o.top()),
-                                   YToDbuIf(dbu, o.top() - bottomOf(t)), false});
-    if (b >= 0)
-        match.Distances.push_back({QPoint(midX(b), oBottom), QPoint(midX(b), topOf(b)),
-                                   YToDbuIf(dbu, topOf(b) - oBottom), false});
-    if (t >= 0 && b >= 0 && o.top() - bottomOf(t) == topOf(b) - oBottom)
-        match.Distances[firstY].Equal = match.Distances[firstY + 1].Equal = true;
+    if (gapBefore > 0)
+        match.Distances.push_back({point(farOf(others[size_t(before)]), middle(before)),
+                                   point(nearOf(o), middle(before)), units(gapBefore), equal});
+    if (gapAfter > 0)
+        match.Distances.push_back({point(farOf(o), middle(after)),
+                                   point(nearOf(others[size_t(after)]), middle(after)),
+                                   units(gapAfter), equal});
 }
 
 TmvGuideMatch TmvGuideIndex::Find(const QRect& outline, int xLines, int yLines, int baseline,
@@ -229,6 +216,7 @@ TmvGuideMatch TmvGuideIndex::Find(const QRect& outline, int xLines, int yLines, 
         else
             AddLines(match, y_, shifted(ys, y.Delta), false, placed);
     }
-    AddDistances(match, placed);
+    AddDistances(match, placed, true);
+    AddDistances(match, placed, false);
     return match;
 }

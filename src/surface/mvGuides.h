@@ -7,6 +7,7 @@
 // distances to the nearest neighbour on each side, with the equal ones marked.
 #include <QPoint>
 #include <QRect>
+#include <array>
 #include <vector>
 
 // The outline's lines along one axis that take part (a move: all three; sizing: the edges
@@ -76,15 +77,15 @@ private:
     AxisMatch Nearest(const std::vector<Target>& targets, const std::vector<int>& values) const;
     void AddLines(TmvGuideMatch& match, const std::vector<Target>& targets,
                   const std::vector<int>& values, bool vertical, const QRect& outline) const;
-    void AddDistances(TmvGuideMatch& match, const QRect& outline) const;
+    // The gaps to the nearest neighbours across (left and right) or down (above and below).
+    void AddDistances(TmvGuideMatch& match, const QRect& outline, bool across) const;
 
     TmvGuideSources sources_;
     std::vector<Target> x_;
     std::vector<Target> y_;
     std::vector<Target> baselines_;
-    // Indices of Others by right, left, bottom and top edge, for the nearest neighbours.
-    std::vector<int> byRight_;
-    std::vector<int> byLeft_;
-    std::vector<int> byBottom_;
-    std::vector<int> byTop_;
+    // Indices of Others by near and by far edge, across ([0]: left, right) and down ([1]: top,
+    // bottom), for the nearest neighbours.
+    std::array<std::vector<int>, 2> byNear_;
+    std::array<std::vector<int>, 2> byFar_;
 };
