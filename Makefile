@@ -2,7 +2,8 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test bench check-sanitize fuzz fuzz-build install package deps build configure clean
+.PHONY: run test bench check-sanitize fuzz fuzz-build install package deps build configure clean \
+	windows test-windows
 
 # ccache (when installed) shares its cache between checkouts of the tree.
 export CCACHE_BASEDIR := $(CURDIR)
@@ -47,6 +48,15 @@ install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
+
+# `make windows`: Marovel cross-built for 64-bit Windows in build-windows/ and the release
+# build-windows/marovel-<version>-win64.zip (the Qt it needs is built once, see
+# scripts/build-windows-toolkit). `make test-windows` then proves it under Wine: the test suites,
+# the command line against this build's, a preview over DDE, where the settings go.
+windows: deps
+	JOBS=$(JOBS) sh scripts/build-windows
+test-windows: build
+	JOBS=$(JOBS) sh scripts/test-windows
 
 deps:
 	sh scripts/install-deps

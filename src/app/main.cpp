@@ -6,6 +6,7 @@
 #include "app/mvCommandLine.h"
 #include "app/mvConsoleInteraction.h"
 #include "app/mvMain.h"
+#include "app/mvProcessStart.h"
 #include "app/mvScreenshot.h"
 #include "io/mvErrorHandler.h"
 #include "model/mvFonts.h"
@@ -18,7 +19,7 @@ int Usage() {
 
 // A mode without a window still needs the font database and the fonts of the dialogs.
 int RunWindowless(const TmvCommandLineMode& mode, const QStringList& args, int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    UseOffscreenPlatform();
     TmvApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marovel"));
     InstallTerminateHandler();
@@ -30,16 +31,15 @@ int RunWindowless(const TmvCommandLineMode& mode, const QStringList& args, int a
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
+    UseBinaryStandardStreams();
+    const QStringList args = CommandLineArguments(argc, argv);
     if (const TmvCommandLineMode* mode = FindCommandLineMode(args.value(0)))
         return RunWindowless(*mode, args, argc, argv);
 
     const bool screenshot = args.value(0) == QLatin1String("--screenshot");
     if (screenshot) {
         if (args.size() < 2 || args.size() > 3) return Usage();
-        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+        UseOffscreenPlatform();
     } else if (args.size() > 1 || args.value(0).startsWith(QLatin1String("--"))) {
         return Usage();
     }

@@ -4,12 +4,37 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 bool IsInstalledProgramFolder(const QString& folder) {
     // Installed, under any prefix, the program lives in <prefix>/lib/marovel.
     return QDir::cleanPath(QDir::fromNativeSeparators(folder))
         .endsWith(QLatin1String("/lib/marovel"));
 }
+
+bool CanCreateFileIn(const QString& folder) {
+    if (!QFileInfo(folder).isDir()) return false;
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".marovel-probe-XXXXXX")));
+    return probe.open();
+}
+
+namespace {
+// The executable's folder when the settings may live there; asked once, as it does not change
+// while the program runs.
+bool UseExecutableFolder(const QString& exeFolder) {
+    static const bool use = !IsInstalledProgramFolder(exeFolder) && CanCreateFileIn(exeFolder);
+    return use;
+}
+
+QString UserFolder() {
+#ifdef Q_OS_WIN
+    // The roaming application data, where Windows programs keep their settings.
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+#endif
+}
+} // namespace
 
 QString ConfigFolder() {
     const QString configured = qEnvironmentVariable("MAROVEL_CONFIG_DIR");
@@ -21,11 +46,9 @@ QString ConfigFolder() {
         // A program run from its own folder keeps its settings there; an installed one keeps
         // them per user, even for a user who could write to the installed folder.
         const QString exeFolder = QCoreApplication::applicationDirPath();
-        const QFileInfo info(exeFolder);
-        if (info.isDir() && info.isWritable() && !IsInstalledProgramFolder(exeFolder))
-            return exeFolder;
+        if (UseExecutableFolder(exeFolder)) return exeFolder;
     }
-    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    const QString userFolder = UserFolder();
     QDir().mkpath(userFolder);
     return userFolder;
 }
