@@ -8,6 +8,7 @@
 
 #include "model/mvControlHost.h"
 #include "model/mvControls.h"
+#include "model/mvPlatform.h"
 #include "model/mvTabControl.h"
 #include "model/mvUnits.h"
 #include "support/testHelpers.h"
@@ -281,6 +282,25 @@ TEST(Units, ConversionsTruncateWithBaseUnits8By16) {
     };
     for (const ConversionCase& c : cases)
         EXPECT_EQ(c.convert(c.in), c.out) << c.in;
+}
+
+TEST(Units, BaseUnitsFromTheEnvironmentAreTwoPositiveNumbers) {
+    const struct {
+        const char* text;
+        int x, y; // 0: refused
+    } cases[] = {
+        {"8x16", 8, 16}, {"9x18", 9, 18}, {"10x20", 10, 20}, {"8", 0, 0},  {"8x", 0, 0},
+        {"x16", 0, 0},   {"0x16", 0, 0},  {"8x-16", 0, 0},   {"8X16", 0, 0}, {"", 0, 0},
+        {"8x16x2", 0, 0}, {"a x b", 0, 0},
+    };
+    for (const auto& c : cases) {
+        const std::optional<TmvBaseUnits> units = ParseBaseUnits(QString::fromLatin1(c.text));
+        ASSERT_EQ(units.has_value(), c.x != 0) << c.text;
+        if (units) {
+            EXPECT_EQ(units->X, c.x) << c.text;
+            EXPECT_EQ(units->Y, c.y) << c.text;
+        }
+    }
 }
 
 TEST(Units, DialogUnitsSurviveTheTripThroughPixelsForAnyBaseUnits) {

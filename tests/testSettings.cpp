@@ -503,6 +503,20 @@ TEST_F(SettingsFiles, ConfigFolderIsTheOneTheEnvironmentNames) {
     EXPECT_TRUE(QFileInfo(nested).isDir());
 }
 
+TEST_F(SettingsFiles, AFolderCountsAsWritableWhenAFileCanBeCreatedInIt) {
+    const QString plainFile = dir_.filePath(QStringLiteral("plain"));
+    {
+        QFile file(plainFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    EXPECT_TRUE(CanCreateFileIn(dir_.path()));
+    EXPECT_FALSE(CanCreateFileIn(plainFile));
+    EXPECT_FALSE(CanCreateFileIn(dir_.filePath(QStringLiteral("missing"))));
+    // The probe leaves nothing behind.
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("plain")});
+}
+
 TEST_F(SettingsFiles, WithoutTheEnvironmentTheExecutablesFolderIsUsedWhenWritable) {
     qunsetenv("MAROVEL_CONFIG_DIR");
     // Tests run from the build tree, which is writable.
