@@ -1,7 +1,8 @@
 #include "model/mvSystemColors.h"
 
-#include <QGuiApplication>
-#include <QPalette>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 TmvSystemColors TmvSystemColors::Classic() {
     TmvSystemColors c;
@@ -25,27 +26,39 @@ TmvSystemColors TmvSystemColors::Classic() {
     return c;
 }
 
-TmvSystemColors TmvSystemColors::FromPalette(const QPalette& palette) {
-    // Qt's Windows platform theme fills these roles from GetSysColor.
-    TmvSystemColors c = Classic();
-    c.Face = palette.color(QPalette::Active, QPalette::Button);
-    c.Highlight = palette.color(QPalette::Active, QPalette::Light);
-    c.Shadow = palette.color(QPalette::Active, QPalette::Dark);
-    c.DarkShadow = palette.color(QPalette::Active, QPalette::Shadow);
-    c.Light = palette.color(QPalette::Active, QPalette::Midlight);
-    c.Window = palette.color(QPalette::Active, QPalette::Base);
-    c.WindowText = palette.color(QPalette::Active, QPalette::Text);
-    c.GrayText = palette.color(QPalette::Disabled, QPalette::Text);
-    c.ButtonText = palette.color(QPalette::Active, QPalette::ButtonText);
-    c.InfoBackground = palette.color(QPalette::Active, QPalette::ToolTipBase);
-    c.InfoText = palette.color(QPalette::Active, QPalette::ToolTipText);
-    c.SelectionHighlight = palette.color(QPalette::Active, QPalette::Highlight);
-    return c;
-}
+#ifdef Q_OS_WIN
+namespace {
+// The roles GetSysColor gives; the captions and the scroll bar keep their classic values, as a
+// dialog in mIRC shows them.
+struct SystemRole {
+    QColor TmvSystemColors::*color;
+    int index;
+};
+constexpr SystemRole kSystemRoles[] = {
+    {&TmvSystemColors::Face, COLOR_BTNFACE},
+    {&TmvSystemColors::Highlight, COLOR_BTNHIGHLIGHT},
+    {&TmvSystemColors::Shadow, COLOR_BTNSHADOW},
+    {&TmvSystemColors::DarkShadow, COLOR_3DDKSHADOW},
+    {&TmvSystemColors::Light, COLOR_3DLIGHT},
+    {&TmvSystemColors::Window, COLOR_WINDOW},
+    {&TmvSystemColors::WindowText, COLOR_WINDOWTEXT},
+    {&TmvSystemColors::GrayText, COLOR_GRAYTEXT},
+    {&TmvSystemColors::ButtonText, COLOR_BTNTEXT},
+    {&TmvSystemColors::InfoBackground, COLOR_INFOBK},
+    {&TmvSystemColors::InfoText, COLOR_INFOTEXT},
+    {&TmvSystemColors::SelectionHighlight, COLOR_HIGHLIGHT},
+};
+} // namespace
+#endif
 
 TmvSystemColors SystemColors() {
+    TmvSystemColors c = TmvSystemColors::Classic();
 #ifdef Q_OS_WIN
-    if (qGuiApp) return TmvSystemColors::FromPalette(QGuiApplication::palette());
+    // Asked of the system itself: the offscreen platform's palette is Qt's own.
+    for (const SystemRole& role : kSystemRoles) {
+        const DWORD color = GetSysColor(role.index);
+        c.*role.color = QColor(GetRValue(color), GetGValue(color), GetBValue(color));
+    }
 #endif
-    return TmvSystemColors::Classic();
+    return c;
 }

@@ -2,8 +2,6 @@
 // The system colours the surface paints with, by their Windows role.
 #include <QColor>
 
-class QPalette;
-
 struct TmvSystemColors {
     QColor Face;            // button face
     QColor Highlight;       // button highlight (the lit edge of a 3-D frame)
@@ -25,9 +23,6 @@ struct TmvSystemColors {
 
     // The Windows Standard scheme of the classic look.
     static TmvSystemColors Classic();
-    // The roles Qt's palette knows taken from it; the classic value for the rest (the
-    // captions and the scroll bar, which a QPalette does not carry).
-    static TmvSystemColors FromPalette(const QPalette& palette);
 
     bool operator==(const TmvSystemColors&) const = default;
 };
@@ -40,8 +35,7 @@ inline QColor White() {
     return QColor(255, 255, 255);
 }
 
-// The colours of this machine. On Windows the application palette is the system's, so it is
-// used; on every other platform (Linux, the offscreen platform of the tests) the palette is a
-// desktop theme's or Qt's own, so the classic Windows values are used throughout and the
-// surface looks as the dialog will in mIRC.
+// The colours of this machine. On Windows the system's (GetSysColor), but for the captions and
+// the scroll bar; on every other platform a palette is a desktop theme's or Qt's own, so the
+// classic Windows values are used throughout and the surface looks as the dialog will in mIRC.
 TmvSystemColors SystemColors();
