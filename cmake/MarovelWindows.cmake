@@ -22,10 +22,11 @@ set_target_properties(marovel_console PROPERTIES OUTPUT_NAME marovel SUFFIX .com
 # Qt and MinGW libraries the programs need, and marovel-<version>-win64.zip of it.
 if(MINGW)
   get_filename_component(MAROVEL_QT_PREFIX "${Qt6_DIR}/../../.." ABSOLUTE)
+  find_program(MAROVEL_OBJDUMP NAMES x86_64-w64-mingw32-objdump objdump)
   add_custom_target(windows_zip
     COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -DBUILD_DIR=${CMAKE_BINARY_DIR}
             -DQT_PREFIX=${MAROVEL_QT_PREFIX} -DVERSION=${PROJECT_VERSION}
-            -DCXX=${CMAKE_CXX_COMPILER} -DOBJDUMP=${CMAKE_OBJDUMP}
+            -DCXX=${CMAKE_CXX_COMPILER} -DOBJDUMP=${MAROVEL_OBJDUMP}
             -P ${CMAKE_SOURCE_DIR}/packaging/windows/package.cmake
     DEPENDS marovel marovel_console
     COMMENT "Packing marovel-${PROJECT_VERSION}-win64.zip"
