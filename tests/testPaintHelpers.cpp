@@ -2,6 +2,10 @@
 // the grid, the drag outline, the hint and the grab handles.
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QPainter>
@@ -478,25 +482,21 @@ TEST(SystemColors, ClassicSchemeOffWindows) {
 #endif
 }
 
-TEST(SystemColors, PaletteRolesMapToTheirSystemColours) {
-    QPalette palette;
-    palette.setColor(QPalette::Button, QColor(1, 1, 1));
-    palette.setColor(QPalette::Light, QColor(2, 2, 2));
-    palette.setColor(QPalette::Dark, QColor(3, 3, 3));
-    palette.setColor(QPalette::Shadow, QColor(4, 4, 4));
-    palette.setColor(QPalette::Midlight, QColor(5, 5, 5));
-    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(6, 6, 6));
-    const TmvSystemColors c = TmvSystemColors::FromPalette(palette);
-    EXPECT_EQ(c.Face, QColor(1, 1, 1));
-    EXPECT_EQ(c.Highlight, QColor(2, 2, 2));
-    EXPECT_EQ(c.Shadow, QColor(3, 3, 3));
-    EXPECT_EQ(c.DarkShadow, QColor(4, 4, 4));
-    EXPECT_EQ(c.Light, QColor(5, 5, 5));
-    EXPECT_EQ(c.GrayText, QColor(6, 6, 6));
-    // Roles a palette does not carry keep their classic values.
+#ifdef Q_OS_WIN
+TEST(SystemColors, OnWindowsTheRolesAreTheSystemsButTheCaptionsAreClassic) {
+    const TmvSystemColors c = SystemColors();
+    const auto system = [](int index) {
+        const DWORD color = GetSysColor(index);
+        return QColor(GetRValue(color), GetGValue(color), GetBValue(color));
+    };
+    EXPECT_EQ(c.Face, system(COLOR_BTNFACE));
+    EXPECT_EQ(c.DarkShadow, system(COLOR_3DDKSHADOW));
+    EXPECT_EQ(c.InfoBackground, system(COLOR_INFOBK));
+    EXPECT_EQ(c.SelectionHighlight, system(COLOR_HIGHLIGHT));
+    EXPECT_EQ(c.ActiveCaption, TmvSystemColors::Classic().ActiveCaption);
     EXPECT_EQ(c.ScrollBar, TmvSystemColors::Classic().ScrollBar);
-    EXPECT_EQ(c.InactiveCaption, TmvSystemColors::Classic().InactiveCaption);
 }
+#endif
 
 TEST(PaintContext, DefaultsAreTheProgramDefaults) {
     const TmvPaintContext context;
