@@ -31,6 +31,7 @@ class TConfigDialog;
 class TImportFile;
 class TImportForm;
 class TScriptWriteDialog;
+class TTestDialog;
 class QLabel;
 class TMainDialog;
 class QAction;
@@ -108,6 +109,9 @@ public:
     void UpdateScriptStatus();
     // The dialog shown in mIRC with the settings' DDE name; FALSE when it was not sent.
     bool PreviewCommand();
+    // The dialog as a working window, modal, built from the document and leaving it untouched;
+    // when it closes, the status bar says how (mvMainTestDialog.cpp).
+    TTestDialog* TestDialogCommand();
     void SelectAllCommand();
     // Clipboard, z-order, hiding, locking, alignment and creation order.
     TEditCommands& EditCommands() const { return *editCommands_; }
@@ -167,6 +171,7 @@ public:
     QAction* codeCopy;
     QAction* codeCopyEvents;
     QAction* actPreview;
+    QAction* actTestDialog;
     QAction* actObjBrowser;
     QAction* actObjPalette;
     QAction* actMenuEd;

@@ -28,6 +28,7 @@ void TMain::ConnectDocumentCommands() {
     connect(mmSelectAll, &QAction::triggered, this, &TMain::SelectAllCommand);
     connect(expFile, &QAction::triggered, this, &TMain::ExportCommand);
     connect(actPreview, &QAction::triggered, this, &TMain::PreviewCommand);
+    connect(actTestDialog, &QAction::triggered, this, [this] { TestDialogCommand(); });
 }
 
 void TMain::CreateArrangeCommands() {
