@@ -42,7 +42,7 @@ TEST(MainWindow, MenusCarryTheirCaptionsInOrder) {
                            "&Hepsini Seç", "Hepsini &Sil", "-", "&Hizala", "-", "&Ayarlar..."}));
     EXPECT_EQ(Captions(main.mmTools),
               (QStringList{"Tekrar &Kaydet...", "&Koda Ön İzleme Yap", "&Kodu Kopyala",
-                           "&Olayları Kopyala", "Ö&n İzleme"}));
+                           "&Olayları Kopyala", "Ö&n İzleme", "Dialog&u Dene"}));
     EXPECT_EQ(Captions(main.mmView),
               (QStringList{"&Yan Toolbar", "T&ool Kutusu", "&Menu Düzenliyici",
                            "&Hizalama Araç Çubuğu", "-", "Arka Plan"}));
@@ -71,6 +71,7 @@ TEST(MainWindow, ShortcutsAndHints) {
         {main.codeCopy, QKeySequence(QStringLiteral("Alt+C")), "Kodu Kopyala"},
         {main.codeCopyEvents, QKeySequence(), "Olayları Kopyala"},
         {main.actPreview, QKeySequence(QStringLiteral("Alt+R")), "Ön İzleme"},
+        {main.actTestDialog, QKeySequence(QStringLiteral("Ctrl+T")), "Dialogu Dene"},
         {main.actObjPalette, QKeySequence(QStringLiteral("Alt+O")), "Üst Toolbar"},
         {main.actMenuEd, QKeySequence(QStringLiteral("Alt+M")), "Menu Düzenliyici"},
         {main.ccpdCut, QKeySequence(), "Kes (Ctrl+X)"},
@@ -102,7 +103,8 @@ TEST(MainWindow, OnlyCommandsWithWorkBehindThemAreEnabled) {
           main.mmAbout,       main.codeView,      main.codeCopy,   main.mmDeleteAll,
           main.mmReorder,     main.mmSelectAll,   main.expFile,    main.actPreview,
           main.actObjPalette, main.actObjBrowser, main.actMenuEd,  main.impFile,
-          main.impClipboard,  main.mmPreferences, main.expScript,  main.codeCopyEvents})
+          main.impClipboard,  main.mmPreferences, main.expScript,  main.codeCopyEvents,
+          main.actTestDialog})
         EXPECT_TRUE(action->isEnabled()) << action->objectName().toStdString();
     EXPECT_TRUE(main.importButton->isEnabled());
     EXPECT_TRUE(main.mmView->actions().first()->isEnabled());
@@ -160,8 +162,8 @@ TEST(MainWindow, ToolbarOrderAndCheckButtons) {
                                "import",     "expFile",     "expScript",   "-"};
     const QStringList edits = {"ccpdCut",     "ccpdPaste",   "ccpdCopy", "ccpdDelete",
                                "actEditUndo", "actEditRedo", "-"};
-    const QStringList views = {"codeView",      "codeCopy",      "actPreview", "-",
-                               "actObjBrowser", "actObjPalette", "actMenuEd"};
+    const QStringList views = {"codeView",      "codeCopy",      "actPreview", "actTestDialog",
+                               "-",             "actObjBrowser", "actObjPalette", "actMenuEd"};
     EXPECT_EQ(order, files + edits + views);
     EXPECT_EQ(main.importButton->defaultAction(), main.impFile);
     EXPECT_EQ(main.importButton->menu(), main.ImportMenu);
