@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTabWidget>
@@ -152,6 +153,18 @@ void TTestDialog::WireKeys() {
                 break;
             }
     if (defaultButton_) defaultButton_->setDefault(true);
+    if (!tabs_) return;
+    // Ctrl+Tab and Ctrl+Shift+Tab turn the pages wherever the keyboard is.
+    const auto turn = [this](int step) {
+        const int count = tabs_->count();
+        if (count > 0) tabs_->setCurrentIndex((tabs_->currentIndex() + step + count) % count);
+    };
+    auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
+    connect(next, &QShortcut::activated, this, [turn] { turn(1); });
+    auto* back = new QShortcut(this);
+    back->setKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)});
+    connect(back, &QShortcut::activated, this, [turn] { turn(-1); });
 }
 
 void TTestDialog::ShowPage(int page) {

@@ -2,7 +2,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEnterEvent>
 #include <QEvent>
+#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,7 +13,10 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QTextOption>
 #include <algorithm>
 #include <array>
 
@@ -269,7 +274,7 @@ TmvTestWidget Tab(const TmvControl& control, const QRect&, QWidget* parent) {
     auto* tabs = new QTabWidget(parent);
     // The pages stay empty: their controls lie on the dialog, shown with their page.
     for (const auto& page : t.Pages)
-        tabs->addTab(new QWidget, page->Caption);
+        tabs->addTab(new QWidget(tabs), page->Caption);
     return {tabs, tabs, nullptr, false, false, {}};
 }
 
