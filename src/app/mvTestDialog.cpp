@@ -1,6 +1,7 @@
 #include "app/mvTestDialog.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QKeyEvent>
 #include <QMenu>

@@ -284,6 +284,9 @@ TmvTestWidget Scroll(const TmvControl& control, const QRect&, QWidget* parent) {
     // The range the table gives; without a second number it goes up to 100.
     bar->setRange(s.RangeMin, s.RangeMax > s.RangeMin ? s.RangeMax : std::max(s.RangeMin, 100));
     bar->setPageStep(10);
+    // Qt's scroll bars take Right as a step back (their controls are inverted for the vertical
+    // bar's sake); a Windows one moves right.
+    if (s.Kind == 1) bar->setInvertedControls(false);
     bar->setFocusPolicy(Qt::StrongFocus);
     return {bar, bar, nullptr, false, false, [bar] { return QString::number(bar->value()); }};
 }
