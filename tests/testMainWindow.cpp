@@ -162,8 +162,8 @@ TEST(MainWindow, ToolbarOrderAndCheckButtons) {
                                "import",     "expFile",     "expScript",   "-"};
     const QStringList edits = {"ccpdCut",     "ccpdPaste",   "ccpdCopy", "ccpdDelete",
                                "actEditUndo", "actEditRedo", "-"};
-    const QStringList views = {"codeView",      "codeCopy",      "actPreview", "actTestDialog",
-                               "-",             "actObjBrowser", "actObjPalette", "actMenuEd"};
+    const QStringList views = {"codeView", "codeCopy",      "actPreview",    "actTestDialog",
+                               "-",        "actObjBrowser", "actObjPalette", "actMenuEd"};
     EXPECT_EQ(order, files + edits + views);
     EXPECT_EQ(main.importButton->defaultAction(), main.impFile);
     EXPECT_EQ(main.importButton->menu(), main.ImportMenu);

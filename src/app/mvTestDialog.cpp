@@ -60,7 +60,8 @@ TTestDialog::TTestDialog(const DialogDocument& doc, QWidget* parent) : QDialog(p
     const bool dbu = doc.UseDbu;
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("TestDialogClient"));
-    client_->setFixedSize(TableRectInPixels(QRect(0, 0, doc.ClientWidth, doc.ClientHeight), dbu).size());
+    client_->setFixedSize(
+        TableRectInPixels(QRect(0, 0, doc.ClientWidth, doc.ClientHeight), dbu).size());
     client_->setFont(DialogTextFont(doc.DialogFont()));
     layout->addWidget(client_);
 
@@ -69,6 +70,8 @@ TTestDialog::TTestDialog(const DialogDocument& doc, QWidget* parent) : QDialog(p
         AddControl(control, control.TabIndex >= 0 ? control.TabIndex : -1, dbu);
     });
     WireKeys();
+    // The keys of every widget in the window pass here first (eventFilter).
+    qApp->installEventFilter(this);
     ShowPage(tabs_ ? tabs_->currentIndex() : -1);
 
     if (QStyle* classic = ClassicStyle()) {
@@ -86,7 +89,8 @@ void TTestDialog::BuildMenus(const DialogDocument& doc) {
     const auto item = [this](QAction* action, const TmvMenuNode& node) {
         const bool ok = node.HasFlag(kMenuOk);
         if (!ok && !node.HasFlag(kMenuCancel)) return;
-        const QString how = QStringLiteral("with the menu entry ") + Quoted(ShownCaption(action->text()));
+        const QString how =
+            QStringLiteral("with the menu entry ") + Quoted(ShownCaption(action->text()));
         connect(action, &QAction::triggered, this, [this, how, ok] { CloseWith(how, ok); });
     };
     for (const auto& top : doc.Menu.TopLevel()) {
@@ -122,7 +126,7 @@ void TTestDialog::WireKeys() {
         const TmvControl& control = *entry.Control;
         if (entry.Made.FocusesNext) SetMnemonicTarget(entry.Made, nextFocus);
         if (entry.Made.Focus && !control.Disabled && !control.Hidden) nextFocus = entry.Made.Focus;
-        if (entry.Made.PassesEnter) entry.Made.Widget->installEventFilter(this);
+        if (entry.Made.PassesEnter) passesEnter_.insert(entry.Made.Widget);
     }
     for (size_t i = 0; i < entries_.size(); ++i) {
         Entry& entry = entries_[i];
@@ -133,7 +137,6 @@ void TTestDialog::WireKeys() {
             if (!group) group = new QButtonGroup(this);
             group->addButton(button);
             radios_.insert(button, i);
-            button->installEventFilter(this);
         }
         if (control.ControlType != ctButton) continue;
         // The default button, or else the first ok button, takes Enter.
@@ -142,9 +145,10 @@ void TTestDialog::WireKeys() {
             defaultButton_ = push;
         const int kind = control.Kind;
         if (kind >= 1 && kind <= 3) {
-            const QString how =
-                QStringLiteral("with the ") + Quoted(ShownCaption(control.Text)) + QStringLiteral(" button");
-            connect(push, &QPushButton::clicked, this, [this, how, kind] { CloseWith(how, kind != 2); });
+            const QString how = QStringLiteral("with the ") + Quoted(ShownCaption(control.Text)) +
+                                QStringLiteral(" button");
+            connect(push, &QPushButton::clicked, this,
+                    [this, how, kind] { CloseWith(how, kind != 2); });
         }
     }
     if (!defaultButton_)
@@ -181,16 +185,24 @@ QWidget* TTestDialog::WidgetOf(const TmvControl* control) const {
 }
 
 bool TTestDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
+        static_cast<QWidget*>(watched)->window() != this)
+        return QDialog::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     const int code = key->key();
-    if (radios_.contains(watched) && !(key->modifiers() & ~Qt::KeypadModifier)) {
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    // Alt and a letter that no caption marks does nothing, as in Windows: it types nothing.
+    if ((modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier) &&
+        !key->text().isEmpty())
+        return true;
+    if (radios_.contains(watched) && modifiers == Qt::NoModifier) {
         const int step = (code == Qt::Key_Down || code == Qt::Key_Right) ? 1
-                         : (code == Qt::Key_Up || code == Qt::Key_Left) ? -1
-                                                                        : 0;
+                         : (code == Qt::Key_Up || code == Qt::Key_Left)  ? -1
+                                                                         : 0;
         if (step) return MoveInGroup(static_cast<QAbstractButton*>(watched), step);
-    } else if ((code == Qt::Key_Return || code == Qt::Key_Enter) &&
-               !(key->modifiers() & Qt::ControlModifier) && !radios_.contains(watched)) {
+    }
+    if ((code == Qt::Key_Return || code == Qt::Key_Enter) && passesEnter_.contains(watched) &&
+        !(modifiers & Qt::ControlModifier)) {
         // A multi-line edit without "return" leaves Enter to the dialog.
         PressDefault();
         return true;
@@ -245,7 +257,8 @@ void TTestDialog::done(int result) {
     for (const Entry& entry : entries_)
         if (entry.Control->Result && entry.Made.Value) values << Quoted(entry.Made.Value());
     message_ = QStringLiteral("The test dialog was closed ") + closedBy_;
-    if (!values.isEmpty()) message_ += QStringLiteral("; result: ") + values.join(QStringLiteral(", "));
+    if (!values.isEmpty())
+        message_ += QStringLiteral("; result: ") + values.join(QStringLiteral(", "));
     message_ += QLatin1Char('.');
     QDialog::done(result);
 }

@@ -4,6 +4,7 @@
 // keys as a Windows dialog takes them. It reads the document and never writes it.
 #include <QDialog>
 #include <QHash>
+#include <QSet>
 #include <vector>
 
 #include "app/mvTestWidgets.h"
@@ -61,6 +62,7 @@ private:
     std::vector<Entry> entries_;
     QHash<const TmvControl*, size_t> index_;
     QHash<QObject*, size_t> radios_; // radio widget -> its entry
+    QSet<QObject*> passesEnter_;     // multi-line edits without "return"
     int group_ = 0;
     bool tabHidden_ = false;
     QString closedBy_;

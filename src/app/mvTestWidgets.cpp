@@ -263,8 +263,9 @@ TmvTestWidget Link(const TmvControl& control, const QRect&, QWidget* parent) {
 TmvTestWidget Icon(const TmvControl& control, const QRect&, QWidget* parent) {
     auto* frame = new QFrame(parent);
     // No picture is read: the frame shows where it goes.
-    frame->setFrameStyle(static_cast<const TmvIcon&>(control).Border ? QFrame::Panel | QFrame::Sunken
-                                                                     : QFrame::NoFrame);
+    frame->setFrameStyle(static_cast<const TmvIcon&>(control).Border
+                             ? QFrame::Panel | QFrame::Sunken
+                             : QFrame::NoFrame);
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
     return {frame, nullptr, nullptr, false, false, {}};
 }
@@ -292,8 +293,8 @@ TmvTestWidget Scroll(const TmvControl& control, const QRect&, QWidget* parent) {
 }
 
 // By type code: button, edit, combo, text, box, list, check, radio, link, icon, tab, scroll.
-constexpr std::array<Maker, kControlTypeCount> kMakers = {
-    Button, Edit, Combo, Text, Box, List, Check, Radio, Link, Icon, Tab, Scroll};
+constexpr std::array<Maker, kControlTypeCount> kMakers = {Button, Edit,  Combo, Text, Box, List,
+                                                          Check,  Radio, Link,  Icon, Tab, Scroll};
 } // namespace
 
 TmvTestWidget MakeTestWidget(const TmvControl& control, const QRect& rect, QWidget* parent) {

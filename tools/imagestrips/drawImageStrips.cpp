@@ -123,8 +123,8 @@ void TestDialogPicture(QPainter& p) {
     Bevel(p, {4.5, 9.5, 8, 4}, kFace);
     p.setPen(kInk);
     p.setBrush(kPaper);
-    p.drawPolygon(QPolygonF({{10, 10}, {10, 19}, {12.5, 16.5}, {14.5, 19.5}, {16, 18.5},
-                             {14, 15.5}, {17, 15.5}}));
+    p.drawPolygon(QPolygonF(
+        {{10, 10}, {10, 19}, {12.5, 16.5}, {14.5, 19.5}, {16, 18.5}, {14, 15.5}, {17, 15.5}}));
 }
 
 QImage ToolbarStrip() {
@@ -142,9 +142,9 @@ int main(int argc, char** argv) {
     // The pictures with text are drawn in the dialogs' fonts.
     RegisterWindowsFonts();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    const bool ok = ToolbarStrip().save(folder + QStringLiteral("/toolbar.png")) &&
-                    PaletteStrip().save(folder + QStringLiteral("/palette.png")) &&
-                    PictureOnMask(20, TestDialogPicture)
-                        .save(folder + QStringLiteral("/testdialog.png"));
+    const bool ok =
+        ToolbarStrip().save(folder + QStringLiteral("/toolbar.png")) &&
+        PaletteStrip().save(folder + QStringLiteral("/palette.png")) &&
+        PictureOnMask(20, TestDialogPicture).save(folder + QStringLiteral("/testdialog.png"));
     return ok ? 0 : 1;
 }
