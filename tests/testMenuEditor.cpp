@@ -9,10 +9,12 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -429,3 +431,116 @@ TEST(MenuBand, PaintsItsShadowAndHighlightLines) {
     EXPECT_TRUE(text) << "\"Menu Bar\" in the middle";
 }
 } // namespace
+
+namespace {
+// The menu as one line: each entry's text, its entries in brackets.
+QString Outline(const TmvMenuTree::NodeList& level) {
+    QStringList parts;
+    for (const auto& node : level)
+        parts << node->Text + (node->HasChildren()
+                                   ? QStringLiteral("[") + Outline(node->Children) + "]"
+                                   : QString());
+    return parts.join(QLatin1Char(' '));
+}
+
+// Menus "A" (items "a1" with "x" under it, "a2") and "B" (item "b1"), all open.
+struct BranchShell : EditorShell {
+    BranchShell() {
+        TmvMenuTree& menu = Doc().Menu;
+        int id = 100;
+        A = menu.AddNode(nullptr, QStringLiteral("A"), MenuData(id++, 0));
+        a1 = menu.AddNode(A, QStringLiteral("a1"), MenuData(id++, kMenuFixedId));
+        menu.AddNode(a1, QStringLiteral("x"), MenuData(id++, 0));
+        a2 = menu.AddNode(A, QStringLiteral("a2"), MenuData(id++, 0));
+        B = menu.AddNode(nullptr, QStringLiteral("B"), MenuData(id++, 0));
+        menu.AddNode(B, QStringLiteral("b1"), MenuData(id++, 0));
+        Main.MenuChanged();
+        Editor().meItems->expandAll();
+        Doc().StartNewHistory(true);
+    }
+    QString Shape() { return Outline(Doc().Menu.TopLevel()); }
+    void Key(TmvMenuNode* node, Qt::Key key, Qt::KeyboardModifiers mods) {
+        Editor().SelectNode(node);
+        Editor().meItems->setFocus();
+        QTest::keyClick(Editor().meItems, key, mods);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
+    TmvMenuNode* A = nullptr;
+    TmvMenuNode* a1 = nullptr;
+    TmvMenuNode* a2 = nullptr;
+    TmvMenuNode* B = nullptr;
+};
+} // namespace
+
+TEST(MenuEditor, BranchesMoveInAndOutByKeyAndEachMoveIsUndoneWithTheTreeAsItWas) {
+    BranchShell shell;
+    TMenuEditor& editor = shell.Editor();
+    editor.SelectNode(shell.A);
+    EXPECT_FALSE(editor.btnIndent->isEnabled());  // nothing before it
+    EXPECT_FALSE(editor.btnOutdent->isEnabled()); // on the bar already
+    editor.SelectNode(shell.B);
+    EXPECT_TRUE(editor.btnIndent->isEnabled());
+    shell.Key(shell.a2, Qt::Key_Right, Qt::ControlModifier); // into a1's menu
+    EXPECT_EQ(shell.Shape(), QStringLiteral("A[a1[x a2]] B[b1]"));
+    EXPECT_EQ(editor.SelectedNode(), shell.a2);
+    EXPECT_TRUE(editor.ItemOf(shell.a1)->isExpanded());
+    shell.Key(shell.a1, Qt::Key_Left, Qt::ControlModifier); // out of A, with its branch
+    EXPECT_EQ(shell.Shape(), QStringLiteral("A a1[x a2] B[b1]"));
+    EXPECT_EQ(editor.Preview()->BarCaptions(), QStringList({"A", "a1", "B"}));
+    EXPECT_EQ(shell.Main.History().UndoName(), QStringLiteral("Dışarı Al"));
+
+    shell.Main.actEditUndo->trigger();
+    EXPECT_EQ(shell.Shape(), QStringLiteral("A[a1[x a2]] B[b1]"));
+    // The nodes are new after an undo; the tree still shows them open and a1 chosen.
+    TmvMenuNode* a1 = shell.Doc().Menu.TopLevel()[0]->Children[0].get();
+    EXPECT_EQ(editor.SelectedNode(), a1);
+    EXPECT_TRUE(editor.ItemOf(a1)->isExpanded());
+    EXPECT_TRUE(editor.ItemOf(shell.Doc().Menu.TopLevel()[1].get())->isExpanded());
+    shell.Main.actEditUndo->trigger();
+    EXPECT_EQ(shell.Shape(), QStringLiteral("A[a1[x] a2] B[b1]"));
+}
+
+TEST(MenuEditor, DuplicatingABranchGivesTheCopiesNewIds) {
+    BranchShell shell;
+    shell.Key(shell.a1, Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(shell.Shape(), QStringLiteral("A[a1[x] a1[x] a2] B[b1]"));
+    const TmvMenuNode* copy = shell.Doc().Menu.TopLevel()[0]->Children[1].get();
+    EXPECT_EQ(shell.Editor().SelectedNode(), copy);
+    QSet<int> ids;
+    for (const TmvMenuNode* node : shell.Doc().Menu.NodesDepthFirst())
+        ids.insert(node->Id());
+    EXPECT_EQ(ids.size(), 8); // every copy with an ID of its own
+    EXPECT_FALSE(copy->HasFlag(kMenuFixedId));
+    EXPECT_TRUE(shell.a1->HasFlag(kMenuFixedId));
+    // The main window's Duplicate of controls does not take the key from the tree.
+    EXPECT_EQ(shell.Doc().ControlCount(), 0);
+}
+
+TEST(MenuEditor, DraggingAnEntryDropsItOntoBesideOrBelowTheEntries) {
+    BranchShell shell;
+    QTreeWidget* tree = shell.Editor().meItems;
+    const auto drop = [&](TmvMenuNode* node, TmvMenuNode* onto, int dy) {
+        shell.Editor().SelectNode(node);
+        const QRect r = onto ? tree->visualItemRect(shell.Editor().ItemOf(onto))
+                             : QRect(QPoint(5, tree->viewport()->height() - 4), QSize(1, 1));
+        const QPoint at(r.center().x(), (dy < 0   ? r.top() + 1
+                                         : dy > 0 ? r.bottom() - 1
+                                                  : r.center().y()));
+        QMimeData* data = tree->model()->mimeData({tree->currentIndex()});
+        QDragEnterEvent enter(at, Qt::MoveAction, data, Qt::LeftButton, {});
+        QApplication::sendEvent(tree->viewport(), &enter);
+        QDragMoveEvent move(at, Qt::MoveAction, data, Qt::LeftButton, {});
+        QApplication::sendEvent(tree->viewport(), &move);
+        QDropEvent dropped(at, Qt::MoveAction, data, Qt::LeftButton, {});
+        QApplication::sendEvent(tree->viewport(), &dropped);
+        delete data;
+    };
+    drop(shell.a2, shell.B, 0); // onto B: into its menu
+    EXPECT_EQ(shell.Shape(), QStringLiteral("A[a1[x]] B[b1 a2]"));
+    drop(shell.a2, shell.A, -1); // above A: a menu of the bar before it
+    EXPECT_EQ(shell.Shape(), QStringLiteral("a2 A[a1[x]] B[b1]"));
+    drop(shell.A, shell.a1, 0); // into its own branch: refused
+    EXPECT_EQ(shell.Shape(), QStringLiteral("a2 A[a1[x]] B[b1]"));
+    EXPECT_EQ(shell.Editor().Preview()->BarCaptions(), QStringList({"a2", "A", "B"}));
+}

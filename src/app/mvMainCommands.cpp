@@ -83,6 +83,7 @@ void TMain::CurrentControlChanged(TmvControl* control) {
 }
 
 void TMain::DialogCleared() {
+    if (surface_) surface_->SetTabOrderMode(false);
     if (editCommands_) editCommands_->CurrentControlChanged(nullptr);
     RefreshObjBrowser(nullptr);
 }

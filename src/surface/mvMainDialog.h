@@ -21,6 +21,7 @@ class TmvGrabHandle;
 class TmvGrabHandles;
 class TmvHintWindow;
 class TmvSurfacePopMenu;
+class TmvTabOrderSequence;
 class QMouseEvent;
 
 class TMainDialog : public QWidget, public TmvSurfaceView {
@@ -73,6 +74,11 @@ public:
     void SetControlDefaults(const ControlDefaultsSet& records);
     TmvGrabHandles& GrabHandles() const;
     TmvSurfacePopMenu* PopMenu() const { return popMenu_; }
+    // The client point the context menu was last opened at.
+    QPoint PopMenuPoint() const { return popMenuPoint_; }
+    // The container under a client point: the tab control's active page where the tab control
+    // or a control on that page lies, else the dialog (-1).
+    int ContainerAt(QPoint client) const;
     bool Dragging() const;
     bool Moving() const;
     bool Sizing() const;
@@ -95,7 +101,21 @@ public:
     bool FrameDragging() const;
     bool SnapDialog() const;
 
+    // --- Tab order by clicking (mvSurfaceTabOrder.cpp).
+    // While the mode is on, every control of the container the creation-order window would
+    // show carries a badge with its place; a click gives the clicked control the next place,
+    // Ctrl+click continues after the clicked one, Escape ends the mode. Nothing else is edited
+    // on the surface meanwhile. The document's order follows each click.
+    void SetTabOrderMode(bool on);
+    bool TabOrderMode() const { return tabOrder_ != nullptr; }
+    // The mode's places; none while the mode is off.
+    const TmvTabOrderSequence* TabOrder() const { return tabOrder_.get(); }
+    // Where a control's badge is drawn, in widget coordinates.
+    QRect TabOrderBadge(const TmvControl* control) const;
+
 signals:
+    // The tab-order mode was switched on or off (Escape ends it from the surface).
+    void TabOrderModeChanged(bool on);
     // The grid was shown or hidden here (the G key): the "ShowGrid" setting takes it.
     void ShowGridToggled(bool on);
     // A press used the armed tool: the palette releases its buttons.
@@ -162,7 +182,10 @@ private:
     // Group operations gather their repaints and draw them once.
     void BeginRepaintBatch();
     void EndRepaintBatch();
-    void PopMenuAt(const QPoint& global);
+    void PopMenuAt(const QPoint& global, QPoint client);
+
+    void PressTabOrder(QMouseEvent* event);
+    void PaintTabOrderBadges(QPainter& painter) const;
 
     // Top of the client area inside this widget: the height of the imitated menu bar.
     int ClientTop() const;
@@ -179,4 +202,7 @@ private:
     std::unique_ptr<TmvSurfaceEditState> edit_;
     std::unique_ptr<TmvControlImages> images_;
     TmvSurfacePopMenu* popMenu_ = nullptr;
+    QPoint popMenuPoint_;
+    std::unique_ptr<TmvTabOrderSequence> tabOrder_;
+    int tabOrderContainer_ = -1;
 };

@@ -1,13 +1,16 @@
 #pragma once
 // The menu editor ("Menu Düzenliyici"): the dialog's menu tree with its commands (new menu, new
-// item, delete, rename with F2, move up and down), the styles and fixed ID of the selected
-// entry, and the live preview of the menu bar in a scrolling panel.
+// item, delete, rename with F2, move up and down, indent and outdent, duplicate a branch, drag
+// and drop in the tree), the styles and fixed ID of the selected entry, and the live preview of
+// the menu bar in a scrolling panel. The tree keeps what was open and selected across every
+// change, an undo included.
 #include <QHash>
 #include <QWidget>
 #include <functional>
 
 class DialogDocument;
 class QCheckBox;
+class QKeyEvent;
 class QGroupBox;
 class QMdiArea;
 class QMdiSubWindow;
@@ -50,6 +53,14 @@ public:
     void meDeleteClick();
     void btnMoveUpClick();
     void btnMoveDownClick();
+    // Into the previous entry's menu (Ctrl+Right in the tree), out of its menu (Ctrl+Left).
+    void btnIndentClick();
+    void btnOutdentClick();
+    // A copy of the selected entry with its branch, new IDs for the copies (Ctrl+Shift+D).
+    void btnDuplicateClick();
+    // A drop of the selected entry on `target` (none: below the last menu): onto it, into its
+    // menu; above or below it, beside it.
+    void DropSelected(QTreeWidgetItem* target, int position);
     void RenameSelected(const QString& text);
 
     // Warnings go here (ID Warning); none shows nothing.
@@ -61,6 +72,9 @@ public:
     QPushButton* meDelete;
     QPushButton* btnMoveUp;
     QPushButton* btnMoveDown;
+    QPushButton* btnIndent;
+    QPushButton* btnOutdent;
+    QPushButton* btnDuplicate;
     QWidget* mePanel;
     QScrollBar* meScroll;
     QGroupBox* PropsGroup;
@@ -94,6 +108,9 @@ private:
     void ItemRenamed(QTreeWidgetItem* item);
     // The document's tree, the preview and the panel after one of this editor's commands.
     void AfterEdit(const TmvMenuNode* select);
+    // One of the commands that move or copy a branch, by its step's name.
+    void RunBranchCommand(const QString& step, const std::function<const TmvMenuNode*()>& command);
+    bool TreeKey(QKeyEvent* key, bool run);
     static TmvMenuNode* NodeOf(const QTreeWidgetItem* item);
 
     DialogDocument& doc_;
