@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 
+#include "benchDialogs.h"
 #include "model/mvControls.h"
 #include "mvBench.h"
 #include "surface/mvDialogDocument.h"
@@ -12,26 +13,14 @@
 
 namespace {
 constexpr int kControls = 1000;
-constexpr int kColumns = 40;
 
-void Flush() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-    QCoreApplication::processEvents();
-}
-
-// A grid of 40 x 25 buttons, checks and texts on a 1,600 x 1,000 dialog, each caption with an
-// access key, so that many clash.
+// A grid of 40 x 25 buttons, checks, texts and edits, each caption with an access key, so that
+// many clash.
 void Fill(DialogDocument& doc) {
-    doc.UseDbu = false;
-    doc.SetClientSize(1600, 1000);
-    const int types[] = {ctButton, ctCheck, ctText, ctEdit};
-    for (int i = 0; i < kControls; ++i) {
-        TmvControl* control = doc.CreateControl(types[i % 4], true, 4 + (i % kColumns) * 40,
-                                                4 + (i / kColumns) * 40, 36, 22, -1);
-        control->ID = i + 1;
-        control->SetText(QStringLiteral("&%1 %2").arg(QChar(u'a' + i % 26)).arg(i));
-        control->SetVisible(true);
-    }
+    const std::vector<TmvControl*> made =
+        FillControlGrid(doc, kControls, {ctButton, ctCheck, ctText, ctEdit});
+    for (size_t i = 0; i < made.size(); ++i)
+        made[i]->SetText(QStringLiteral("&%1 %2").arg(QChar(u'a' + int(i % 26))).arg(i));
 }
 
 // 20 menus of 49 entries each, every entry with an access key.
@@ -49,7 +38,7 @@ MAROVEL_BENCH(TabOrderMode) {
     TMainDialog surface(doc);
     surface.show();
     Fill(doc);
-    Flush();
+    FlushPaints();
     const QString input = QStringLiteral("%1 controls").arg(kControls);
     const double enter = MedianMs(
         15,
@@ -61,7 +50,7 @@ MAROVEL_BENCH(TabOrderMode) {
     report.Figure(QStringLiteral("tab-order mode entered, badges painted"), input, enter, 50);
 
     surface.SetTabOrderMode(true);
-    Flush();
+    FlushPaints();
     // Clicks on controls far apart in the order, each moving one to the run's next place.
     int n = 0;
     const double click = MedianMs(31, [&] {

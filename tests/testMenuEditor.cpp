@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -20,6 +19,7 @@
 
 #include "io/mvConfigPaths.h"
 #include "io/mvSettings.h"
+#include "io/mvUndoHistory.h"
 #include "model/mvControls.h"
 #include "model/mvEdits.h"
 #include "support/testDocumentHelpers.h"
@@ -517,30 +517,25 @@ TEST(MenuEditor, DuplicatingABranchGivesTheCopiesNewIds) {
     EXPECT_EQ(shell.Doc().ControlCount(), 0);
 }
 
-TEST(MenuEditor, DraggingAnEntryDropsItOntoBesideOrBelowTheEntries) {
+// A drag in the tree ends in DropSelected with the entry under the mouse (a drag itself needs a
+// real screen).
+TEST(MenuEditor, ADroppedEntryGoesIntoBesideOrBelowTheEntries) {
     BranchShell shell;
-    QTreeWidget* tree = shell.Editor().meItems;
-    const auto drop = [&](TmvMenuNode* node, TmvMenuNode* onto, int dy) {
-        shell.Editor().SelectNode(node);
-        const QRect r = onto ? tree->visualItemRect(shell.Editor().ItemOf(onto))
-                             : QRect(QPoint(5, tree->viewport()->height() - 4), QSize(1, 1));
-        const QPoint at(r.center().x(), (dy < 0   ? r.top() + 1
-                                         : dy > 0 ? r.bottom() - 1
-                                                  : r.center().y()));
-        QMimeData* data = tree->model()->mimeData({tree->currentIndex()});
-        QDragEnterEvent enter(at, Qt::MoveAction, data, Qt::LeftButton, {});
-        QApplication::sendEvent(tree->viewport(), &enter);
-        QDragMoveEvent move(at, Qt::MoveAction, data, Qt::LeftButton, {});
-        QApplication::sendEvent(tree->viewport(), &move);
-        QDropEvent dropped(at, Qt::MoveAction, data, Qt::LeftButton, {});
-        QApplication::sendEvent(tree->viewport(), &dropped);
-        delete data;
+    TMenuEditor& editor = shell.Editor();
+    const auto drop = [&](TmvMenuNode* node, TmvMenuNode* onto, TMenuEditor::DropPlace place) {
+        editor.SelectNode(node);
+        editor.DropSelected(onto ? editor.ItemOf(onto) : nullptr, place);
     };
-    drop(shell.a2, shell.B, 0); // onto B: into its menu
+    drop(shell.a2, shell.B, TMenuEditor::DropOnto);
     EXPECT_EQ(shell.Shape(), QStringLiteral("A[a1[x]] B[b1 a2]"));
-    drop(shell.a2, shell.A, -1); // above A: a menu of the bar before it
+    EXPECT_EQ(editor.SelectedNode(), shell.a2);
+    drop(shell.a2, shell.A, TMenuEditor::DropAbove);
     EXPECT_EQ(shell.Shape(), QStringLiteral("a2 A[a1[x]] B[b1]"));
-    drop(shell.A, shell.a1, 0); // into its own branch: refused
-    EXPECT_EQ(shell.Shape(), QStringLiteral("a2 A[a1[x]] B[b1]"));
-    EXPECT_EQ(shell.Editor().Preview()->BarCaptions(), QStringList({"a2", "A", "B"}));
+    drop(shell.a2, shell.a1, TMenuEditor::DropBelow);
+    EXPECT_EQ(shell.Shape(), QStringLiteral("A[a1[x] a2] B[b1]"));
+    drop(shell.a2, nullptr, TMenuEditor::DropAtEnd);
+    EXPECT_EQ(shell.Shape(), QStringLiteral("A[a1[x]] B[b1] a2"));
+    drop(shell.A, shell.a1, TMenuEditor::DropOnto); // into its own branch: refused
+    EXPECT_EQ(shell.Shape(), QStringLiteral("A[a1[x]] B[b1] a2"));
+    EXPECT_EQ(editor.Preview()->BarCaptions(), QStringList({"A", "B", "a2"}));
 }

@@ -12,6 +12,7 @@
 #include "support/testDocumentHelpers.h"
 #include "support/testHelpers.h"
 #include "support/testShell.h"
+#include "surface/mvMainDialog.h"
 #include "surface/mvMnemonics.h"
 
 TEST(Mnemonics, TheKeyIsTheLetterAfterALoneAmpersand) {
@@ -38,6 +39,7 @@ struct Sample {
         Place(doc, ctEdit, 0, 30, 50, 20)->SetText(QStringLiteral("&Tut"));
         Place(doc, ctText, 0, 60, 50, 20)->SetText(QStringLiteral("T&&K"));
         tab = static_cast<TmvTab*>(Place(doc, ctTab, 60, 0, 200, 150));
+        doc.AddTabPage();
         doc.AddTabPage();
         tab->SetPageCaption(0, QStringLiteral("&Genel"));
         tab->SetPageCaption(1, QStringLiteral("&Gelişmiş"));
@@ -78,6 +80,7 @@ TEST(Mnemonics, ClashesAreFoundPerPageWithTheDialogsControlsAndPerMenuLevel) {
 
 TEST(Mnemonics, TheWindowListsTheClashesAndALineSelectsItsControlsOnTheirPage) {
     Shell shell;
+    shell.ShowActive();
     DialogDocument& doc = shell.Doc();
     Sample sample(doc);
     sample.tab->SetActivePage(1);

@@ -46,24 +46,28 @@ QStringList Names(const std::vector<TmvControl*>& controls) {
 
 TEST(OrderEditing, CtrlPageKeysMoveTheCurrentControlOneStep) {
     Shell shell;
+    shell.ShowActive();
     DialogDocument& doc = shell.Doc();
     TMainDialog* surface = shell.Main.Surface();
     TmvControl* a = Place(doc, ctButton, 10, 10, 60, 20);
     Place(doc, ctEdit, 20, 15, 60, 20);
     Place(doc, ctCheck, 30, 20, 60, 20);
-    SelectOnly(doc, a);
-    QTest::keyClick(surface, Qt::Key_PageUp, Qt::ControlModifier);
-    EXPECT_EQ(doc.ZIndexOf(a), 1);
-    QTest::keyClick(surface, Qt::Key_PageUp, Qt::ControlModifier);
-    EXPECT_EQ(doc.ZIndexOf(a), 2);
+    SelectOnly(doc, a); // made current, it comes to the front
+    ASSERT_EQ(doc.ZIndexOf(a), 2);
     QTest::keyClick(surface, Qt::Key_PageDown, Qt::ControlModifier);
     EXPECT_EQ(doc.ZIndexOf(a), 1);
+    QTest::keyClick(surface, Qt::Key_PageDown, Qt::ControlModifier);
+    QTest::keyClick(surface, Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(doc.ZIndexOf(a), 0);
+    QTest::keyClick(surface, Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(doc.ZIndexOf(a), 1);
     Settle();
-    EXPECT_EQ(shell.Main.History().UndoName(), QStringLiteral("Bir Arkaya Gönder"));
+    EXPECT_EQ(shell.Main.History().UndoName(), QStringLiteral("Bir Öne Getir"));
 }
 
 TEST(OrderEditing, DuplicateRepairsTheIdAndLeavesTheClipboardAlone) {
     Shell shell;
+    shell.ShowActive();
     DialogDocument& doc = shell.Doc();
     TMainDialog* surface = shell.Main.Surface();
     TmvControl* kept = Place(doc, ctEdit, 100, 100, 60, 20);
@@ -98,6 +102,7 @@ TEST(OrderEditing, ContextMenuPastePutsTheGroupAtTheClickedPointOnThePageThere) 
     TmvControl* a = Place(doc, ctButton, 10, 10, 60, 20);
     TmvControl* b = Place(doc, ctEdit, 40, 50, 60, 20);
     auto* tab = static_cast<TmvTab*>(Place(doc, ctTab, 120, 20, 250, 200));
+    doc.AddTabPage();
     doc.AddTabPage();
     tab->SetActivePage(1);
     doc.Select(a);
@@ -134,6 +139,7 @@ TEST(OrderEditing, ContextMenuPastePutsTheGroupAtTheClickedPointOnThePageThere) 
 class TabOrderMode : public ::testing::Test {
 protected:
     void SetUp() override {
+        shell.ShowActive();
         for (int i = 0; i < 4; ++i)
             controls.push_back(Place(shell.Doc(), ctButton, 20 + 70 * i, 40, 60, 24));
         shell.Doc().StartNewHistory(true);
@@ -161,6 +167,7 @@ protected:
 
 TEST_F(TabOrderMode, ClicksGiveThePlacesInTurnAndTheModeIsOneUndoStep) {
     DialogDocument& doc = shell.Doc();
+    const QStringList before = Expect({0, 1, 2, 3}); // an undo makes the controls anew
     SelectOnly(doc, controls[3]);
     QTest::keyClick(surface, Qt::Key_D, Qt::ControlModifier);
     ASSERT_TRUE(surface->TabOrderMode());
@@ -191,7 +198,7 @@ TEST_F(TabOrderMode, ClicksGiveThePlacesInTurnAndTheModeIsOneUndoStep) {
     ASSERT_TRUE(WaitForSteps(shell.Main.History(), 1));
     EXPECT_EQ(shell.Main.History().UndoName(), QStringLiteral("Sıra Düzenle"));
     shell.Main.actEditUndo->trigger();
-    EXPECT_EQ(Names(doc.CreationOrder), Expect({0, 1, 2, 3}));
+    EXPECT_EQ(Names(doc.CreationOrder), before);
 }
 
 TEST_F(TabOrderMode, CtrlClickContinuesAfterTheClickedControl) {

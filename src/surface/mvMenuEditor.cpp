@@ -13,8 +13,10 @@
 #include <QSet>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 #include "model/mvEdits.h"
 #include "surface/mvDialogDocument.h"
@@ -33,7 +35,7 @@ constexpr int kScrollMaximum = 100;
 // Which entry an item stands for across a rebuild, an undo included (which makes every node
 // anew): its ID and text.
 QString NodeKey(const TmvMenuNode* node) {
-    return QString::number(node->Data) + QChar(0x1f) + node->Text;
+    return QString::number(node->Id()) + QChar(0x1f) + node->Text;
 }
 constexpr int kKeyRole = Qt::UserRole + 1;
 
@@ -41,17 +43,27 @@ constexpr int kKeyRole = Qt::UserRole + 1;
 class TmvMenuTreeWidget : public QTreeWidget {
 public:
     using QTreeWidget::QTreeWidget;
-    std::function<void(QTreeWidgetItem* target, int position)> Dropped;
+    std::function<void(QTreeWidgetItem* target, TMenuEditor::DropPlace place)> Dropped;
 
 protected:
     void dropEvent(QDropEvent* event) override {
-        QTreeWidgetItem* target = itemAt(event->position().toPoint());
-        const int position = int(dropIndicatorPosition());
+        const QPoint at = event->position().toPoint();
+        QTreeWidgetItem* target = itemAt(at);
+        TMenuEditor::DropPlace place = TMenuEditor::DropAtEnd;
+        if (target) {
+            // The edges of an entry's row put it beside the entry, as the view's indicator
+            // shows; the middle puts it into the entry's menu.
+            const QRect row = visualItemRect(target);
+            const int margin = std::clamp(int(row.height() / 5.5), 2, 12);
+            place = at.y() - row.top() < margin      ? TMenuEditor::DropAbove
+                    : row.bottom() - at.y() < margin ? TMenuEditor::DropBelow
+                                                     : TMenuEditor::DropOnto;
+        }
         event->setDropAction(Qt::IgnoreAction);
         event->accept();
         setState(NoState);
         viewport()->update();
-        if (Dropped) Dropped(target, position);
+        if (Dropped) Dropped(target, place);
     }
 };
 
@@ -86,8 +98,8 @@ TMenuEditor::~TMenuEditor() {
 
 void TMenuEditor::CreateControls() {
     auto* tree = new TmvMenuTreeWidget(this);
-    tree->Dropped = [this](QTreeWidgetItem* target, int position) {
-        DropSelected(target, position);
+    tree->Dropped = [this](QTreeWidgetItem* target, DropPlace place) {
+        DropSelected(target, place);
     };
     meItems = tree;
     meItems->setObjectName(QStringLiteral("meItems"));
@@ -211,19 +223,22 @@ void TMenuEditor::SelectNode(const TmvMenuNode* node) {
 
 void TMenuEditor::Reload() {
     ++reloads_;
-    // By the keys the items hold: after an undo the nodes they stood for are gone.
-    const QTreeWidgetItem* current = meItems->currentItem();
-    const QString selected = current ? current->data(0, kKeyRole).toString() : QString();
-    QSet<QString> expanded;
-    for (QTreeWidgetItem* item : std::as_const(items_))
-        if (item->isExpanded()) expanded.insert(item->data(0, kKeyRole).toString());
+    // By the keys the items hold: after an undo the nodes they stood for are gone. An empty
+    // tree (the menu cleared on the way to what an undo brings back) forgets nothing.
+    if (!items_.isEmpty()) {
+        const QTreeWidgetItem* current = meItems->currentItem();
+        currentKey_ = current ? current->data(0, kKeyRole).toString() : QString();
+        openKeys_.clear();
+        for (QTreeWidgetItem* item : std::as_const(items_))
+            if (item->isExpanded()) openKeys_.insert(item->data(0, kKeyRole).toString());
+    }
 
     meItems->blockSignals(true);
     meItems->clear();
     items_.clear();
     QList<QTreeWidgetItem*> tops;
     std::vector<QTreeWidgetItem*> parents;
-    QTreeWidgetItem* select = nullptr;
+    QTreeWidgetItem* chosen = nullptr;
     doc_.Menu.ForEachDepthFirst([&](TmvMenuNode* node, int depth) {
         parents.resize(size_t(depth));
         auto* item = depth == 0 ? new QTreeWidgetItem : new QTreeWidgetItem(parents.back());
@@ -235,13 +250,13 @@ void TMenuEditor::Reload() {
         if (depth == 0) tops << item;
         parents.push_back(item);
         items_.insert(node, item);
-        if (key == selected && !select) select = item;
+        if (key == currentKey_ && !chosen) chosen = item;
         return true;
     });
     meItems->addTopLevelItems(tops);
     for (QTreeWidgetItem* item : std::as_const(items_))
-        if (expanded.contains(item->data(0, kKeyRole).toString())) item->setExpanded(true);
-    if (select) meItems->setCurrentItem(select);
+        if (openKeys_.contains(item->data(0, kKeyRole).toString())) item->setExpanded(true);
+    if (chosen) meItems->setCurrentItem(chosen);
     meItems->blockSignals(false);
 
     RebuildPreview();
@@ -374,22 +389,22 @@ void TMenuEditor::btnDuplicateClick() {
     });
 }
 
-void TMenuEditor::DropSelected(QTreeWidgetItem* target, int position) {
-    RunBranchCommand(QStringLiteral("Taşı"), [this, target, position]() -> const TmvMenuNode* {
+void TMenuEditor::DropSelected(QTreeWidgetItem* target, DropPlace place) {
+    RunBranchCommand(QStringLiteral("Taşı"), [this, target, place]() -> const TmvMenuNode* {
         TmvMenuNode* node = SelectedNode();
         TmvMenuNode* onto = NodeOf(target);
         TmvMenuNode* parent = nullptr;
         const TmvMenuNode* before = nullptr;
         if (onto && !doc_.Menu.Contains(onto)) return nullptr;
-        if (!onto || position == QAbstractItemView::OnViewport) {
-            // Below the last menu: a menu of the bar at its end.
-        } else if (position == QAbstractItemView::OnItem) {
+        if (!onto || place == DropAtEnd) {
+            // Below every entry: a menu at the end of the bar.
+        } else if (place == DropOnto) {
             parent = onto;
         } else {
             parent = onto->Parent;
             const auto& siblings = doc_.Menu.Siblings(onto);
             const size_t at = size_t(doc_.Menu.IndexInSiblings(onto));
-            if (position == QAbstractItemView::AboveItem)
+            if (place == DropAbove)
                 before = onto;
             else if (at + 1 < siblings.size())
                 before = siblings[at + 1].get();
@@ -560,7 +575,7 @@ void TMenuEditor::showEvent(QShowEvent* event) {
 
 bool TMenuEditor::eventFilter(QObject* watched, QEvent* event) {
     // The tree's keys are the editor's own: claimed before the main window's shortcuts.
-    if (watched == meItems && meItems->state() != QAbstractItemView::EditingState &&
+    if (watched == meItems &&
         (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (TreeKey(key, event->type() == QEvent::KeyPress)) {

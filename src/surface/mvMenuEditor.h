@@ -5,6 +5,8 @@
 // the menu bar in a scrolling panel. The tree keeps what was open and selected across every
 // change, an undo included.
 #include <QHash>
+#include <QSet>
+#include <QString>
 #include <QWidget>
 #include <functional>
 
@@ -58,9 +60,10 @@ public:
     void btnOutdentClick();
     // A copy of the selected entry with its branch, new IDs for the copies (Ctrl+Shift+D).
     void btnDuplicateClick();
-    // A drop of the selected entry on `target` (none: below the last menu): onto it, into its
-    // menu; above or below it, beside it.
-    void DropSelected(QTreeWidgetItem* target, int position);
+    // A drop of the selected entry onto `target` (into its menu), above or below it (beside
+    // it), or below every entry (a menu at the end of the bar).
+    enum DropPlace { DropOnto, DropAbove, DropBelow, DropAtEnd };
+    void DropSelected(QTreeWidgetItem* target, DropPlace place);
     void RenameSelected(const QString& text);
 
     // Warnings go here (ID Warning); none shows nothing.
@@ -119,6 +122,9 @@ private:
     QWidget* surfaceFrame_ = nullptr;
     QWidget* surface_ = nullptr;
     QHash<const TmvMenuNode*, QTreeWidgetItem*> items_;
+    // What the tree showed open and chosen, by the entries' keys, across rebuilds.
+    QSet<QString> openKeys_;
+    QString currentKey_;
     int reloads_ = 0;
     int commandStart_ = -1;
     bool renaming_ = false;

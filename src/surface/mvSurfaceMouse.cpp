@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "model/mvTabControl.h"
 #include "model/mvUnits.h"

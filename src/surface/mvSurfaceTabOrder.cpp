@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "model/mvControls.h"
 #include "surface/mvDialogDocument.h"
