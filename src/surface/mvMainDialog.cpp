@@ -160,7 +160,7 @@ void TMainDialog::PaintSurface(QPainter& painter, const QRegion& region) const {
         if (!RegionMeets(region, bounds)) continue;
         images_->Paint(painter, bounds.topLeft(), *control, ContextFor(*control));
     }
-    if (tabOrder_) PaintTabOrderBadges(painter);
+    if (tabOrder_) PaintTabOrderBadges(painter, region);
 }
 
 void TMainDialog::PaintMenuBar(QPainter& painter) const {

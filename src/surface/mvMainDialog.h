@@ -5,7 +5,9 @@
 // the button face or the grid, and it is where the dialog is edited with the mouse and the keys:
 // creating controls from the palette's tool, selecting, moving and sizing with the grab handles,
 // the rubber band and the drag hint, nudging with the arrow keys, and the context menu.
+#include <QHash>
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 #include <memory>
 
@@ -185,7 +187,7 @@ private:
     void PopMenuAt(const QPoint& global, QPoint client);
 
     void PressTabOrder(QMouseEvent* event);
-    void PaintTabOrderBadges(QPainter& painter) const;
+    void PaintTabOrderBadges(QPainter& painter, const QRegion& area) const;
 
     // Top of the client area inside this widget: the height of the imitated menu bar.
     int ClientTop() const;
@@ -204,5 +206,6 @@ private:
     TmvSurfacePopMenu* popMenu_ = nullptr;
     QPoint popMenuPoint_;
     std::unique_ptr<TmvTabOrderSequence> tabOrder_;
+    mutable QHash<int, QPixmap> badgePictures_; // by place and whether the run has given it
     int tabOrderContainer_ = -1;
 };

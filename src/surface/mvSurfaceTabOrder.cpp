@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <algorithm>
 
 #include "model/mvControls.h"
@@ -10,6 +11,7 @@
 #include "surface/mvGrabHandles.h"
 #include "surface/mvMainDialog.h"
 #include "surface/mvRenumber.h"
+#include "surface/mvRepaintRegion.h"
 #include "surface/mvSurfaceEditState.h"
 #include "surface/mvTabOrder.h"
 
@@ -38,35 +40,60 @@ void TMainDialog::SetTabOrderMode(bool on) {
         edit_->Handles->Hide();
     } else {
         tabOrder_.reset();
+        badgePictures_.clear();
         CurrentControlChanged(doc_.CurrentControl);
     }
     update();
     emit TabOrderModeChanged(on);
 }
 
-QRect TMainDialog::TabOrderBadge(const TmvControl* control) const {
-    if (!tabOrder_ || !control) return {};
+namespace {
+// A badge is as wide as its number (the font's digits are all as wide), at least 16 pixels.
+QSize BadgeSize(int place) {
     static const QFontMetrics metrics(BadgeFont());
-    const QString text = QString::number(tabOrder_->PlaceOf(control));
-    const QSize size(std::max(16, metrics.horizontalAdvance(text) + 6), metrics.height() + 2);
-    return QRect(control->BoundsRect().topLeft() + QPoint(0, ClientTop()), size);
+    static const int digit = metrics.horizontalAdvance(QLatin1Char('0'));
+    const int digits = int(QString::number(place).size());
+    return QSize(std::max(16, digits * digit + 6), metrics.height() + 2);
 }
 
-void TMainDialog::PaintTabOrderBadges(QPainter& painter) const {
-    painter.save();
+QRect BadgeAt(const TmvControl& control, int place, int clientTop) {
+    return QRect(control.BoundsRect().topLeft() + QPoint(0, clientTop), BadgeSize(place));
+}
+
+// Navy once the run has given the place, pale yellow before.
+QPixmap DrawBadge(int place, bool done) {
+    QPixmap picture(BadgeSize(place));
+    QPainter painter(&picture);
     painter.setFont(BadgeFont());
-    for (const TmvControl* control : tabOrder_->Order()) {
-        if (!control->Visible) continue;
-        const QRect badge = TabOrderBadge(control);
-        // Navy once the run has given the place, pale yellow before.
-        const bool done = tabOrder_->Done(control);
-        painter.setPen(QColor(0, 0, 0));
-        painter.setBrush(done ? QColor(0, 0, 128) : QColor(255, 255, 192));
-        painter.drawRect(badge.adjusted(0, 0, -1, -1));
-        painter.setPen(done ? QColor(255, 255, 255) : QColor(0, 0, 0));
-        painter.drawText(badge, Qt::AlignCenter, QString::number(tabOrder_->PlaceOf(control)));
+    painter.setPen(QColor(0, 0, 0));
+    painter.setBrush(done ? QColor(0, 0, 128) : QColor(255, 255, 192));
+    painter.drawRect(picture.rect().adjusted(0, 0, -1, -1));
+    painter.setPen(done ? QColor(255, 255, 255) : QColor(0, 0, 0));
+    painter.drawText(picture.rect(), Qt::AlignCenter, QString::number(place));
+    return picture;
+}
+} // namespace
+
+QRect TMainDialog::TabOrderBadge(const TmvControl* control) const {
+    const int place = tabOrder_ && control ? tabOrder_->PlaceOf(control) : 0;
+    return place > 0 ? BadgeAt(*control, place, ClientTop()) : QRect();
+}
+
+void TMainDialog::PaintTabOrderBadges(QPainter& painter, const QRegion& area) const {
+    // Each badge is drawn once and copied from then on: a thousand numbers cost no text.
+    const std::vector<TmvControl*>& order = tabOrder_->Order();
+    const int next = tabOrder_->NextPlace();
+    for (size_t i = 0; i < order.size(); ++i) {
+        if (!order[i]->Visible) continue;
+        const int place = int(i) + 1;
+        const QRect badge = BadgeAt(*order[i], place, ClientTop());
+        if (!RegionMeets(area, badge)) continue;
+        const int key = place * 2 + (place < next ? 1 : 0);
+        auto picture = badgePictures_.constFind(key);
+        if (picture == badgePictures_.cend())
+            picture = badgePictures_.insert(key, DrawBadge(place, place < next));
+        painter.drawPixmap(badge.topLeft(), *picture);
     }
-    painter.restore();
 }
 
 void TMainDialog::PressTabOrder(QMouseEvent* event) {
@@ -75,9 +102,10 @@ void TMainDialog::PressTabOrder(QMouseEvent* event) {
     // A badge may lie over a neighbour: it stands for its own control.
     TmvControl* clicked = nullptr;
     const std::vector<TmvControl*>& order = tabOrder_->Order();
-    for (auto it = order.rbegin(); it != order.rend() && !clicked; ++it)
-        if ((*it)->Visible && TabOrderBadge(*it).contains(event->position().toPoint()))
-            clicked = *it;
+    const QPoint pos = event->position().toPoint();
+    for (size_t i = order.size(); i-- > 0 && !clicked;)
+        if (order[i]->Visible && BadgeAt(*order[i], int(i) + 1, ClientTop()).contains(pos))
+            clicked = order[i];
     if (!clicked) clicked = ControlAtPoint(at);
     if (!clicked) return;
     const bool ctrl = event->modifiers() & Qt::ControlModifier;

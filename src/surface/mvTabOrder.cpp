@@ -17,11 +17,6 @@ int TmvTabOrderSequence::PlaceOf(const TmvControl* control) const {
     return index_.value(control, -1) + 1;
 }
 
-bool TmvTabOrderSequence::Done(const TmvControl* control) const {
-    const int at = index_.value(control, -1);
-    return at >= 0 && at < next_;
-}
-
 bool TmvTabOrderSequence::Click(TmvControl* control, bool continueAfter) {
     const int at = index_.value(control, -1);
     if (at < 0) return false;

@@ -21,9 +21,7 @@ public:
     const std::vector<TmvControl*>& Order() const { return order_; }
     // The control's place, from 1; 0 for a control not in the container.
     int PlaceOf(const TmvControl* control) const;
-    // Whether the run has reached the control's place already (its badge shows it done).
-    bool Done(const TmvControl* control) const;
-    // The place the next plain click gives, from 1.
+    // The place the next plain click gives, from 1; the places before it the run has given.
     int NextPlace() const { return next_ + 1; }
 
 private:
