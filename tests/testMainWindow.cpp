@@ -37,12 +37,15 @@ TEST(MainWindow, MenusCarryTheirCaptionsInOrder) {
         (QStringList{"&Yeni", "&Aç...", "&Kaydet...", "Farklı &Kaydet...", "-", "&Değiştir...",
                      "&Export Dosya...", "&Script'e Yaz...", "-", "&Devam Et", "-", "Ç&ık"}));
     EXPECT_EQ(Captions(main.mmImport), (QStringList{"Dosyaya Aktar...", "Clipboard`a Aktar..."}));
-    EXPECT_EQ(Captions(main.mmEdit),
-              (QStringList{"&Geri Al", "Yi&nele", "-", "Ke&s", "&Kopyala", "&Yapıştır", "&Sil", "-",
-                           "&Hepsini Seç", "Hepsini &Sil", "-", "&Ayarlar..."}));
+    EXPECT_EQ(
+        Captions(main.mmEdit),
+        (QStringList{"&Geri Al", "Yi&nele", "-", "Ke&s", "&Kopyala", "&Yapıştır", "&Sil", "&Çoğalt",
+                     "-", "Öne &Getir", "&Bir Öne Getir", "Bir Arkaya Gön&der", "&Arkaya Gönder",
+                     "-", "&Hepsini Seç", "Hepsini &Sil", "-", "&Ayarlar..."}));
     EXPECT_EQ(Captions(main.mmTools),
               (QStringList{"Tekrar &Kaydet...", "&Koda Ön İzleme Yap", "&Kodu Kopyala",
-                           "&Olayları Kopyala", "Ö&n İzleme"}));
+                           "&Olayları Kopyala", "Ö&n İzleme", "&Sıra Düzenle",
+                           "&Erişim Tuşlarını Denetle"}));
     EXPECT_EQ(Captions(main.mmView),
               (QStringList{"&Yan Toolbar", "T&ool Kutusu", "&Menu Düzenliyici", "-", "Arka Plan"}));
     EXPECT_EQ(Captions(main.mmHelp),
@@ -72,6 +75,8 @@ TEST(MainWindow, ShortcutsAndHints) {
         {main.actPreview, QKeySequence(QStringLiteral("Alt+R")), "Ön İzleme"},
         {main.actObjPalette, QKeySequence(QStringLiteral("Alt+O")), "Üst Toolbar"},
         {main.actMenuEd, QKeySequence(QStringLiteral("Alt+M")), "Menu Düzenliyici"},
+        {main.actTabOrder, QKeySequence(QStringLiteral("Ctrl+D")), "Sıra Düzenle"},
+        {main.actMnemonics, QKeySequence(QStringLiteral("Ctrl+M")), "Erişim Tuşlarını Denetle"},
         {main.ccpdCut, QKeySequence(), "Kes (Ctrl+X)"},
         {main.ccpdCopy, QKeySequence(), "Kopyala (Ctrl+C)"},
         {main.ccpdPaste, QKeySequence(), "Yapıştır (Ctrl+V)"},
@@ -160,7 +165,8 @@ TEST(MainWindow, ToolbarOrderAndCheckButtons) {
     const QStringList edits = {"ccpdCut",     "ccpdPaste",   "ccpdCopy", "ccpdDelete",
                                "actEditUndo", "actEditRedo", "-"};
     const QStringList views = {"codeView",      "codeCopy",      "actPreview", "-",
-                               "actObjBrowser", "actObjPalette", "actMenuEd"};
+                               "actObjBrowser", "actObjPalette", "actMenuEd",  "-",
+                               "actTabOrder"};
     EXPECT_EQ(order, files + edits + views);
     EXPECT_EQ(main.importButton->defaultAction(), main.impFile);
     EXPECT_EQ(main.importButton->menu(), main.ImportMenu);
