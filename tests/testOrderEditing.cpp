@@ -112,7 +112,7 @@ TEST(OrderEditing, ContextMenuPastePutsTheGroupAtTheClickedPointOnThePageThere) 
     Settle();
 
     const QPoint clicked(203, 118); // inside the tab control's page
-    QTest::mouseClick(surface, Qt::RightButton, {}, clicked + QPoint(0, 0));
+    QTest::mouseClick(surface, Qt::RightButton, {}, clicked);
     TmvSurfacePopMenu* menu = surface->PopMenu();
     ASSERT_TRUE(menu->pmPaste->isEnabled());
     menu->pmPaste->trigger();
