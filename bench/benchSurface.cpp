@@ -12,6 +12,7 @@
 #include "mvBench.h"
 #include "surface/mvControlImages.h"
 #include "surface/mvDialogDocument.h"
+#include "surface/mvGuides.h"
 #include "surface/mvMainDialog.h"
 
 namespace {
@@ -73,29 +74,41 @@ MAROVEL_BENCH(Surface) {
         15, [&] { surface.repaint(); }, [&] { surface.ControlImages().Clear(); });
     report.Figure(QStringLiteral("full repaint, every control drawn afresh"), input, fresh, 30);
 
-    // A move drag from the current control; each step goes one pixel right or back.
-    const QPoint start(10, 10);
-    QMouseEvent press(QEvent::MouseButtonPress, start, surface.mapToGlobal(start), Qt::LeftButton,
-                      Qt::LeftButton, {});
-    QApplication::sendEvent(&surface, &press);
-    Flush();
-    int step = 0;
-    counter.Paints = 0;
-    const double move = MedianMs(31, [&] {
-        const QPoint at = start + QPoint(1 + (++step % 2), 1);
-        QMouseEvent moved(QEvent::MouseMove, at, surface.mapToGlobal(at), Qt::NoButton,
-                          Qt::LeftButton, {});
-        QApplication::sendEvent(&surface, &moved);
+    // A move drag from the current control; each step goes one pixel right or back, beside the
+    // edges of the grid's other controls, so guides show at every step while they are on.
+    for (const bool snap : {true, false}) {
+        surface.SetSnapToGuides(snap);
+        const QPoint start = doc.CurrentControl->BoundsRect().center();
+        QMouseEvent press(QEvent::MouseButtonPress, start, surface.mapToGlobal(start),
+                          Qt::LeftButton, Qt::LeftButton, {});
+        QApplication::sendEvent(&surface, &press);
         Flush();
-    });
-    const bool movePainted = counter.Paints > 0;
-    report.Figure(QStringLiteral("one mouse step of a move drag") +
-                      (movePainted ? QString() : QStringLiteral(" (NOT PAINTED)")),
-                  input, move, 16);
-    QMouseEvent release(QEvent::MouseButtonRelease, start, surface.mapToGlobal(start),
-                        Qt::LeftButton, Qt::NoButton, {});
-    QApplication::sendEvent(&surface, &release);
-    Flush();
+        int step = 0;
+        int withGuides = 0;
+        counter.Paints = 0;
+        const double move = MedianMs(31, [&] {
+            const QPoint at = start + QPoint(1 + (++step % 2) * 6, 1);
+            QMouseEvent moved(QEvent::MouseMove, at, surface.mapToGlobal(at), Qt::NoButton,
+                              Qt::LeftButton, {});
+            QApplication::sendEvent(&surface, &moved);
+            Flush();
+            if (!surface.ShownGuides().Empty()) ++withGuides;
+        });
+        const bool movePainted = counter.Paints > 0 && surface.Moving();
+        report.Figure(QStringLiteral("one mouse step of a move drag, guides %1 (at %2 of %3 steps)")
+                              .arg(snap ? QStringLiteral("snapping") : QStringLiteral("drawn only"))
+                              .arg(withGuides)
+                              .arg(step) +
+                          (movePainted ? QString() : QStringLiteral(" (NOT PAINTED)")),
+                      input, move, 16);
+        // Escape puts the selection back for the next drag and the nudge.
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(&surface, &escape);
+        QMouseEvent release(QEvent::MouseButtonRelease, start, surface.mapToGlobal(start),
+                            Qt::LeftButton, Qt::NoButton, {});
+        QApplication::sendEvent(&surface, &release);
+        Flush();
+    }
 
     ReportNudge(report, QStringLiteral("one arrow-key nudge"), input, surface, counter);
 }

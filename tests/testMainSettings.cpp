@@ -90,7 +90,7 @@ TEST_F(MainSettings, FirstCloseWritesEveryKeyAndTheNextStartReadsTheDefaults) {
         SCOPED_TRACE(key.toStdString());
         EXPECT_TRUE(ParsePlacement(settings.ReadString(QStringLiteral("Windows"), key)));
     }
-    EXPECT_EQ(settings.KeyCount(QStringLiteral("Grid")), 9);
+    EXPECT_EQ(settings.KeyCount(QStringLiteral("Grid")), 10);
     TmvIniFile defaults = Stored(DefaultsPath());
     EXPECT_EQ(defaults.SectionNames().size(), kControlTypeCount);
     EXPECT_TRUE(defaults.ValueExists(QStringLiteral("1"), QStringLiteral("StylesLimit")));

@@ -37,17 +37,18 @@ TEST(MainWindow, MenusCarryTheirCaptionsInOrder) {
         (QStringList{"&Yeni", "&Aç...", "&Kaydet...", "Farklı &Kaydet...", "-", "&Değiştir...",
                      "&Export Dosya...", "&Script'e Yaz...", "-", "&Devam Et", "-", "Ç&ık"}));
     EXPECT_EQ(Captions(main.mmImport), (QStringList{"Dosyaya Aktar...", "Clipboard`a Aktar..."}));
-    EXPECT_EQ(
-        Captions(main.mmEdit),
-        (QStringList{"&Geri Al", "Yi&nele", "-", "Ke&s", "&Kopyala", "&Yapıştır", "&Sil", "&Çoğalt",
-                     "-", "Öne &Getir", "&Bir Öne Getir", "Bir Arkaya Gön&der", "&Arkaya Gönder",
-                     "-", "&Hepsini Seç", "Hepsini &Sil", "-", "&Ayarlar..."}));
+    EXPECT_EQ(Captions(main.mmEdit),
+              (QStringList{"&Geri Al", "Yi&nele", "-", "Ke&s", "&Kopyala", "&Yapıştır", "&Sil",
+                           "&Çoğalt", "-", "Öne &Getir", "&Bir Öne Getir", "Bir Arkaya Gön&der",
+                           "&Arkaya Gönder", "-", "&Hepsini Seç", "Hepsini &Sil", "-", "&Hizala",
+                           "-", "&Ayarlar..."}));
     EXPECT_EQ(Captions(main.mmTools),
               (QStringList{"Tekrar &Kaydet...", "&Koda Ön İzleme Yap", "&Kodu Kopyala",
                            "&Olayları Kopyala", "Ö&n İzleme", "&Sıra Düzenle",
                            "&Erişim Tuşlarını Denetle"}));
     EXPECT_EQ(Captions(main.mmView),
-              (QStringList{"&Yan Toolbar", "T&ool Kutusu", "&Menu Düzenliyici", "-", "Arka Plan"}));
+              (QStringList{"&Yan Toolbar", "T&ool Kutusu", "&Menu Düzenliyici",
+                           "&Hizalama Araç Çubuğu", "-", "Arka Plan"}));
     EXPECT_EQ(Captions(main.mmHelp),
               (QStringList{"Yardım Dosyası", "-", "&Web Sitesi", "-", "Hakkında"}));
 }

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include "app/mvArrangeCommands.h"
 #include "app/mvEditCommands.h"
 #include "app/mvMain.h"
 #include "io/mvClipboard.h"
@@ -15,6 +16,7 @@
 #include "support/testDocumentHelpers.h"
 #include "support/testHelpers.h"
 #include "support/testShell.h"
+#include "surface/mvArrange.h"
 #include "surface/mvMainDialog.h"
 #include "surface/mvSurfacePopMenu.h"
 #include "surface/mvTabOrder.h"
@@ -189,11 +191,14 @@ TEST_F(TabOrderMode, ClicksGiveThePlacesInTurnAndTheModeIsOneUndoStep) {
     QTest::keyClick(surface, Qt::Key_Delete);
     EXPECT_EQ(doc.ControlCount(), 4);
     EXPECT_FALSE(shell.Main.EditCommands().mmDuplicate->isEnabled());
+    QAction* centre = shell.Main.ArrangeCommands().Action(TmvArrange::CentreHorizontally);
+    EXPECT_FALSE(centre->isEnabled());
 
     QTest::keyClick(surface, Qt::Key_Escape);
     EXPECT_FALSE(surface->TabOrderMode());
     EXPECT_FALSE(shell.Main.actTabOrder->isChecked());
     EXPECT_TRUE(shell.Main.EditCommands().mmDuplicate->isEnabled());
+    EXPECT_TRUE(centre->isEnabled());
     EXPECT_NE(BadgeColour(2), done); // the badges are gone
     ASSERT_TRUE(WaitForSteps(shell.Main.History(), 1));
     EXPECT_EQ(shell.Main.History().UndoName(), QStringLiteral("Sıra Düzenle"));

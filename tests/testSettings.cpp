@@ -46,6 +46,7 @@ Settings Unusual() {
     s.SnapSize = true;
     s.SnapMove = true;
     s.SnapDialog = true;
+    s.SnapToGuides = false;
     s.GridSizeX = 5;
     s.GridSizeY = 7;
     s.GridColor = 0x808080;
@@ -118,6 +119,7 @@ TEST(Settings, EmptyFileGivesEveryDefault) {
     EXPECT_FALSE(s.SnapSize);
     EXPECT_FALSE(s.SnapMove);
     EXPECT_FALSE(s.SnapDialog);
+    EXPECT_TRUE(s.SnapToGuides);
     EXPECT_EQ(s.GridSizeX, 8);
     EXPECT_EQ(s.GridSizeY, 8);
     EXPECT_EQ(s.GridColor, 0);
@@ -166,6 +168,7 @@ TEST(Settings, SavedFileHoldsEveryKeyInTheWritersOrder) {
                                                  "SnapSize=1\n"
                                                  "SnapMove=1\n"
                                                  "SnapDialog=1\n"
+                                                 "SnapToGuides=0\n"
                                                  "SizeX=5\n"
                                                  "SizeY=7\n"
                                                  "GridColor=8421504\n"
@@ -430,7 +433,7 @@ TEST_F(SettingsFiles, FreshInstallationStartsWithDefaultsAndWritesEveryKeyOnClos
     ASSERT_TRUE(saved.Load());
     EXPECT_EQ(saved.Text(), Written(s));
     EXPECT_EQ(saved.KeyCount(QStringLiteral("General")), 8);
-    EXPECT_EQ(saved.KeyCount(QStringLiteral("Grid")), 9);
+    EXPECT_EQ(saved.KeyCount(QStringLiteral("Grid")), 10);
 }
 
 TEST_F(SettingsFiles, SaveKeepsWhatTheFileHoldsBesidesTheProgramsKeys) {

@@ -31,6 +31,9 @@ protected:
     SurfaceEditing() {
         doc.UseDbu = false;
         doc.SetClientSize(400, 300);
+        // The drag rules here are the grid's; guides have their own tests (testGuides).
+        settings.SnapToGuides = false;
+        surface.SetSnapToGuides(false);
         surface.show();
     }
 
@@ -362,6 +365,13 @@ TEST_F(SurfaceEditing, ArrowKeysNudgeAndSizeTheSelection) {
     doc.UseDbu = true;
     Key(Qt::Key_Down);
     EXPECT_EQ(button->Top, 60 + XToPixels(1));
+    // Alt: one grid step (8 x 8 dialog units here), Alt+Shift sizing by it.
+    const QPoint at = button->BoundsRect().topLeft();
+    Key(Qt::Key_Right, Qt::AltModifier);
+    Key(Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(button->BoundsRect().topLeft(), at + QPoint(XToPixels(8), -YToPixels(8)));
+    Key(Qt::Key_Down, Qt::AltModifier | Qt::ShiftModifier);
+    EXPECT_EQ(button->Height, 15 + YToPixels(8));
 }
 
 TEST_F(SurfaceEditing, CommandKeysAreHandedOn) {

@@ -26,6 +26,7 @@ class FileChooser;
 class Prompter;
 class TCodeDialog;
 class TEditCommands;
+class TArrangeCommands;
 class TConfigDialog;
 class TImportFile;
 class TImportForm;
@@ -114,6 +115,8 @@ public:
     void SelectAllCommand();
     // Clipboard, z-order, hiding, locking, alignment and creation order.
     TEditCommands& EditCommands() const { return *editCommands_; }
+    // Aligning, spacing, centring and sizing the selection at once ("Hizala").
+    TArrangeCommands& ArrangeCommands() const { return *arrangeCommands_; }
     // The import windows, shown modally; and the import they run: a new project (after the save
     // question) filled from the table's lines, with what `origin` tells of where they came from
     // (the script's line of the first, the code page that read it).
@@ -223,6 +226,7 @@ private:
     void CreateSession();
     void ConnectProjectCommands();
     void ConnectDocumentCommands();
+    void CreateArrangeCommands();
     void CreateImportWindows();
     void CreateScriptCommands();
     // The project belongs to the script the file import read its table from.
@@ -326,6 +330,7 @@ private:
     QMdiSubWindow* surfaceFrame_ = nullptr;
     TCodeDialog* codeDialog_ = nullptr;
     TEditCommands* editCommands_ = nullptr;
+    TArrangeCommands* arrangeCommands_ = nullptr;
     TConfigDialog* configDialog_ = nullptr;
     TImportForm* importForm_ = nullptr;
     TImportFile* importFile_ = nullptr;

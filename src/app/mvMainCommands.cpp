@@ -1,7 +1,9 @@
 // The main window's commands on the dialog, and what the document asks of it.
 #include <QAction>
 #include <QMdiSubWindow>
+#include <QMenu>
 
+#include "app/mvArrangeCommands.h"
 #include "app/mvCodeDialog.h"
 #include "app/mvEditCommands.h"
 #include "app/mvMain.h"
@@ -14,6 +16,7 @@
 #include "surface/mvMenuBar.h"
 #include "surface/mvMenuEditor.h"
 #include "surface/mvRenumber.h"
+#include "surface/mvSurfacePopMenu.h"
 
 void TMain::ConnectDocumentCommands() {
     connect(mmDeleteAll, &QAction::triggered, this, &TMain::DeleteAll);
@@ -21,9 +24,24 @@ void TMain::ConnectDocumentCommands() {
     connect(codeView, &QAction::triggered, this, &TMain::ShowCodeView);
     connect(codeCopy, &QAction::triggered, this, &TMain::CopyCode);
     editCommands_ = new TEditCommands(*this);
+    CreateArrangeCommands();
     connect(mmSelectAll, &QAction::triggered, this, &TMain::SelectAllCommand);
     connect(expFile, &QAction::triggered, this, &TMain::ExportCommand);
     connect(actPreview, &QAction::triggered, this, &TMain::PreviewCommand);
+}
+
+void TMain::CreateArrangeCommands() {
+    arrangeCommands_ = new TArrangeCommands(*this);
+    // In the Edit menu after the selection's own commands, in the context menu after the
+    // alignment dialog's entries, and the toolbar's entry after the tool windows' in View.
+    const QList<QAction*> edit = mmEdit->actions();
+    const qsizetype preferences = edit.indexOf(mmPreferences);
+    mmEdit->insertMenu(edit.value(preferences - 1), arrangeCommands_->Menu());
+    mmEdit->insertSeparator(arrangeCommands_->Menu()->menuAction());
+    surface_->PopMenu()->AddArrangeMenu(arrangeCommands_->Menu());
+    const QList<QAction*> view = mmView->actions();
+    mmView->insertAction(view.value(view.indexOf(actMenuEd) + 1),
+                         arrangeCommands_->ToolBarToggle());
 }
 
 void TMain::DeleteAll() {
@@ -78,6 +96,7 @@ void TMain::SelectAllCommand() {
 
 void TMain::CurrentControlChanged(TmvControl* control) {
     if (editCommands_) editCommands_->CurrentControlChanged(control);
+    if (arrangeCommands_) arrangeCommands_->UpdateEnabled();
     RefreshObjBrowser(control);
     if (surface_) surface_->RepaintSurface();
 }
@@ -85,6 +104,7 @@ void TMain::CurrentControlChanged(TmvControl* control) {
 void TMain::DialogCleared() {
     if (surface_) surface_->SetTabOrderMode(false);
     if (editCommands_) editCommands_->CurrentControlChanged(nullptr);
+    if (arrangeCommands_) arrangeCommands_->UpdateEnabled();
     RefreshObjBrowser(nullptr);
 }
 

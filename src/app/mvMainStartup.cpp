@@ -4,6 +4,7 @@
 #include <QMdiSubWindow>
 #include <QShowEvent>
 
+#include "app/mvArrangeCommands.h"
 #include "app/mvAutoSave.h"
 #include "app/mvCodeDialog.h"
 #include "app/mvGuiInteraction.h"
@@ -132,6 +133,7 @@ void TMain::ApplySettings() {
     session_->StatusCloseProject = settings_.StatusCloseProject;
     if (autosave_) autosave_->SetDelaySeconds(settings_.AutoSaveSeconds);
     surface_->ApplySettings(settings_);
+    if (arrangeCommands_) arrangeCommands_->SnapToGuides()->setChecked(settings_.SnapToGuides);
     surface_->SetControlDefaults(controlDefaults_);
     for (QWidget* window : UiFontWindows())
         ApplyUiFont(window, settings_.UseDefaultFont);

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QToolBar>
 
+#include "app/mvArrangeCommands.h"
 #include "app/mvEditCommands.h"
 #include "app/mvMain.h"
 #include "app/mvObjBrowser.h"
@@ -74,6 +75,7 @@ void TMain::TabOrderModeChanged(bool on) {
     for (QAction* command : commands)
         command->setEnabled(!on);
     mmRecent->setEnabled(!on && !Recent.isEmpty());
+    if (arrangeCommands_) arrangeCommands_->SetSuspended(on);
     for (QWidget* window : {static_cast<QWidget*>(browser_),
                             palette_ ? static_cast<QWidget*>(palette_->Frame()) : nullptr,
                             menuEditor_ ? static_cast<QWidget*>(menuEditor_->Frame()) : nullptr})

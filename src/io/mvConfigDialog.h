@@ -87,6 +87,7 @@ public:
     QCheckBox* cfGridSnapMove;
     QCheckBox* cfGridSnapSize;
     QCheckBox* cfGridSnapDialog;
+    QCheckBox* cfGridSnapGuides;
     // Miscellaneous
     TmvNumberEdit* cfConStartID;
     QCheckBox* cfPromptAll;

@@ -185,7 +185,9 @@ QWidget* TConfigDialog::BuildGridPage() {
     cfGridSnapDialog =
         Named(Bound(QStringLiteral("Snap when sizing dialog"), &Settings::SnapDialog, page),
               "cfGridSnapDialog");
-    for (QWidget* box : {cfGridSnapMove, cfGridSnapSize, cfGridSnapDialog})
+    cfGridSnapGuides = Named(Bound(QStringLiteral("Snap to guides"), &Settings::SnapToGuides, page),
+                             "cfGridSnapGuides");
+    for (QWidget* box : {cfGridSnapMove, cfGridSnapSize, cfGridSnapDialog, cfGridSnapGuides})
         layout->addWidget(box);
     return page;
 }

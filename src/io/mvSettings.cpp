@@ -143,6 +143,7 @@ Settings ReadSettings(const TmvIniFile& ini, QStringList* warnings) {
     grid.Bool("SnapSize", s.SnapSize);
     grid.Bool("SnapMove", s.SnapMove);
     grid.Bool("SnapDialog", s.SnapDialog);
+    grid.Bool("SnapToGuides", s.SnapToGuides);
     grid.Int("SizeX", s.GridSizeX);
     grid.Int("SizeY", s.GridSizeY);
     grid.Int("GridColor", s.GridColor);
@@ -197,6 +198,7 @@ void WriteSettings(const Settings& s, TmvIniFile& ini) {
         .Bool("SnapSize", s.SnapSize)
         .Bool("SnapMove", s.SnapMove)
         .Bool("SnapDialog", s.SnapDialog)
+        .Bool("SnapToGuides", s.SnapToGuides)
         .Int("SizeX", s.GridSizeX)
         .Int("SizeY", s.GridSizeY)
         .Int("GridColor", s.GridColor)

@@ -41,7 +41,8 @@ void TmvControl::Paint(QPainter& painter, const TmvPaintContext& context) const 
     PaintFace(painter, context);
     if (context.HotTracking && Hot) FrameRect(painter, ClientRect(), context.HotTrackColor);
     if (ShowsSelectionMarks(context))
-        PaintSelectionMarks(painter, Width, Height, Locked || context.LockAll, context.Colors);
+        PaintSelectionMarks(painter, Width, Height, Locked || context.LockAll, context.Reference,
+                            context.Colors);
     painter.restore();
 }
 

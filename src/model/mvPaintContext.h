@@ -25,6 +25,9 @@ struct TmvPaintContext {
     bool Selected = false;
     int SelectionCount = 0;
     bool Clicking = false; // a press on a control is being handled: no multi-selection marks
+    // The control is the selection's reference (its first control): its marks are filled, the
+    // other selected controls' hollow.
+    bool Reference = true;
 
     TmvSystemColors Colors = SystemColors();
 

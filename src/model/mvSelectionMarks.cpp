@@ -22,13 +22,18 @@ void OutlinedSquare(QPainter& painter, const QRect& r, const QColor& outline, co
 }
 } // namespace
 
-void PaintSelectionMarks(QPainter& painter, int width, int height, bool locked,
+void PaintSelectionMarks(QPainter& painter, int width, int height, bool locked, bool reference,
                          const TmvSystemColors& colors) {
     const int s = kSelectionMarkSize;
     const QColor outline = locked ? QColor(0, 0, 0) : colors.GrayText;
-    for (const QPoint& corner :
-         {QPoint(0, 0), QPoint(0, height - s), QPoint(width - s, 0), QPoint(width - s, height - s)})
-        OutlinedSquare(painter, QRect(corner, QSize(s, s)), outline, colors.GrayText);
+    for (const QPoint& corner : {QPoint(0, 0), QPoint(0, height - s), QPoint(width - s, 0),
+                                 QPoint(width - s, height - s)}) {
+        const QRect mark(corner, QSize(s, s));
+        if (reference)
+            OutlinedSquare(painter, mark, outline, colors.GrayText);
+        else
+            FrameRect(painter, mark, outline);
+    }
 }
 
 void PaintGrabHandle(QPainter& painter, const QRect& r, bool locked,

@@ -16,8 +16,9 @@ constexpr int kGrabHandleSize = 6;
 bool ShowsSelectionMarks(const TmvPaintContext& context);
 
 // Four 6 x 6 squares inside the corners of a control of `width` x `height` (control
-// coordinates), filled with grey text colour and outlined in black when `locked`, else in grey.
-void PaintSelectionMarks(QPainter& painter, int width, int height, bool locked,
+// coordinates), outlined in black when `locked`, else in grey text colour; the reference's are
+// filled with grey text colour, the others' are only outlined.
+void PaintSelectionMarks(QPainter& painter, int width, int height, bool locked, bool reference,
                          const TmvSystemColors& colors);
 
 // A grab handle filling `r`: outlined in window colour, filled with the selection highlight, or

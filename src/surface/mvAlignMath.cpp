@@ -1,5 +1,7 @@
 #include "surface/mvAlignMath.h"
 
+#include <algorithm>
+
 namespace {
 std::vector<qint64> StartsOf(const std::vector<TmvSpan>& spans) {
     std::vector<qint64> starts;
@@ -34,6 +36,26 @@ std::vector<qint64> EqualSpacingStarts(const std::vector<TmvSpan>& spans,
     // Too wide to fit: equal steps between the near edges keep every span in its place.
     for (qint64 i = 1; i < count - 1; ++i)
         starts[size_t(i)] = quantize(first + (last - first) * i / (count - 1));
+    return starts;
+}
+
+std::vector<qint64> EqualCentreStarts(const std::vector<TmvSpan>& spans,
+                                      const TmvQuantize& quantize) {
+    std::vector<qint64> starts = StartsOf(spans);
+    const size_t count = spans.size();
+    if (count < 3) return starts;
+    const auto centre = [&spans](size_t i) { return spans[i].Start + spans[i].Size / 2; };
+    std::vector<size_t> byCentre(count);
+    for (size_t i = 0; i < count; ++i)
+        byCentre[i] = i;
+    std::stable_sort(byCentre.begin(), byCentre.end(),
+                     [&centre](size_t a, size_t b) { return centre(a) < centre(b); });
+    const qint64 first = centre(byCentre.front());
+    const qint64 span = centre(byCentre.back()) - first;
+    for (size_t k = 1; k + 1 < count; ++k) {
+        const size_t i = byCentre[k];
+        starts[i] = quantize(first + span * qint64(k) / qint64(count - 1) - spans[i].Size / 2);
+    }
     return starts;
 }
 

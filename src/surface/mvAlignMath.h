@@ -22,6 +22,11 @@ using TmvQuantize = std::function<qint64(qint64)>;
 // spaced equally instead: no span ever passes another. Fewer than three spans stay put.
 std::vector<qint64> EqualSpacingStarts(const std::vector<TmvSpan>& spans,
                                        const TmvQuantize& quantize);
+// Equal steps between the spans' centres (a centre truncates half the size toward zero): the
+// spans with the lowest and the highest centre stay, the others keep their order by centre.
+// Fewer than three spans stay put.
+std::vector<qint64> EqualCentreStarts(const std::vector<TmvSpan>& spans,
+                                      const TmvQuantize& quantize);
 // "Remove spacing": every span starts where the one before it ends; the first stays.
 std::vector<qint64> PackedStarts(const std::vector<TmvSpan>& spans);
 // "Increase by" / "Decrease by": the i-th span (0-based) moves by i * step.

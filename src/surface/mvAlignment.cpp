@@ -3,6 +3,7 @@
 #include <QtGlobal>
 #include <algorithm>
 
+#include "model/mvPaintHelpers.h"
 #include "model/mvTabControl.h"
 #include "model/mvUnits.h"
 #include "surface/mvAlignMath.h"
@@ -104,24 +105,41 @@ void MoveTo(DialogDocument& doc, const Axis& axis, const std::vector<TmvControl*
         axis.SetPosition(doc, list[i], starts[i]);
 }
 
+// The tab control's page when the whole list lies on its pages.
+bool OnPages(const DialogDocument& doc, const std::vector<TmvControl*>& list) {
+    return doc.TabControl &&
+           std::all_of(list.begin(), list.end(), [](auto* c) { return c->TabIndex >= 0; });
+}
+
+// The smallest unselected group box on the same container holding all of `bounds`.
+const TmvControl* HoldingBox(const DialogDocument& doc, const QRect& bounds, int page) {
+    const TmvControl* best = nullptr;
+    for (int i = 0; i < doc.ControlCount(); ++i) {
+        const TmvControl* c = doc.ControlAt(i);
+        if (c->ControlType != ctBox || !c->Visible || std::max(c->TabIndex, -1) != page ||
+            !c->BoundsRect().contains(bounds) || doc.IsSelected(c))
+            continue;
+        if (!best || qint64(c->Width) * c->Height < qint64(best->Width) * best->Height) best = c;
+    }
+    return best;
+}
+
+void CenterIn(DialogDocument& doc, const std::vector<TmvControl*>& list, const Axis& axis,
+              const QRect& area) {
+    if (list.empty()) return;
+    const qint64 areaStart = axis.Horizontal ? area.left() : area.top();
+    const qint64 areaSize = axis.Horizontal ? area.width() : area.height();
+    const qint64 shift = CenteringShift(SpansOf(axis, list), areaStart, areaSize);
+    for (TmvControl* c : list)
+        axis.SetPosition(doc, c, axis.Quantize(axis.Position(c) + shift));
+}
+
 // A group lying wholly on the tab control's pages is centred in the page, any other in the
 // dialog's client area.
 void CenterGroup(DialogDocument& doc, const TmvAlignLists& lists, const Axis& axis) {
     const std::vector<TmvControl*>& list = axis.Ordered(lists);
     if (list.empty()) return;
-    qint64 areaStart = 0;
-    qint64 areaSize = axis.ClientSize(doc);
-    const bool onPages = doc.TabControl && std::all_of(list.begin(), list.end(),
-                                                       [](auto* c) { return c->TabIndex >= 0; });
-    if (onPages) {
-        const QRect page = doc.TabControl->PageBody(doc.UseDbu)
-                               .translated(doc.TabControl->Left, doc.TabControl->Top);
-        areaStart = axis.Horizontal ? page.left() : page.top();
-        areaSize = axis.Horizontal ? page.width() : page.height();
-    }
-    const qint64 shift = CenteringShift(SpansOf(axis, list), areaStart, areaSize);
-    for (TmvControl* c : list)
-        axis.SetPosition(doc, c, axis.Quantize(axis.Position(c) + shift));
+    CenterIn(doc, list, axis, ContainerArea(doc, OnPages(doc, list) ? 0 : -1));
 }
 
 void Space(DialogDocument& doc, const TmvAlignLists& lists, const Axis& axis, TmvSpacing how,
@@ -134,6 +152,10 @@ void Space(DialogDocument& doc, const TmvAlignLists& lists, const Axis& axis, Tm
     case TmvSpacing::Equal:
         MoveTo(doc, axis, list,
                EqualSpacingStarts(spans, [&axis](qint64 v) { return axis.Quantize(v); }));
+        break;
+    case TmvSpacing::EqualCentres:
+        MoveTo(doc, axis, list,
+               EqualCentreStarts(spans, [&axis](qint64 v) { return axis.Quantize(v); }));
         break;
     case TmvSpacing::Remove:
         MoveTo(doc, axis, list, PackedStarts(spans));
@@ -215,6 +237,39 @@ void SizeSelection(DialogDocument& doc, TmvSizing width, int widthValue, TmvSizi
                    int heightValue) {
     Size(doc, kX, width, widthValue);
     Size(doc, kY, height, heightValue);
+}
+
+void SizeSelectionLikeReference(DialogDocument& doc, bool width, bool height) {
+    const TmvControl* reference = doc.SelectedAt(0);
+    if (!reference) return;
+    const int w = reference->Width;
+    const int h = reference->Height;
+    for (TmvControl* c : doc.Selection) {
+        if (width) kX.SetSize(doc, c, w);
+        if (height) kY.SetSize(doc, c, h);
+    }
+}
+
+QRect SelectionContainerArea(const DialogDocument& doc) {
+    const bool onPages = !doc.Selection.empty() && OnPages(doc, doc.Selection);
+    QRect bounds;
+    for (const TmvControl* c : doc.Selection)
+        bounds |= c->BoundsRect();
+    const int page = onPages ? doc.Selection.front()->TabIndex : -1;
+    if (const TmvControl* box = HoldingBox(doc, bounds, page))
+        return box->BoundsRect().adjusted(0, TextHeightOfZero(box->Font), 0, 0);
+    return ContainerArea(doc, page);
+}
+
+QRect ContainerArea(const DialogDocument& doc, int page) {
+    if (page < 0 || !doc.TabControl) return QRect(0, 0, doc.ClientWidth, doc.ClientHeight);
+    return doc.TabControl->PageBody(doc.UseDbu)
+        .translated(doc.TabControl->Left, doc.TabControl->Top);
+}
+
+void CentreSelectionInContainer(DialogDocument& doc, const TmvAlignLists& lists, bool horizontal) {
+    const Axis& axis = horizontal ? kX : kY;
+    CenterIn(doc, axis.Ordered(lists), axis, SelectionContainerArea(doc));
 }
 
 void AlignSelectionToGrid(DialogDocument& doc, int stepX, int stepY) {

@@ -6,6 +6,7 @@
 // dialog template's 16-bit range and sizes within 0 and that range, whatever number was typed.
 // A tab control that moves takes the controls on its pages along (those not selected
 // themselves), as the mouse and the arrow keys do, so the pages never part from it.
+#include <QRect>
 #include <vector>
 
 class DialogDocument;
@@ -13,7 +14,8 @@ class TmvControl;
 
 enum class TmvHorizontalAlign { NoChange, LeftSides, Middles, RightSides, Center };
 enum class TmvVerticalAlign { NoChange, Tops, Middles, Bottoms, Center };
-enum class TmvSpacing { NoChange, Equal, Remove, Increase, Decrease };
+// EqualCentres spaces the centres equally (the direct commands; the dialog does not offer it).
+enum class TmvSpacing { NoChange, Equal, Remove, Increase, Decrease, EqualCentres };
 enum class TmvSizing { NoChange, ShrinkToSmallest, GrowToLargest, Exact };
 
 // The selected controls ordered by left edge (ByLeft) and by top edge (ByTop); controls with
@@ -38,6 +40,19 @@ void SpaceSelection(DialogDocument& doc, const TmvAlignLists& lists, TmvSpacing 
 // pixels, as the browser shows them.
 void SizeSelection(DialogDocument& doc, TmvSizing width, int widthValue, TmvSizing height,
                    int heightValue);
+// Every selected control takes the reference's width, height or both (whole dialog units in
+// dialog-unit mode).
+void SizeSelectionLikeReference(DialogDocument& doc, bool width, bool height);
+// Centres the group (its span as for the dialog's centring) in the area of the container it
+// lies in: the tab control's page when every control lies on a page, else the smallest group
+// box, not selected itself, that holds every selected control, else the dialog's client area.
+void CentreSelectionInContainer(DialogDocument& doc, const TmvAlignLists& lists, bool horizontal);
+// That area, in surface pixels; a box's begins below its caption line.
+QRect SelectionContainerArea(const DialogDocument& doc);
+// The area of a container: the tab control's page body for a page (0 and up), else the
+// dialog's client area.
+QRect ContainerArea(const DialogDocument& doc, int page);
+
 // Every selected control's left and top to the nearest grid point (steps in pixels); sizes stay.
 void AlignSelectionToGrid(DialogDocument& doc, int stepX, int stepY);
 

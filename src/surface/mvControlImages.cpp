@@ -16,6 +16,7 @@ TmvPaintContext LookOfContext(const TmvPaintContext& context) {
     TmvPaintContext look = context;
     look.Selected = ShowsSelectionMarks(context);
     look.SelectionCount = look.Selected ? 2 : 0;
+    look.Reference = !look.Selected || context.Reference;
     look.Clicking = false;
     // The grid is the background's, drawn below the controls (the tab control, which lets it
     // through, is not kept).

@@ -158,6 +158,9 @@ public:
     bool IsSelected(const TmvControl* control) const override;
     int SelectionCount() const { return int(Selection.size()); }
     TmvControl* SelectedAt(int index) const;
+    // Makes a selected control the first of the selection, the reference of the alignments;
+    // the others keep their order.
+    void MakeReference(TmvControl* control);
     void RefreshSelection();
     void SelectAll();
     void SetCurrentControl(TmvControl* control);

@@ -15,6 +15,7 @@
 #include "surface/mvControlImages.h"
 #include "surface/mvDialogDocument.h"
 #include "surface/mvGrabHandles.h"
+#include "surface/mvGuidePaint.h"
 #include "surface/mvHintWindow.h"
 #include "surface/mvMenuBar.h"
 #include "surface/mvRepaintRegion.h"
@@ -120,6 +121,7 @@ TmvPaintContext TMainDialog::ContextFor(const TmvControl& control) const {
     context.Selected = doc_.IsSelected(&control);
     context.SelectionCount = doc_.SelectionCount();
     context.Clicking = edit_->PressOnControl;
+    context.Reference = doc_.SelectedAt(0) == &control;
     return context;
 }
 
@@ -129,6 +131,8 @@ void TMainDialog::paintEvent(QPaintEvent* event) {
     if (!edit_->Canvas.isNull()) {
         for (const QRect& r : event->region())
             painter.drawImage(r.topLeft(), edit_->Canvas, r);
+        if (!edit_->GuidesShown.Empty())
+            PaintGuides(painter, edit_->GuidesShown, QPoint(0, ClientTop()), font());
         return;
     }
     PaintSurface(painter, event->region());

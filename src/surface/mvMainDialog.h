@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "model/mvPaintContext.h"
@@ -24,6 +25,7 @@ class TmvGrabHandles;
 class TmvHintWindow;
 class TmvSurfacePopMenu;
 class TmvTabOrderSequence;
+struct TmvGuideMatch;
 class QMouseEvent;
 
 class TMainDialog : public QWidget, public TmvSurfaceView {
@@ -93,6 +95,9 @@ public:
     // controls the selection. Escape cancels it instead: nothing changes.
     void EndDrag();
     void CancelDrag();
+    // Runs a change of many controls at once: their repaints are gathered and drawn together,
+    // then the properties browser reloads.
+    void ChangeSelection(const std::function<void()>& change);
     // The grid step in pixels ("SizeX" and "SizeY", in dialog units in dbu mode).
     int GridStepX() const;
     int GridStepY() const;
@@ -102,6 +107,11 @@ public:
     void SetFrameDragging(bool on);
     bool FrameDragging() const;
     bool SnapDialog() const;
+    // "Snap to guides": guides within reach win over the grid during drags.
+    bool SnapToGuides() const;
+    void SetSnapToGuides(bool on);
+    // The guides the drag in progress shows (none when idle).
+    const TmvGuideMatch& ShownGuides() const;
 
     // --- Tab order by clicking (mvSurfaceTabOrder.cpp).
     // While the mode is on, every control of the container the creation-order window would
@@ -179,6 +189,13 @@ private:
     void DragStep(QPoint at, bool invertSnap);
     void FinishDrag(bool cancelled);
     void ShowDragHint(QPoint at);
+    // Guides (mvSurfaceGuides.cpp): indexed when a move or size drag starts; a step gets the
+    // shift that puts the outline on the guides within reach (none with Shift held, or with
+    // "Snap to guides" off) and shows them; the drag's end takes them away.
+    void BeginGuides();
+    QPoint GuideStep(QPoint applied, bool suspended);
+    void ShowGuides(TmvGuideMatch guides);
+    void EndGuides();
     void TrackHot(TmvControl* control);
     void FollowCurrentControl();
     // Group operations gather their repaints and draw them once.

@@ -32,6 +32,15 @@ TmvControl* DialogDocument::SelectedAt(int index) const {
     return (index >= 0 && index < SelectionCount()) ? Selection[size_t(index)] : nullptr;
 }
 
+void DialogDocument::MakeReference(TmvControl* control) {
+    const auto it = std::find(Selection.begin(), Selection.end(), control);
+    if (it == Selection.end() || it == Selection.begin()) return;
+    TmvControl* previous = Selection.front();
+    std::rotate(Selection.begin(), it, it + 1);
+    previous->Repaint();
+    control->Repaint();
+}
+
 void DialogDocument::RefreshSelection() {
     for (TmvControl* control : Selection)
         control->Repaint();

@@ -64,6 +64,8 @@ struct Settings {
     bool SnapSize = false;
     bool SnapMove = false;
     bool SnapDialog = false;
+    // Guides within reach while dragging win over the grid (off: they are only drawn).
+    bool SnapToGuides = true;
     int GridSizeX = 8;
     int GridSizeY = 8;
     int GridColor = 0; // black

@@ -81,6 +81,7 @@ void TMainDialog::BeginDrag(QPoint at) {
             e.DragRects.push_back(std::move(item));
         }
         if (!e.DragRects.empty()) {
+            BeginGuides();
             e.Hint = std::make_unique<TmvHintWindow>();
             ShowDragHint(at);
             e.LastHintPos = at;
@@ -104,9 +105,15 @@ void TMainDialog::DragStep(QPoint at, bool invertSnap) {
     rules.GridX = GridStepX();
     rules.GridY = GridStepY();
     rules.Quantize = doc_.UseDbu && !e.RubberBanding;
-    const QPoint d = AppliedDragStep(at - e.DragOrigin, rules);
-    e.DragOrigin += d;
+    QPoint d = AppliedDragStep(at - e.DragOrigin, rules);
     if (d.isNull()) return;
+    if (!e.RubberBanding) d += GuideStep(d, invertSnap);
+    e.DragOrigin += d;
+    if (d.isNull()) {
+        // Held on a guide: the outlines stay.
+        e.LastHintPos = at;
+        return;
+    }
 
     const bool separate = e.DragRects.size() <= kSeparateUpdates;
     QRect all;
@@ -128,6 +135,7 @@ void TMainDialog::DragStep(QPoint at, bool invertSnap) {
         });
         return;
     }
+    if (e.Moving) e.GroupBox.translate(d);
     for (TmvDragItem& item : e.DragRects)
         if (e.Moving)
             step(item, [d](TmvDragBox& box) { box.Move(d.x(), d.y()); });
@@ -153,6 +161,7 @@ void TMainDialog::EndDrag() {
 void TMainDialog::CancelDrag() {
     if (!edit_->Dragging) return;
     edit_->DragCancelled = true;
+    edit_->ReferenceCandidate = nullptr;
     FinishDrag(true);
 }
 
@@ -206,6 +215,7 @@ void TMainDialog::FinishDrag(bool cancelled) {
         EndRepaintBatch();
         if (changed) doc_.Modified = true;
         e.LastHintPos = QPoint(-1, -1);
+        EndGuides();
         e.Hint.reset();
         e.DragRects.clear();
     }

@@ -10,6 +10,7 @@
 #include "model/mvMoveRect.h"
 #include "surface/mvControlDefaults.h"
 #include "surface/mvDragMath.h"
+#include "surface/mvGuides.h"
 
 class TmvControl;
 class TmvGrabHandles;
@@ -21,6 +22,7 @@ struct TmvEditingOptions {
     bool SnapMove = false;
     bool SnapSize = false;
     bool SnapDialog = false;
+    bool SnapToGuides = true;
 };
 
 // A control drawn with the armed tool narrower or lower than this takes its type's default
@@ -54,6 +56,9 @@ struct TmvSurfaceEditState {
     TmvDragItem Band;                    // the rubber band (no control)
     TmvControl* BandContainer = nullptr; // the box or tab control a band was started in
     bool PressOnControl = false;         // a press on a control is being handled
+    // A control of a multiple selection pressed without Ctrl: released without having moved
+    // anything, it becomes the selection's reference.
+    TmvControl* ReferenceCandidate = nullptr;
     // The control the armed tool made, while the drag that gives its size or place runs, and
     // the size it takes when the user draws it smaller than kSmallestDrawnSize.
     TmvControl* Creating = nullptr;
@@ -66,6 +71,15 @@ struct TmvSurfaceEditState {
     std::unique_ptr<QPainter> CanvasPainter;
     std::unique_ptr<TmvHintWindow> Hint;
     QRect StaleDuringDrag; // repaints asked for while the picture was shown
+
+    // The guides of a move or size drag: the other controls' edges indexed at its start, the
+    // moved outlines' bounding box, the dragged control's baseline offset (-1: none), and what
+    // is shown now with the widget area it covers.
+    std::unique_ptr<TmvGuideIndex> Guides;
+    QRect GroupBox;
+    int GuideBaseline = -1;
+    TmvGuideMatch GuidesShown;
+    QRect GuideArea;
 
     bool FrameDragging = false; // the surface's frame is being dragged to a new size
 

@@ -1,4 +1,5 @@
-// The design surface's keys: the arrows nudge or size the selection (by 10 with Ctrl), Escape
+// The design surface's keys: the arrows nudge or size the selection (by 10 with Ctrl, by one
+// grid step with Alt), Escape
 // cancels a drag, the clipboard keys and Delete go to the commands, E edits the caption, F
 // switches the dialog's font and G the grid.
 #include <QKeyEvent>
@@ -24,31 +25,39 @@ void TMainDialog::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers mods = event->modifiers();
     const bool ctrl = mods & Qt::ControlModifier;
     const bool shift = mods & Qt::ShiftModifier;
+    // Ctrl+Alt with a letter belongs to the arranging commands, also while one is disabled.
+    if (ctrl && (mods & Qt::AltModifier) && event->key() >= Qt::Key_A &&
+        event->key() <= Qt::Key_Z) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
     int step = ctrl ? 10 : 1;
     // Dialog units, by the horizontal factor on both axes.
     if (doc_.UseDbu) step = XToPixels(step);
+    const bool gridStep = (mods & Qt::AltModifier) && !ctrl;
+    const int stepX = gridStep ? GridStepX() : step;
+    const int stepY = gridStep ? GridStepY() : step;
     const auto arrow = [&](int dx, int dy) {
-        BeginRepaintBatch();
-        if (shift)
-            ResizeSelectionBy(doc_, dx, dy);
-        else
-            MoveSelectionBy(doc_, dx, dy);
-        EndRepaintBatch();
-        emit BrowserReloadRequested();
+        ChangeSelection([&] {
+            if (shift)
+                ResizeSelectionBy(doc_, dx, dy);
+            else
+                MoveSelectionBy(doc_, dx, dy);
+        });
     };
     // The letter keys work with or without modifiers.
     switch (event->key()) {
     case Qt::Key_Left:
-        arrow(-step, 0);
+        arrow(-stepX, 0);
         return;
     case Qt::Key_Right:
-        arrow(step, 0);
+        arrow(stepX, 0);
         return;
     case Qt::Key_Up:
-        arrow(0, -step);
+        arrow(0, -stepY);
         return;
     case Qt::Key_Down:
-        arrow(0, step);
+        arrow(0, stepY);
         return;
     case Qt::Key_Insert:
         if (shift)

@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <algorithm>
+#include <utility>
 
 #include "model/mvTabControl.h"
 #include "model/mvUnits.h"
@@ -31,10 +32,7 @@ void TMainDialog::CreateEditing() {
         };
     popMenu_ = new TmvSurfacePopMenu(this);
     popMenu_->Wire(popMenu_->pmAlignToGrid, [this] {
-        BeginRepaintBatch();
-        AlignSelectionToGrid(doc_, GridStepX(), GridStepY());
-        EndRepaintBatch();
-        emit BrowserReloadRequested();
+        ChangeSelection([this] { AlignSelectionToGrid(doc_, GridStepX(), GridStepY()); });
     });
     setMouseTracking(true); // hot tracking
     // Coming back to the program with a drag still marked as running ends it as a release does.
@@ -49,6 +47,7 @@ void TMainDialog::ApplyEditingSettings(const Settings& s) {
     o.SnapMove = s.SnapMove;
     o.SnapSize = s.SnapSize;
     o.SnapDialog = s.SnapDialog;
+    o.SnapToGuides = s.SnapToGuides;
     if (!s.HotTracking) TrackHot(nullptr);
 }
 
@@ -245,6 +244,8 @@ void TMainDialog::PressControl(TmvControl* control, Qt::MouseButton button,
     if (!doc_.IsSelected(control)) {
         doc_.ClearSelection();
         doc_.Select(control);
+    } else if (button == Qt::LeftButton && doc_.SelectionCount() > 1) {
+        e.ReferenceCandidate = control;
     }
     doc_.SetCurrentControl(control);
     if (PressTabStrip(control, at - QPoint(control->Left, control->Top))) return;
@@ -333,7 +334,12 @@ void TMainDialog::mouseReleaseEvent(QMouseEvent* event) {
     }
     if (event->button() != Qt::LeftButton) return;
     e.PressOnControl = false;
+    TmvControl* reference = std::exchange(e.ReferenceCandidate, nullptr);
+    const bool stayed = std::all_of(e.DragRects.begin(), e.DragRects.end(), [](const auto& item) {
+        return item.Box.Rect() == item.Control->BoundsRect();
+    });
     if (e.Dragging) EndDrag();
+    if (reference && stayed && doc_.Owns(reference)) doc_.MakeReference(reference);
     if (doc_.CurrentControl) doc_.SetCurrentControl(doc_.CurrentControl);
     // The selection marks come back once the press is over.
     if (doc_.SelectionCount() > 1) doc_.RefreshSelection();
@@ -379,6 +385,13 @@ void TMainDialog::FollowCurrentControl() {
     if (current->BoundsRect() != handles.RememberedBounds() ||
         handles.At(0)->y() != GrabHandlePositions(current->BoundsRect())[0].y() + ClientTop())
         handles.Place(current->BoundsRect(), ClientTop());
+}
+
+void TMainDialog::ChangeSelection(const std::function<void()>& change) {
+    BeginRepaintBatch();
+    change();
+    EndRepaintBatch();
+    emit BrowserReloadRequested();
 }
 
 void TMainDialog::BeginRepaintBatch() {

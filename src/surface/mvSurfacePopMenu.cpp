@@ -74,6 +74,11 @@ void TmvSurfacePopMenu::Wire(QAction* entry, std::function<void()> command) {
     entry->setEnabled(true);
 }
 
+void TmvSurfacePopMenu::AddArrangeMenu(QMenu* menu) {
+    const QList<QAction*> entries = actions();
+    insertMenu(entries.value(entries.indexOf(pmPosition->menuAction()) + 1), menu);
+}
+
 bool TmvSurfacePopMenu::IsWired(const QAction* entry) const {
     return std::find(wired_.begin(), wired_.end(), entry) != wired_.end();
 }

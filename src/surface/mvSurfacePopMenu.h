@@ -20,6 +20,9 @@ public:
     // control are then enabled exactly when there is one, the others stay enabled.
     void Wire(QAction* entry, std::function<void()> command);
     bool IsWired(const QAction* entry) const;
+    // The direct arranging commands' submenu, after the alignment dialog's entries; its entries
+    // keep their own enabled states.
+    void AddArrangeMenu(QMenu* menu);
 
     // The enabling rule, run on opening; also puts the lock-all caption in line with the flag.
     void Prepare(bool hasCurrentControl, bool lockAll);
