@@ -98,6 +98,8 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
     CreateUndo();
     ConnectDocumentCommands();
     ConnectSurface();
+    CreateTabOrderCommand();
+    CreateMnemonicCommand();
     ConnectProjectCommands();
     ApplyStoredMainPlacement();
     InstallFatalErrorHooks();

@@ -103,6 +103,7 @@ void TMain::CurrentControlChanged(TmvControl* control) {
 }
 
 void TMain::DialogCleared() {
+    if (surface_) surface_->SetTabOrderMode(false);
     if (editCommands_) editCommands_->CurrentControlChanged(nullptr);
     if (arrangeCommands_) arrangeCommands_->UpdateEnabled();
     RefreshObjBrowser(nullptr);
