@@ -1,7 +1,34 @@
 #pragma once
 // The large dialog several benchmarks work on.
+#include <QCoreApplication>
+#include <QEvent>
+#include <vector>
+
 #include "model/mvTabControl.h"
 #include "surface/mvDialogDocument.h"
+
+// The repaints asked for so far, done.
+inline void FlushPaints() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    QCoreApplication::processEvents();
+}
+
+// A grid of 40 columns of `count` visible controls of the given types in turn on a 1,600 x 1,000
+// dialog in pixels, with the IDs 1, 2, ...
+inline std::vector<TmvControl*> FillControlGrid(DialogDocument& doc, int count,
+                                                const std::vector<int>& types) {
+    doc.UseDbu = false;
+    doc.SetClientSize(1600, 1000);
+    std::vector<TmvControl*> made;
+    for (int i = 0; i < count; ++i) {
+        TmvControl* control = doc.CreateControl(types[size_t(i) % types.size()], true,
+                                                4 + (i % 40) * 40, 4 + (i / 40) * 40, 36, 22, -1);
+        control->ID = i + 1;
+        control->SetVisible(true);
+        made.push_back(control);
+    }
+    return made;
+}
 
 // Controls of every type but the tab control in a grid, a tab control with two pages holding a
 // tenth of them, and a small menu: `count` controls in all.

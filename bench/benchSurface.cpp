@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 
 #include "app/mvMain.h"
+#include "benchDialogs.h"
 #include "model/mvControls.h"
 #include "mvBench.h"
 #include "surface/mvControlImages.h"
@@ -16,7 +17,6 @@
 
 namespace {
 constexpr int kControls = 1000;
-constexpr int kColumns = 40;
 
 // Counts the paints a step causes, so a step that painted nothing is not reported as fast.
 class PaintCounter : public QObject {
@@ -29,22 +29,15 @@ public:
 };
 
 void Flush() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-    QCoreApplication::processEvents();
+    FlushPaints();
 }
 
 // A grid of 40 x 25 controls of five types on a 1,600 x 1,000 dialog; every other one selected.
 void Fill(DialogDocument& doc) {
-    doc.UseDbu = false;
-    doc.SetClientSize(1600, 1000);
-    const int types[] = {ctButton, ctCheck, ctEdit, ctText, ctRadio};
-    for (int i = 0; i < kControls; ++i) {
-        TmvControl* control = doc.CreateControl(types[i % 5], true, 4 + (i % kColumns) * 40,
-                                                4 + (i / kColumns) * 40, 36, 22, -1);
-        control->ID = i + 1;
-        control->SetVisible(true);
-        if (i % 2 == 0) doc.Select(control);
-    }
+    const std::vector<TmvControl*> made =
+        FillControlGrid(doc, kControls, {ctButton, ctCheck, ctEdit, ctText, ctRadio});
+    for (size_t i = 0; i < made.size(); i += 2)
+        doc.Select(made[i]);
     doc.SetCurrentControl(doc.Selection.front());
 }
 

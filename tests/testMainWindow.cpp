@@ -38,11 +38,14 @@ TEST(MainWindow, MenusCarryTheirCaptionsInOrder) {
                      "&Export Dosya...", "&Script'e Yaz...", "-", "&Devam Et", "-", "Ç&ık"}));
     EXPECT_EQ(Captions(main.mmImport), (QStringList{"Dosyaya Aktar...", "Clipboard`a Aktar..."}));
     EXPECT_EQ(Captions(main.mmEdit),
-              (QStringList{"&Geri Al", "Yi&nele", "-", "Ke&s", "&Kopyala", "&Yapıştır", "&Sil", "-",
-                           "&Hepsini Seç", "Hepsini &Sil", "-", "&Hizala", "-", "&Ayarlar..."}));
+              (QStringList{"&Geri Al", "Yi&nele", "-", "Ke&s", "&Kopyala", "&Yapıştır", "&Sil",
+                           "&Çoğalt", "-", "Öne &Getir", "&Bir Öne Getir", "Bir Arkaya Gön&der",
+                           "&Arkaya Gönder", "-", "&Hepsini Seç", "Hepsini &Sil", "-", "&Hizala",
+                           "-", "&Ayarlar..."}));
     EXPECT_EQ(Captions(main.mmTools),
               (QStringList{"Tekrar &Kaydet...", "&Koda Ön İzleme Yap", "&Kodu Kopyala",
-                           "&Olayları Kopyala", "Ö&n İzleme"}));
+                           "&Olayları Kopyala", "Ö&n İzleme", "Dialog&u Dene", "&Sıra Düzenle",
+                           "&Erişim Tuşlarını Denetle"}));
     EXPECT_EQ(Captions(main.mmView),
               (QStringList{"&Yan Toolbar", "T&ool Kutusu", "&Menu Düzenliyici",
                            "&Hizalama Araç Çubuğu", "-", "Arka Plan"}));
@@ -71,8 +74,11 @@ TEST(MainWindow, ShortcutsAndHints) {
         {main.codeCopy, QKeySequence(QStringLiteral("Alt+C")), "Kodu Kopyala"},
         {main.codeCopyEvents, QKeySequence(), "Olayları Kopyala"},
         {main.actPreview, QKeySequence(QStringLiteral("Alt+R")), "Ön İzleme"},
+        {main.actTestDialog, QKeySequence(QStringLiteral("Ctrl+T")), "Dialogu Dene"},
         {main.actObjPalette, QKeySequence(QStringLiteral("Alt+O")), "Üst Toolbar"},
         {main.actMenuEd, QKeySequence(QStringLiteral("Alt+M")), "Menu Düzenliyici"},
+        {main.actTabOrder, QKeySequence(QStringLiteral("Ctrl+D")), "Sıra Düzenle"},
+        {main.actMnemonics, QKeySequence(QStringLiteral("Ctrl+M")), "Erişim Tuşlarını Denetle"},
         {main.ccpdCut, QKeySequence(), "Kes (Ctrl+X)"},
         {main.ccpdCopy, QKeySequence(), "Kopyala (Ctrl+C)"},
         {main.ccpdPaste, QKeySequence(), "Yapıştır (Ctrl+V)"},
@@ -102,7 +108,8 @@ TEST(MainWindow, OnlyCommandsWithWorkBehindThemAreEnabled) {
           main.mmAbout,       main.codeView,      main.codeCopy,   main.mmDeleteAll,
           main.mmReorder,     main.mmSelectAll,   main.expFile,    main.actPreview,
           main.actObjPalette, main.actObjBrowser, main.actMenuEd,  main.impFile,
-          main.impClipboard,  main.mmPreferences, main.expScript,  main.codeCopyEvents})
+          main.impClipboard,  main.mmPreferences, main.expScript,  main.codeCopyEvents,
+          main.actTestDialog})
         EXPECT_TRUE(action->isEnabled()) << action->objectName().toStdString();
     EXPECT_TRUE(main.importButton->isEnabled());
     EXPECT_TRUE(main.mmView->actions().first()->isEnabled());
@@ -160,8 +167,9 @@ TEST(MainWindow, ToolbarOrderAndCheckButtons) {
                                "import",     "expFile",     "expScript",   "-"};
     const QStringList edits = {"ccpdCut",     "ccpdPaste",   "ccpdCopy", "ccpdDelete",
                                "actEditUndo", "actEditRedo", "-"};
-    const QStringList views = {"codeView",      "codeCopy",      "actPreview", "-",
-                               "actObjBrowser", "actObjPalette", "actMenuEd"};
+    const QStringList views = {"codeView",      "codeCopy",      "actPreview", "actTestDialog",
+                               "-",             "actObjBrowser", "actObjPalette", "actMenuEd",
+                               "-",             "actTabOrder"};
     EXPECT_EQ(order, files + edits + views);
     EXPECT_EQ(main.importButton->defaultAction(), main.impFile);
     EXPECT_EQ(main.importButton->menu(), main.ImportMenu);

@@ -13,11 +13,13 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QTest>
 #include <QTreeWidget>
 
 #include "io/mvConfigPaths.h"
 #include "io/mvSettings.h"
+#include "io/mvUndoHistory.h"
 #include "model/mvControls.h"
 #include "model/mvEdits.h"
 #include "support/testDocumentHelpers.h"
@@ -429,3 +431,115 @@ TEST(MenuBand, PaintsItsShadowAndHighlightLines) {
     EXPECT_TRUE(text) << "\"Menu Bar\" in the middle";
 }
 } // namespace
+
+namespace {
+// The menu as one line: each entry's text, its entries in brackets.
+QString Outline(const TmvMenuTree::NodeList& level) {
+    QStringList parts;
+    for (const auto& node : level)
+        parts << node->Text + (node->HasChildren()
+                                   ? QStringLiteral("[") + Outline(node->Children) + "]"
+                                   : QString());
+    return parts.join(QLatin1Char(' '));
+}
+
+// Menus "A" (items "a1" with "x" under it, "a2") and "B" (item "b1"), all open.
+struct BranchShell : EditorShell {
+    BranchShell() {
+        TmvMenuTree& menu = Doc().Menu;
+        int id = 100;
+        A = menu.AddNode(nullptr, QStringLiteral("A"), MenuData(id++, 0));
+        a1 = menu.AddNode(A, QStringLiteral("a1"), MenuData(id++, kMenuFixedId));
+        menu.AddNode(a1, QStringLiteral("x"), MenuData(id++, 0));
+        a2 = menu.AddNode(A, QStringLiteral("a2"), MenuData(id++, 0));
+        B = menu.AddNode(nullptr, QStringLiteral("B"), MenuData(id++, 0));
+        menu.AddNode(B, QStringLiteral("b1"), MenuData(id++, 0));
+        Main.MenuChanged();
+        Editor().meItems->expandAll();
+        Doc().StartNewHistory(true);
+        QApplication::setActiveWindow(&Main); // the main window's shortcuts are live
+    }
+    QString Shape() { return Outline(Doc().Menu.TopLevel()); }
+    void Key(TmvMenuNode* node, Qt::Key key, Qt::KeyboardModifiers mods) {
+        Editor().SelectNode(node);
+        Editor().meItems->setFocus();
+        QTest::keyClick(Editor().meItems, key, mods);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
+    TmvMenuNode* A = nullptr;
+    TmvMenuNode* a1 = nullptr;
+    TmvMenuNode* a2 = nullptr;
+    TmvMenuNode* B = nullptr;
+};
+} // namespace
+
+TEST(MenuEditor, BranchesMoveInAndOutByKeyAndEachMoveIsUndoneWithTheTreeAsItWas) {
+    BranchShell shell;
+    TMenuEditor& editor = shell.Editor();
+    editor.SelectNode(shell.A);
+    EXPECT_FALSE(editor.btnIndent->isEnabled());  // nothing before it
+    EXPECT_FALSE(editor.btnOutdent->isEnabled()); // on the bar already
+    editor.SelectNode(shell.B);
+    EXPECT_TRUE(editor.btnIndent->isEnabled());
+    shell.Key(shell.a2, Qt::Key_Right, Qt::ControlModifier); // into a1's menu
+    EXPECT_EQ(shell.Shape(), QStringLiteral("A[a1[x a2]] B[b1]"));
+    EXPECT_EQ(editor.SelectedNode(), shell.a2);
+    EXPECT_TRUE(editor.ItemOf(shell.a1)->isExpanded());
+    shell.Key(shell.a1, Qt::Key_Left, Qt::ControlModifier); // out of A, with its branch
+    EXPECT_EQ(shell.Shape(), QStringLiteral("A a1[x a2] B[b1]"));
+    EXPECT_EQ(editor.Preview()->BarCaptions(), QStringList({"A", "a1", "B"}));
+    EXPECT_EQ(shell.Main.History().UndoName(), QStringLiteral("Dışarı Al"));
+
+    shell.Main.actEditUndo->trigger();
+    EXPECT_EQ(shell.Shape(), QStringLiteral("A[a1[x a2]] B[b1]"));
+    // The nodes are new after an undo; the tree still shows them open and a1 chosen.
+    TmvMenuNode* a1 = shell.Doc().Menu.TopLevel()[0]->Children[0].get();
+    EXPECT_EQ(editor.SelectedNode(), a1);
+    EXPECT_TRUE(editor.ItemOf(a1)->isExpanded());
+    EXPECT_TRUE(editor.ItemOf(shell.Doc().Menu.TopLevel()[1].get())->isExpanded());
+    shell.Main.actEditUndo->trigger();
+    EXPECT_EQ(shell.Shape(), QStringLiteral("A[a1[x] a2] B[b1]"));
+}
+
+TEST(MenuEditor, DuplicatingABranchGivesTheCopiesNewIds) {
+    BranchShell shell;
+    TmvControl* button = Place(shell.Doc(), ctButton, 10, 10, 60, 20);
+    shell.Doc().Select(button);
+    shell.Doc().SetCurrentControl(button);
+    shell.Key(shell.a1, Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(shell.Shape(), QStringLiteral("A[a1[x] a1[x] a2] B[b1]"));
+    const TmvMenuNode* copy = shell.Doc().Menu.TopLevel()[0]->Children[1].get();
+    EXPECT_EQ(shell.Editor().SelectedNode(), copy);
+    QSet<int> ids;
+    for (const TmvMenuNode* node : shell.Doc().Menu.NodesDepthFirst())
+        ids.insert(node->Id());
+    EXPECT_EQ(ids.size(), 8); // every copy with an ID of its own
+    EXPECT_FALSE(copy->HasFlag(kMenuFixedId));
+    EXPECT_TRUE(shell.a1->HasFlag(kMenuFixedId));
+    // The main window's Duplicate of controls does not take the key from the tree.
+    EXPECT_EQ(shell.Doc().ControlCount(), 1);
+}
+
+// A drag in the tree ends in DropSelected with the entry under the mouse (a drag itself needs a
+// real screen).
+TEST(MenuEditor, ADroppedEntryGoesIntoBesideOrBelowTheEntries) {
+    BranchShell shell;
+    TMenuEditor& editor = shell.Editor();
+    const auto drop = [&](TmvMenuNode* node, TmvMenuNode* onto, TMenuEditor::DropPlace place) {
+        editor.SelectNode(node);
+        editor.DropSelected(onto ? editor.ItemOf(onto) : nullptr, place);
+    };
+    drop(shell.a2, shell.B, TMenuEditor::DropOnto);
+    EXPECT_EQ(shell.Shape(), QStringLiteral("A[a1[x]] B[b1 a2]"));
+    EXPECT_EQ(editor.SelectedNode(), shell.a2);
+    drop(shell.a2, shell.A, TMenuEditor::DropAbove);
+    EXPECT_EQ(shell.Shape(), QStringLiteral("a2 A[a1[x]] B[b1]"));
+    drop(shell.a2, shell.a1, TMenuEditor::DropBelow);
+    EXPECT_EQ(shell.Shape(), QStringLiteral("A[a1[x] a2] B[b1]"));
+    drop(shell.a2, nullptr, TMenuEditor::DropAtEnd);
+    EXPECT_EQ(shell.Shape(), QStringLiteral("A[a1[x]] B[b1] a2"));
+    drop(shell.A, shell.a1, TMenuEditor::DropOnto); // into its own branch: refused
+    EXPECT_EQ(shell.Shape(), QStringLiteral("A[a1[x]] B[b1] a2"));
+    EXPECT_EQ(editor.Preview()->BarCaptions(), QStringList({"A", "B", "a2"}));
+}

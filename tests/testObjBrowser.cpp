@@ -78,6 +78,7 @@ TEST(ObjBrowser, EditsOfTheGeneralPageReachEverySelectedControl) {
     BrowserShell s;
     TmvControl* button = Place(s.Doc(), ctButton, 10, 10, 75, 25);
     TmvControl* edit = Place(s.Doc(), ctEdit, 10, 50, 100, 20);
+    edit->SetText(button->Text);
     s.SelectOnly({button, edit});
     // Mixed types: no type group, the caption still edits both.
     EXPECT_FALSE(s.B().NoStyles->isHidden());
@@ -90,13 +91,13 @@ TEST(ObjBrowser, EditsOfTheGeneralPageReachEverySelectedControl) {
     s.B().propsDisabled->click();
     EXPECT_TRUE(button->Disabled && edit->Disabled);
 
-    // With two selected, leaving W writes nothing and shows the current value again; Enter
-    // writes both.
+    // With two selected, leaving W writes nothing and shows what it showed (nothing, as the
+    // widths differ); Enter writes both.
     Type(s.B().propsSizeW, QStringLiteral("60"));
     Leave(s.B().propsSizeW);
     EXPECT_EQ(button->Width, 75);
     EXPECT_EQ(edit->Width, 100);
-    EXPECT_EQ(s.B().propsSizeW->text(), QStringLiteral("75"));
+    EXPECT_EQ(s.B().propsSizeW->text(), QString());
     Type(s.B().propsSizeW, QStringLiteral("60"));
     QTest::keyClick(s.B().propsSizeW, Qt::Key_Return);
     EXPECT_EQ(button->Width, 60);
@@ -112,6 +113,51 @@ TEST(ObjBrowser, EditsOfTheGeneralPageReachEverySelectedControl) {
     QTest::keyClick(s.B().propsPosY, Qt::Key_Escape);
     EXPECT_EQ(s.B().propsPosY->text(), QStringLiteral("50"));
     EXPECT_EQ(edit->Top, 50);
+}
+
+// Several controls selected: a box whose value differs shows nothing (a check box partly
+// checked), a value typed there with Enter goes to all of them, and Enter on the empty box
+// changes nothing.
+TEST(ObjBrowser, BoxesShowNothingWhereTheSelectedControlsDiffer) {
+    BrowserShell s;
+    TmvControl* a = Place(s.Doc(), ctCheck, 10, 10, 75, 25);
+    TmvControl* b = Place(s.Doc(), ctCheck, 40, 10, 75, 25);
+    a->SetText(QStringLiteral("Bir"));
+    b->SetText(QStringLiteral("İki"));
+    b->SetDisabled(true);
+    b->SetKind(1);
+    static_cast<TmvCheck*>(b)->SetFlat(true);
+    s.SelectOnly({a, b});
+    TObjBrowser& br = s.B();
+    EXPECT_EQ(br.propsCaption->text(), QString());
+    EXPECT_EQ(br.propsPosX->text(), QString());
+    EXPECT_EQ(br.propsPosY->text(), QStringLiteral("10")); // they agree
+    EXPECT_EQ(br.propsSizeW->text(), QStringLiteral("75"));
+    EXPECT_EQ(br.propsType->currentIndex(), -1);
+    EXPECT_EQ(br.propsDisabled->checkState(), Qt::PartiallyChecked);
+    EXPECT_EQ(br.propsHidden->checkState(), Qt::Unchecked);
+    EXPECT_EQ(br.grsCheckFlat->checkState(), Qt::PartiallyChecked);
+
+    QTest::keyClick(br.propsPosX, Qt::Key_Return); // left empty: nothing, and no complaint
+    EXPECT_EQ(a->Left, 10);
+    EXPECT_EQ(b->Left, 40);
+    EXPECT_FALSE(QToolTip::isVisible());
+    TypeAndEnter(br.propsPosX, QStringLiteral("20"));
+    EXPECT_EQ(a->Left, 20);
+    EXPECT_EQ(b->Left, 20);
+    EXPECT_EQ(br.propsPosX->text(), QStringLiteral("20"));
+    br.propsDisabled->click(); // out of the third state: all of them
+    EXPECT_TRUE(a->Disabled && b->Disabled);
+    EXPECT_EQ(br.propsDisabled->checkState(), Qt::Checked);
+    br.propsDisabled->click();
+    EXPECT_FALSE(a->Disabled || b->Disabled);
+    br.grsCheckFlat->click();
+    EXPECT_TRUE(static_cast<TmvCheck*>(a)->Flat && static_cast<TmvCheck*>(b)->Flat);
+
+    // One control: every box shows its value.
+    s.SelectOnly({b});
+    EXPECT_EQ(br.propsCaption->text(), QStringLiteral("İki"));
+    EXPECT_EQ(br.propsType->currentIndex(), 1);
 }
 
 TEST(ObjBrowser, LeavingTheProgramCommitsTheFocusedBox) {

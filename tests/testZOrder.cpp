@@ -187,3 +187,50 @@ TEST(Locking, LockAllTogglesAndNamesItsCommand) {
     EXPECT_FALSE(ToggleLockAll(doc));
     EXPECT_EQ(LockAllCaption(doc.LockAll), "Lock All");
 }
+
+// --- One step forward or backward ------------------------------------------------------------
+
+// A tab control, a group box and three controls (z-order: tab, box, a, b, c); each case selects
+// some of them, hides some, takes one step and expects the order.
+TEST(ZOrder, OneStepPassesTheNextShownControlAndNeverTheTabControl) {
+    struct Case {
+        const char* what;
+        bool forward;
+        QStringList selected;
+        QStringList hidden;
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {"forward", true, {"a"}, {}, {"tab", "box", "b", "a", "c"}},
+        {"the top stays", true, {"c"}, {}, {"tab", "box", "a", "b", "c"}},
+        {"a block moves as one", true, {"a", "b"}, {}, {"tab", "box", "c", "a", "b"}},
+        {"a hidden one is passed too", true, {"a"}, {"b"}, {"tab", "box", "b", "c", "a"}},
+        {"backward below a box", false, {"a"}, {}, {"tab", "a", "box", "b", "c"}},
+        {"a box stays above the tab control", false, {"box"}, {}, {"tab", "box", "a", "b", "c"}},
+        {"the tab control never moves", false, {"tab", "b"}, {}, {"tab", "box", "b", "a", "c"}},
+        {"the tab control stays at the bottom", true, {"tab"}, {}, {"tab", "box", "a", "b", "c"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        DialogDocument doc;
+        QHash<QString, TmvControl*> named;
+        named["tab"] = Place(doc, ctTab, 0, 0, 200, 150);
+        named["box"] = Place(doc, ctBox, 0, 0, 100, 100);
+        named["a"] = Place(doc, ctButton, 10, 10, 50, 20);
+        named["b"] = Place(doc, ctEdit, 10, 10, 50, 20);
+        named["c"] = Place(doc, ctCheck, 10, 10, 50, 20);
+        QHash<const TmvControl*, QString> names;
+        for (auto it = named.begin(); it != named.end(); ++it)
+            names[it.value()] = it.key();
+        for (const QString& s : c.selected)
+            doc.Select(named[s]);
+        for (const QString& h : c.hidden)
+            HideControl(doc, named[h]);
+        const bool changed = c.forward ? BringSelectionForward(doc) : SendSelectionBackward(doc);
+        QStringList order;
+        for (int i = 0; i < doc.ControlCount(); ++i)
+            order << names[doc.ControlAt(i)];
+        EXPECT_EQ(order, c.expected);
+        EXPECT_EQ(changed, order != QStringList({"tab", "box", "a", "b", "c"}));
+    }
+}

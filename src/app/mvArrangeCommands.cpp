@@ -135,11 +135,16 @@ void TArrangeCommands::Run(TmvArrange command) {
     UpdateEnabled();
 }
 
+void TArrangeCommands::SetSuspended(bool on) {
+    suspended_ = on;
+    UpdateEnabled();
+}
+
 void TArrangeCommands::UpdateEnabled() {
     const DialogDocument& doc = main_.Document();
     for (int i = 0; i < kArrangeCount; ++i)
-        actions_[size_t(i)]->setEnabled(CanArrange(doc, TmvArrange(i)));
+        actions_[size_t(i)]->setEnabled(!suspended_ && CanArrange(doc, TmvArrange(i)));
     const TmvControl* current = doc.CurrentControl;
-    makeReference_->setEnabled(current && doc.SelectionCount() > 1 && doc.IsSelected(current) &&
+    makeReference_->setEnabled(!suspended_ && current && doc.SelectionCount() > 1 && doc.IsSelected(current) &&
                                doc.SelectedAt(0) != current);
 }

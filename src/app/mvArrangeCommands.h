@@ -31,6 +31,8 @@ public:
     void Run(TmvArrange command);
     // Enables each command by what the selection allows.
     void UpdateEnabled();
+    // While suspended (the tab-order mode), every command that moves or sizes is disabled.
+    void SetSuspended(bool on);
 
 private:
     void CreateActions();
@@ -42,4 +44,5 @@ private:
     QAction* snapToGuides_ = nullptr;
     QMenu* menu_ = nullptr;
     QToolBar* toolBar_ = nullptr;
+    bool suspended_ = false;
 };

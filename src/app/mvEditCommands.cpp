@@ -1,10 +1,12 @@
 #include "app/mvEditCommands.h"
 
 #include <QAction>
+#include <QMenu>
 
 #include "app/mvMain.h"
 #include "app/mvWindowUtils.h"
 #include "io/mvClipboard.h"
+#include "model/mvUnits.h"
 #include "surface/mvAlignDialog.h"
 #include "surface/mvCreationOrderWnd.h"
 #include "surface/mvDeleteSelection.h"
@@ -17,7 +19,34 @@
 
 TEditCommands::TEditCommands(TMain& main)
     : QObject(&main), main_(main), clipboard_(std::make_unique<TmvControlClipboard>()) {
+    CreateActions();
     Connect();
+}
+
+void TEditCommands::CreateActions() {
+    const auto make = [this](const char* name, const QString& caption, const QKeySequence& key) {
+        auto* action = new QAction(caption, &main_);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(key);
+        action->setEnabled(false);
+        return action;
+    };
+    mmDuplicate = make("mmDuplicate", QStringLiteral("&Çoğalt"),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
+    mmBringToFront = make("mmBringToFront", QStringLiteral("Öne &Getir"), {});
+    mmBringForward = make("mmBringForward", QStringLiteral("&Bir Öne Getir"),
+                          QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+    mmSendBackward = make("mmSendBackward", QStringLiteral("Bir Arkaya Gön&der"),
+                          QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+    mmSendToBack = make("mmSendToBack", QStringLiteral("&Arkaya Gönder"), {});
+    // After the clipboard commands: Duplicate with them, the z-order as a group of its own.
+    QMenu* edit = main_.mmEdit;
+    const QList<QAction*> entries = edit->actions();
+    const qsizetype at = entries.indexOf(main_.ccpdDelete);
+    QAction* after = at >= 0 && at + 1 < entries.size() ? entries[at + 1] : nullptr;
+    edit->insertAction(after, mmDuplicate);
+    edit->insertSeparator(after);
+    edit->insertActions(after, {mmBringToFront, mmBringForward, mmSendBackward, mmSendToBack});
 }
 
 TEditCommands::~TEditCommands() = default;
@@ -35,8 +64,18 @@ void TEditCommands::Connect() {
     connect(surface, &TMainDialog::PasteRequested, main_.ccpdPaste, &QAction::trigger);
     connect(surface, &TMainDialog::DeleteRequested, main_.ccpdDelete, &QAction::trigger);
 
+    connect(mmDuplicate, &QAction::triggered, this, &TEditCommands::Duplicate);
+    connect(mmBringToFront, &QAction::triggered, this, &TEditCommands::BringToFront);
+    connect(mmBringForward, &QAction::triggered, this, &TEditCommands::BringForward);
+    connect(mmSendBackward, &QAction::triggered, this, &TEditCommands::SendBackward);
+    connect(mmSendToBack, &QAction::triggered, this, &TEditCommands::SendToBack);
+
     TmvSurfacePopMenu* menu = surface->PopMenu();
+    connect(menu->pmPaste, &QAction::triggered, this, &TEditCommands::PasteAtMenuPoint);
+    menu->Wire(menu->pmDuplicate, [this] { Duplicate(); });
     menu->Wire(menu->pmBringToFront, [this] { BringToFront(); });
+    menu->Wire(menu->pmBringForward, [this] { BringForward(); });
+    menu->Wire(menu->pmSendBackward, [this] { SendBackward(); });
     menu->Wire(menu->pmSendToBack, [this] { SendToBack(); });
     menu->Wire(menu->pmAlignment, [this] { OpenAlignDialog(TAlignDialog::AlignmentPage); });
     menu->Wire(menu->pmSpacing, [this] { OpenAlignDialog(TAlignDialog::SpacingPage); });
@@ -81,6 +120,30 @@ void TEditCommands::SendToBack() {
     SendSelectionToBack(main_.Document());
 }
 
+void TEditCommands::BringForward() {
+    main_.Document().NameNextStep(QStringLiteral("Bir Öne Getir"));
+    BringSelectionForward(main_.Document());
+}
+
+void TEditCommands::SendBackward() {
+    main_.Document().NameNextStep(QStringLiteral("Bir Arkaya Gönder"));
+    SendSelectionBackward(main_.Document());
+}
+
+void TEditCommands::Duplicate() {
+    main_.Document().NameNextStep(QStringLiteral("Çoğalt"));
+    DuplicateSelection(main_.Document());
+}
+
+void TEditCommands::PasteAtMenuPoint() {
+    TMainDialog* surface = main_.Surface();
+    const QPoint at = surface->PopMenuPoint();
+    const QPoint snapped(SnapToGrid(at.x(), surface->GridStepX()),
+                         SnapToGrid(at.y(), surface->GridStepY()));
+    main_.Document().NameNextStep(QStringLiteral("Yapıştır"));
+    clipboard_->PasteControlsAt(main_.Document(), surface->ContainerAt(at), snapped);
+}
+
 void TEditCommands::Hide() {
     main_.Document().NameNextStep(QStringLiteral("Gizle"));
     HideSelection(main_.Document());
@@ -121,7 +184,8 @@ void TEditCommands::OpenCreationOrder() {
 }
 
 void TEditCommands::CurrentControlChanged(TmvControl* control) {
-    for (QAction* action : {main_.ccpdCut, main_.ccpdCopy, main_.ccpdDelete})
+    for (QAction* action : {main_.ccpdCut, main_.ccpdCopy, main_.ccpdDelete, mmDuplicate,
+                            mmBringToFront, mmBringForward, mmSendBackward, mmSendToBack})
         action->setEnabled(control != nullptr);
 }
 

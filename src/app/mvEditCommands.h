@@ -9,6 +9,7 @@
 class TMain;
 class TmvControl;
 class TmvControlClipboard;
+class QAction;
 
 class TEditCommands : public QObject {
     Q_OBJECT
@@ -24,6 +25,13 @@ public:
     void Delete();
     void BringToFront();
     void SendToBack();
+    void BringForward();
+    void SendBackward();
+    // The selection copied and pasted at once, the control clipboard untouched.
+    void Duplicate();
+    // The context menu's paste: the group's top-left corner at the point the menu was opened
+    // at, snapped to the grid, in the container under it.
+    void PasteAtMenuPoint();
     void Hide();
     void Unhide(); // the "Unhide Controls" window
     void UnhideAll();
@@ -39,7 +47,15 @@ public:
     void CurrentControlChanged(TmvControl* control);
     void UpdatePaste();
 
+    // The Edit menu's entries for duplicating and z-order (beside the clipboard commands).
+    QAction* mmDuplicate;
+    QAction* mmBringToFront;
+    QAction* mmBringForward;
+    QAction* mmSendBackward;
+    QAction* mmSendToBack;
+
 private:
+    void CreateActions();
     void Connect();
     TMain& main_;
     std::unique_ptr<TmvControlClipboard> clipboard_;

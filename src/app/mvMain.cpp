@@ -98,6 +98,8 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
     CreateUndo();
     ConnectDocumentCommands();
     ConnectSurface();
+    CreateTabOrderCommand();
+    CreateMnemonicCommand();
     ConnectProjectCommands();
     ApplyStoredMainPlacement();
     InstallFatalErrorHooks();
@@ -202,6 +204,10 @@ void TMain::CreateActions() {
                                 QStringLiteral("Olayları Kopyala"));
     actPreview = MakeAction("actPreview", QStringLiteral("Ö&n İzleme"),
                             QKeySequence(Qt::ALT | Qt::Key_R), QStringLiteral("Ön İzleme"), 11);
+    actTestDialog = MakeAction("actTestDialog", QStringLiteral("Dialog&u Dene"),
+                               QKeySequence(Qt::CTRL | Qt::Key_T), QStringLiteral("Dialogu Dene"));
+    actTestDialog->setIcon(
+        QIcon(CutImageStrip(QStringLiteral(":/images/testdialog.png"), 20, 1).value(0)));
     actObjBrowser = MakeAction("actObjBrowser", QStringLiteral("Obje &Ara"),
                                QKeySequence(Qt::ALT | Qt::Key_B), QStringLiteral("Obje Ara"), 12);
     actObjPalette =
@@ -265,7 +271,7 @@ void TMain::CreateMenus() {
 
     mmTools = menuBar()->addMenu(QStringLiteral("&Extra"));
     mmTools->setObjectName(QStringLiteral("mmTools"));
-    mmTools->addActions({mmReorder, codeView, codeCopy, codeCopyEvents, actPreview});
+    mmTools->addActions({mmReorder, codeView, codeCopy, codeCopyEvents, actPreview, actTestDialog});
 
     mmView = menuBar()->addMenu(QStringLiteral("&Görüntü"));
     mmView->setObjectName(QStringLiteral("mmView"));
@@ -313,7 +319,7 @@ void TMain::CreateToolbar() {
     tb->addSeparator();
     tb->addActions({ccpdCut, ccpdPaste, ccpdCopy, ccpdDelete, actEditUndo, actEditRedo});
     tb->addSeparator();
-    tb->addActions({codeView, codeCopy, actPreview});
+    tb->addActions({codeView, codeCopy, actPreview, actTestDialog});
     tb->addSeparator();
     tb->addActions({actObjBrowser, actObjPalette, actMenuEd});
     // The check buttons' own hints; a button takes its action's hint again whenever the action

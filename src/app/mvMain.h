@@ -31,6 +31,8 @@ class TConfigDialog;
 class TImportFile;
 class TImportForm;
 class TScriptWriteDialog;
+class TTestDialog;
+class TMnemonicWindow;
 class QLabel;
 class TMainDialog;
 class QAction;
@@ -103,11 +105,17 @@ public:
     // The event handlers of the dialog on the clipboard.
     void CopyEventsCommand();
     TScriptWriteDialog* ScriptWriteWindow() const { return scriptWrite_; }
+    // Shows the access keys used more than once; the window, from the first check on.
+    void MnemonicCheckCommand();
+    TMnemonicWindow* MnemonicWindow() const { return mnemonics_; }
     // The status bar's note of the project's script ("Script: ..."), empty without one.
     QLabel* ScriptStatus() const { return scriptStatus_; }
     void UpdateScriptStatus();
     // The dialog shown in mIRC with the settings' DDE name; FALSE when it was not sent.
     bool PreviewCommand();
+    // The dialog as a working window, modal, built from the document and leaving it untouched;
+    // when it closes, the status bar says how (mvMainTestDialog.cpp).
+    TTestDialog* TestDialogCommand();
     void SelectAllCommand();
     // Clipboard, z-order, hiding, locking, alignment and creation order.
     TEditCommands& EditCommands() const { return *editCommands_; }
@@ -167,9 +175,12 @@ public:
     QAction* codeCopy;
     QAction* codeCopyEvents;
     QAction* actPreview;
+    QAction* actTestDialog;
     QAction* actObjBrowser;
     QAction* actObjPalette;
     QAction* actMenuEd;
+    QAction* actTabOrder;
+    QAction* actMnemonics;
     QAction* StatusWindow1;
     QAction* mmContents;
     QAction* mmHomePage;
@@ -230,6 +241,11 @@ private:
     void CreateConfigDialog();
     // The surface's keys, context menu and frame (mvMainSurface.cpp).
     void ConnectSurface();
+    // The tab-order mode's command, and the editing it holds back while on (mvMainTabOrder.cpp).
+    void CreateTabOrderCommand();
+    void TabOrderModeChanged(bool on);
+    // The access-key check's command and window (mvMainMnemonics.cpp).
+    void CreateMnemonicCommand();
     void ApplyStoredMainPlacement();
     // What only a start takes from the settings: units, surface and tool-window places, the
     // recent list.
@@ -260,7 +276,8 @@ private:
     void CreateUndo();
     // Undo and Redo are enabled when there is a step, their hints name it.
     void UpdateUndoCommands();
-    // Not while a drag on the surface or of its frame runs.
+    // Not while a drag on the surface or of its frame runs, nor in the tab-order mode, whose
+    // clicks make one step when it ends.
     bool UndoAllowed() const;
     void UpdateMenuBarHeight();
     void CreatePalette();
@@ -324,6 +341,7 @@ private:
     TImportFile* importFile_ = nullptr;
     TScriptWriteDialog* scriptWrite_ = nullptr;
     QLabel* scriptStatus_ = nullptr;
+    TMnemonicWindow* mnemonics_ = nullptr;
     bool started_ = false;
 };
 

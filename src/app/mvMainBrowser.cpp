@@ -102,5 +102,7 @@ void TMain::ControlRenamed(TmvControl* control) {
 }
 
 void TMain::ControlDeleting(TmvControl* control) {
+    // The mode's places hold the container's controls as they were.
+    if (surface_) surface_->SetTabOrderMode(false);
     if (browser_) browser_->RemoveControlEntry(control);
 }

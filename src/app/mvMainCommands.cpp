@@ -28,6 +28,7 @@ void TMain::ConnectDocumentCommands() {
     connect(mmSelectAll, &QAction::triggered, this, &TMain::SelectAllCommand);
     connect(expFile, &QAction::triggered, this, &TMain::ExportCommand);
     connect(actPreview, &QAction::triggered, this, &TMain::PreviewCommand);
+    connect(actTestDialog, &QAction::triggered, this, [this] { TestDialogCommand(); });
 }
 
 void TMain::CreateArrangeCommands() {
@@ -102,6 +103,7 @@ void TMain::CurrentControlChanged(TmvControl* control) {
 }
 
 void TMain::DialogCleared() {
+    if (surface_) surface_->SetTabOrderMode(false);
     if (editCommands_) editCommands_->CurrentControlChanged(nullptr);
     if (arrangeCommands_) arrangeCommands_->UpdateEnabled();
     RefreshObjBrowser(nullptr);

@@ -38,7 +38,7 @@ void TMain::UpdateUndoCommands() {
 
 bool TMain::UndoAllowed() const {
     // A drag holds the controls it moves; its step is recorded when it ends.
-    return !surface_->Dragging() && !surface_->FrameDragging();
+    return !surface_->Dragging() && !surface_->FrameDragging() && !surface_->TabOrderMode();
 }
 
 void TMain::UndoCommand() {

@@ -68,6 +68,9 @@ TObjBrowser::TObjBrowser(DialogDocument& doc, QWidget* parent) : QWidget(parent)
     BuildMorePage();
     ConnectBasicPage();
     ConnectMorePage();
+    // A box shown partly checked (the selected controls differ) takes a side when clicked.
+    for (QCheckBox* box : findChildren<QCheckBox*>())
+        connect(box, &QCheckBox::clicked, box, [box] { box->setTristate(false); });
     connect(ControlList, qOverload<int>(&QComboBox::activated), this, &TObjBrowser::ControlChosen);
     RebuildControlList();
     RefreshBrowserLayout(nullptr);
@@ -208,6 +211,11 @@ void TObjBrowser::NumberCommitRequested(TmvNumberEdit* box, bool fromExit) {
     if (fromExit && box->text() == shown_.value(box)) return;
     bool ok = false;
     const QString typed = box->text().trimmed();
+    // A box left empty where the selected controls differ changes nothing.
+    if (typed.isEmpty() && shown_.value(box).isEmpty() && doc_.SelectionCount() > 1) {
+        RestoreShown(box);
+        return;
+    }
     const int value = typed.toInt(&ok);
     if (!ok || value < watch.Min || value > watch.Max) {
         RestoreShown(box);

@@ -206,6 +206,8 @@ private:
     // Puts text into a box and remembers it as what the browser shows (Escape restores it).
     void Show(QLineEdit* box, const QString& text);
     void ShowNumber(TmvNumberEdit* box, int value);
+    // Checked or not; `differs`: partly checked, for controls that differ.
+    void ShowCheck(QCheckBox* box, bool on, bool differs);
     void RestoreShown(QLineEdit* box);
     // Says why a typed value was refused, at the box.
     void TellRefused(QLineEdit* box, const QString& why);

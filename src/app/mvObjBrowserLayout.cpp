@@ -22,9 +22,23 @@ QStringList PageItems(const TmvTab* tab) {
 }
 
 void SetChecked(QCheckBox* box, bool on) {
+    box->setTristate(false);
     box->setChecked(on);
 }
+
+// Whether the controls differ in a value.
+template <typename Get> bool Differs(const std::vector<TmvControl*>& controls, Get get) {
+    for (const TmvControl* control : controls)
+        if (!(get(*control) == get(*controls.front()))) return true;
+    return false;
+}
 } // namespace
+
+void TObjBrowser::ShowCheck(QCheckBox* box, bool on, bool differs) {
+    // The third state stands for "some are, some are not"; a click leaves it for good.
+    box->setTristate(differs);
+    box->setCheckState(differs ? Qt::PartiallyChecked : on ? Qt::Checked : Qt::Unchecked);
+}
 
 QGroupBox* TObjBrowser::GroupOfType(int type) const {
     switch (type) {
@@ -171,43 +185,82 @@ void TObjBrowser::LoadDialogValues() {
 
 void TObjBrowser::LoadControlValues(TmvControl* control) {
     live_ = false;
-    Show(propsCaption, control->Text);
-    propsNoQuotes->setChecked(control->NoQuotes && propsNoQuotes->isEnabled());
-    const QRect r = control->LogicalRect();
-    ShowNumber(propsPosX, XToDbuIf(doc_.UseDbu, r.x()));
-    ShowNumber(propsPosY, YToDbuIf(doc_.UseDbu, r.y()));
-    ShowNumber(propsSizeW, XToDbuIf(doc_.UseDbu, r.width()));
-    ShowNumber(propsSizeH, YToDbuIf(doc_.UseDbu, r.height()));
-    if (propsType->count() > 0) propsType->setCurrentIndex(control->Kind);
-    if (propsAlign->count() > 0) propsAlign->setCurrentIndex(control->Alignment);
-    if (control->ControlType != ctTab && propsTab->count() > 0)
-        propsTab->setCurrentIndex(control->TabIndex < 0 ? 0 : control->TabIndex + 1);
+    // With several controls selected, a box whose value differs between them shows nothing.
+    const std::vector<TmvControl*> targets = Targets();
+    const auto differs = [&targets](auto get) {
+        return targets.size() > 1 && Differs(targets, get);
+    };
+    const auto showText = [&](QLineEdit* box, const QString& text, auto get) {
+        Show(box, differs(get) ? QString() : text);
+    };
+    const auto showNumber = [&](TmvNumberEdit* box, int value, auto get) {
+        if (differs(get))
+            Show(box, QString());
+        else
+            ShowNumber(box, value);
+    };
+    const auto choose = [&](QComboBox* list, int index, auto get) {
+        if (list->count() > 0) list->setCurrentIndex(differs(get) ? -1 : index);
+    };
+    const auto check = [&](QCheckBox* box, bool on, auto get) { ShowCheck(box, on, differs(get)); };
 
-    if (control->ControlType == ctTab || Targets().size() > 1) {
+    showText(propsCaption, control->Text, [](const TmvControl& c) { return c.Text; });
+    check(propsNoQuotes, control->NoQuotes && propsNoQuotes->isEnabled(),
+          [](const TmvControl& c) { return c.NoQuotes; });
+    const QRect r = control->LogicalRect();
+    showNumber(propsPosX, XToDbuIf(doc_.UseDbu, r.x()),
+               [](const TmvControl& c) { return c.LogicalRect().x(); });
+    showNumber(propsPosY, YToDbuIf(doc_.UseDbu, r.y()),
+               [](const TmvControl& c) { return c.LogicalRect().y(); });
+    showNumber(propsSizeW, XToDbuIf(doc_.UseDbu, r.width()),
+               [](const TmvControl& c) { return c.LogicalRect().width(); });
+    showNumber(propsSizeH, YToDbuIf(doc_.UseDbu, r.height()),
+               [](const TmvControl& c) { return c.LogicalRect().height(); });
+    choose(propsType, control->Kind, [](const TmvControl& c) { return c.Kind; });
+    choose(propsAlign, control->Alignment, [](const TmvControl& c) { return c.Alignment; });
+    if (control->ControlType != ctTab)
+        choose(propsTab, control->TabIndex < 0 ? 0 : control->TabIndex + 1,
+               [](const TmvControl& c) { return std::max(-1, c.TabIndex); });
+
+    if (control->ControlType == ctTab || targets.size() > 1) {
         Show(propsID, QString());
         propsName->setEnabled(false);
         lblName->setEnabled(false);
         propsStaticID->setEnabled(false);
-        propsStaticID->setChecked(false);
+        SetChecked(propsStaticID, false);
         propsID->setEnabled(false);
     } else {
-        propsStaticID->setChecked(control->GetStaticID());
+        SetChecked(propsStaticID, control->GetStaticID());
         propsID->setEnabled(control->GetStaticID());
         Show(propsName, VisibleName(*control));
         ShowNumber(propsID, control->GetID());
     }
-    propsDisabled->setChecked(control->Disabled);
-    propsHidden->setChecked(control->Hidden);
-    propsResult->setChecked(control->Result);
-    propsGroup->setChecked(control->Group);
+    check(propsDisabled, control->Disabled, [](const TmvControl& c) { return c.Disabled; });
+    check(propsHidden, control->Hidden, [](const TmvControl& c) { return c.Hidden; });
+    check(propsResult, control->Result, [](const TmvControl& c) { return c.Result; });
+    check(propsGroup, control->Group, [](const TmvControl& c) { return c.Group; });
 
-    for (const StyleCheck& check : styleChecks_)
-        if (check.Type == control->ControlType) check.Box->setChecked(check.Get(*control));
+    // A type's own values are compared only when every control is of that type.
+    const bool sameType = targets.size() <= 1 || SameTypeSelected();
+    for (const StyleCheck& style : styleChecks_)
+        if (style.Type == control->ControlType)
+            ShowCheck(style.Box, style.Get(*control), sameType && differs(style.Get));
     for (const StyleNumber& number : styleNumbers_)
-        if (number.Type == control->ControlType) ShowNumber(number.Box, number.Get(*control));
-    if (control->ControlType == ctIcon) Show(grsIconPath, static_cast<TmvIcon*>(control)->FileName);
+        if (number.Type == control->ControlType) {
+            if (sameType && differs(number.Get))
+                Show(number.Box, QString());
+            else
+                ShowNumber(number.Box, number.Get(*control));
+        }
+    if (control->ControlType == ctIcon)
+        Show(grsIconPath, sameType && differs([](const TmvControl& c) {
+                              return static_cast<const TmvIcon&>(c).FileName;
+                          })
+                              ? QString()
+                              : static_cast<TmvIcon*>(control)->FileName);
     if (control->ControlType == ctTab) LoadTabGroup();
-    Show(grsOtherStyles, control->OtherStyles);
+    showText(grsOtherStyles, control->OtherStyles,
+             [](const TmvControl& c) { return c.OtherStyles; });
     live_ = true;
 }
 

@@ -1,6 +1,7 @@
 #include "io/mvClipboard.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "io/mvProjects.h"
 #include "model/mvTabControl.h"
@@ -18,13 +19,17 @@ int IntegerField(const QStringList& fields, int index) {
     return FieldInteger(fields.value(index)).value_or(0);
 }
 
-// Moves the stored copy one paste step further, so that every paste of the same buffer lands
-// beside the one before.
-void ShiftStoredPosition(TmvIniFile& buffer, const QString& section) {
-    const QStringList fields = SplitList(
-        buffer.ReadString(section, kPosition, QStringLiteral("0,0,0,0")), QLatin1Char(','));
-    const int x = IntegerField(fields, 0) + QuantizeX(5);
-    const int y = IntegerField(fields, 1) + QuantizeY(5);
+QStringList StoredPosition(const TmvIniFile& buffer, const QString& section) {
+    return SplitList(buffer.ReadString(section, kPosition, QStringLiteral("0,0,0,0")),
+                     QLatin1Char(','));
+}
+
+// Moves the stored copy by (dx, dy); a plain paste moves it one paste step further, so that
+// every paste of the same buffer lands beside the one before.
+void ShiftStoredPosition(TmvIniFile& buffer, const QString& section, int dx, int dy) {
+    const QStringList fields = StoredPosition(buffer, section);
+    const int x = IntegerField(fields, 0) + dx;
+    const int y = IntegerField(fields, 1) + dy;
     buffer.WriteString(
         section, kPosition,
         QStringLiteral("%1,%2,%3,%4").arg(x).arg(y).arg(fields.value(2), fields.value(3)));
@@ -64,7 +69,6 @@ void TmvControlClipboard::CutSelection(DialogDocument& doc, Prompter* prompt, bo
 }
 
 int TmvControlClipboard::PasteControls(DialogDocument& doc) {
-    if (count_ == 0) return 0;
     // The container the user works in: the tab control's active page when it is current, the
     // page of a current control lying on one, else the dialog.
     const TmvControl* current = doc.CurrentControl;
@@ -73,6 +77,27 @@ int TmvControlClipboard::PasteControls(DialogDocument& doc) {
         page = std::max(-1, doc.TabControl->ActivePage);
     else if (doc.TabControl && current && current->TabIndex >= 0)
         page = current->TabIndex;
+    return Paste(doc, page, std::nullopt);
+}
+
+int TmvControlClipboard::PasteControlsAt(DialogDocument& doc, int page, QPoint topLeft) {
+    return Paste(doc, page, topLeft);
+}
+
+int TmvControlClipboard::Paste(DialogDocument& doc, int page,
+                               const std::optional<QPoint>& topLeft) {
+    if (count_ == 0) return 0;
+    // The shift that puts the group's top-left corner at the point, or one paste step.
+    QPoint shift(QuantizeX(5), QuantizeY(5));
+    if (topLeft) {
+        QPoint corner(INT_MAX, INT_MAX);
+        for (int n = 1; n <= count_; ++n) {
+            const QStringList fields = StoredPosition(buffer_, ControlSectionName(n));
+            corner = QPoint(std::min(corner.x(), IntegerField(fields, 0)),
+                            std::min(corner.y(), IntegerField(fields, 1)));
+        }
+        shift = *topLeft - corner;
+    }
     doc.ClearSelection();
     doc.UpdatesSuspended = true;
     TmvControl* last = nullptr;
@@ -81,10 +106,11 @@ int TmvControlClipboard::PasteControls(DialogDocument& doc) {
     for (int n = 1; n <= count_; ++n) {
         const QString section = ControlSectionName(n);
         if (!buffer_.SectionExists(section)) continue;
-        ShiftStoredPosition(buffer_, section);
+        ShiftStoredPosition(buffer_, section, shift.x(), shift.y());
         const int id = RetargetStoredPage(buffer_, section, page);
         const bool idFree = ids.IsFree(id);
         TmvControl* control = ReadControlSection(doc, buffer_, true, n);
+        if (topLeft) ShiftStoredPosition(buffer_, section, -shift.x(), -shift.y());
         if (!control) continue; // a section the reader refuses is skipped
         if (idFree) {
             ids.TakeForControl(id);
@@ -103,4 +129,10 @@ int TmvControlClipboard::PasteControls(DialogDocument& doc) {
     }
     doc.RepaintSurface();
     return pasted;
+}
+
+int DuplicateSelection(DialogDocument& doc) {
+    TmvControlClipboard scratch;
+    scratch.CopySelection(doc);
+    return scratch.PasteControls(doc);
 }

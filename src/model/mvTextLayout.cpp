@@ -111,6 +111,10 @@ void WrapParagraph(const QFontMetrics& metrics, int flags, int width, const QStr
 }
 } // namespace
 
+QString ShownCaption(const QString& text) {
+    return Shown(text, 0);
+}
+
 QFont ClassicFont(const QFont& font) {
     QFont f(font);
     f.setStyleStrategy(QFont::NoAntialias);

@@ -18,6 +18,10 @@ struct TmvTextLine {
 // Qt::TextSingleLine, Qt::TextWordWrap, Qt::TextExpandTabs and the alignment).
 constexpr int kTextNoPrefix = 0x10000000;
 
+// The characters a caption shows: a single "&" marks the next character and goes, "&&" shows
+// one "&".
+QString ShownCaption(const QString& text);
+
 // The lines of `text` in a rectangle `width` pixels wide.
 std::vector<TmvTextLine> LayoutText(const QFont& font, int width, int flags, const QString& text);
 

@@ -13,21 +13,35 @@ QString Number(int v) {
 }
 
 void AppendControlLines(const DialogDocument& doc, std::vector<TmvTableLine>& lines) {
-    for (const TmvControl* control : doc.CreationOrder) {
-        const auto* tab = dynamic_cast<const TmvTab*>(control);
-        if (!tab) {
-            lines.push_back({kIndent + control->BuildLine(), control, nullptr});
-            continue;
-        }
-        // The pages, each followed by its controls, stand at the tab control's place.
+    VisitTableOrder(
+        doc,
+        [&lines](const TmvControl& control) {
+            // The tab control writes its pages' lines instead of a line of its own.
+            if (control.ControlType != ctTab)
+                lines.push_back({kIndent + control.BuildLine(), &control, nullptr});
+        },
+        [&lines](const TmvTab& tab, int page) {
+            lines.push_back({kIndent + tab.PageLine(page), nullptr, nullptr});
+        });
+}
+} // namespace
+
+void VisitTableOrder(const DialogDocument& doc,
+                     const std::function<void(const TmvControl&)>& control,
+                     const std::function<void(const TmvTab&, int page)>& page) {
+    for (const TmvControl* each : doc.CreationOrder) {
+        control(*each);
+        const auto* tab = dynamic_cast<const TmvTab*>(each);
+        if (!tab) continue;
         for (int i = 0; i < tab->PageCount(); ++i) {
-            lines.push_back({kIndent + tab->PageLine(i), nullptr, nullptr});
+            if (page) page(*tab, i);
             for (const TmvControl* child : tab->Page(i)->Controls)
-                lines.push_back({kIndent + child->BuildLine(), child, nullptr});
+                control(*child);
         }
     }
 }
 
+namespace {
 QString MenuLine(const TmvMenuNode& node) {
     const QString text = MenuTextForTable(node.Text);
     const QString id = Number(node.Id());

@@ -21,6 +21,7 @@
 #include "surface/mvRepaintRegion.h"
 #include "surface/mvSettingsRecord.h"
 #include "surface/mvSurfaceEditState.h"
+#include "surface/mvTabOrder.h"
 
 TMainDialog::TMainDialog(DialogDocument& doc, QWidget* parent)
     : QWidget(parent), doc_(doc), images_(std::make_unique<TmvControlImages>()) {
@@ -163,6 +164,7 @@ void TMainDialog::PaintSurface(QPainter& painter, const QRegion& region) const {
         if (!RegionMeets(region, bounds)) continue;
         images_->Paint(painter, bounds.topLeft(), *control, ContextFor(*control));
     }
+    if (tabOrder_) PaintTabOrderBadges(painter, region);
 }
 
 void TMainDialog::PaintMenuBar(QPainter& painter) const {

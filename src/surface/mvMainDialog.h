@@ -5,7 +5,9 @@
 // the button face or the grid, and it is where the dialog is edited with the mouse and the keys:
 // creating controls from the palette's tool, selecting, moving and sizing with the grab handles,
 // the rubber band and the drag hint, nudging with the arrow keys, and the context menu.
+#include <QHash>
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -22,6 +24,7 @@ class TmvGrabHandle;
 class TmvGrabHandles;
 class TmvHintWindow;
 class TmvSurfacePopMenu;
+class TmvTabOrderSequence;
 struct TmvGuideMatch;
 class QMouseEvent;
 
@@ -75,6 +78,11 @@ public:
     void SetControlDefaults(const ControlDefaultsSet& records);
     TmvGrabHandles& GrabHandles() const;
     TmvSurfacePopMenu* PopMenu() const { return popMenu_; }
+    // The client point the context menu was last opened at.
+    QPoint PopMenuPoint() const { return popMenuPoint_; }
+    // The container under a client point: the tab control's active page where the tab control
+    // or a control on that page lies, else the dialog (-1).
+    int ContainerAt(QPoint client) const;
     bool Dragging() const;
     bool Moving() const;
     bool Sizing() const;
@@ -105,7 +113,21 @@ public:
     // The guides the drag in progress shows (none when idle).
     const TmvGuideMatch& ShownGuides() const;
 
+    // --- Tab order by clicking (mvSurfaceTabOrder.cpp).
+    // While the mode is on, every control of the container the creation-order window would
+    // show carries a badge with its place; a click gives the clicked control the next place,
+    // Ctrl+click continues after the clicked one, Escape ends the mode. Nothing else is edited
+    // on the surface meanwhile. The document's order follows each click.
+    void SetTabOrderMode(bool on);
+    bool TabOrderMode() const { return tabOrder_ != nullptr; }
+    // The mode's places; none while the mode is off.
+    const TmvTabOrderSequence* TabOrder() const { return tabOrder_.get(); }
+    // Where a control's badge is drawn, in widget coordinates.
+    QRect TabOrderBadge(const TmvControl* control) const;
+
 signals:
+    // The tab-order mode was switched on or off (Escape ends it from the surface).
+    void TabOrderModeChanged(bool on);
     // The grid was shown or hidden here (the G key): the "ShowGrid" setting takes it.
     void ShowGridToggled(bool on);
     // A press used the armed tool: the palette releases its buttons.
@@ -179,7 +201,10 @@ private:
     // Group operations gather their repaints and draw them once.
     void BeginRepaintBatch();
     void EndRepaintBatch();
-    void PopMenuAt(const QPoint& global);
+    void PopMenuAt(const QPoint& global, QPoint client);
+
+    void PressTabOrder(QMouseEvent* event);
+    void PaintTabOrderBadges(QPainter& painter, const QRegion& area) const;
 
     // Top of the client area inside this widget: the height of the imitated menu bar.
     int ClientTop() const;
@@ -196,4 +221,8 @@ private:
     std::unique_ptr<TmvSurfaceEditState> edit_;
     std::unique_ptr<TmvControlImages> images_;
     TmvSurfacePopMenu* popMenu_ = nullptr;
+    QPoint popMenuPoint_;
+    std::unique_ptr<TmvTabOrderSequence> tabOrder_;
+    mutable QHash<int, QPixmap> badgePictures_; // by place and whether the run has given it
+    int tabOrderContainer_ = -1;
 };

@@ -104,3 +104,46 @@ bool SetMenuNodeId(DialogDocument& doc, TmvMenuNode* node, qint64 id, QString* m
     MenuEdited(doc);
     return true;
 }
+
+bool MoveMenuNode(DialogDocument& doc, TmvMenuNode* node, TmvMenuNode* parent,
+                  const TmvMenuNode* before) {
+    if (parent && !CanAddMenuItem(parent)) return false;
+    if (!doc.Menu.MoveNode(node, parent, before)) return false;
+    MenuEdited(doc);
+    return true;
+}
+
+bool IndentMenuNode(DialogDocument& doc, TmvMenuNode* node) {
+    if (!doc.Menu.Contains(node)) return false;
+    const int index = doc.Menu.IndexInSiblings(node);
+    if (index <= 0) return false;
+    TmvMenuNode* previous = doc.Menu.Siblings(node)[size_t(index) - 1].get();
+    return MoveMenuNode(doc, node, previous, nullptr);
+}
+
+bool OutdentMenuNode(DialogDocument& doc, TmvMenuNode* node) {
+    if (!doc.Menu.Contains(node) || node->IsTopLevel()) return false;
+    TmvMenuNode* parent = node->Parent;
+    const auto& around = doc.Menu.Siblings(parent);
+    const size_t next = size_t(doc.Menu.IndexInSiblings(parent)) + 1;
+    return MoveMenuNode(doc, node, parent->Parent,
+                        next < around.size() ? around[next].get() : nullptr);
+}
+
+TmvMenuNode* DuplicateMenuBranch(DialogDocument& doc, TmvMenuNode* node, QString* error) {
+    if (!doc.Menu.Contains(node)) return nullptr;
+    TmvTakenIds ids(doc);
+    bool fits = true;
+    TmvMenuNode* copy = doc.Menu.CopyBranch(node, [&](const TmvMenuNode& original) {
+        const int id = ids.TakeNext();
+        fits = fits && MenuIdFits(id);
+        return MenuData(MenuIdFits(id) ? id : 0, original.Flags() & ~kMenuFixedId);
+    });
+    if (!fits) {
+        doc.Menu.DeleteNode(copy);
+        if (error) *error = MenuIdRangeMessage(kMaxMenuId + 1);
+        return nullptr;
+    }
+    MenuEdited(doc);
+    return copy;
+}

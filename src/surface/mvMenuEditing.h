@@ -27,3 +27,16 @@ bool SetMenuNodeFlag(DialogDocument& doc, TmvMenuNode* node, quint32 flag, bool 
 // Gives the node a new ID when it fits 16 bits and no control, page or other menu entry has
 // it; otherwise `message` says why and the ID stays.
 bool SetMenuNodeId(DialogDocument& doc, TmvMenuNode* node, qint64 id, QString* message = nullptr);
+// Moves the node with its branch to the end of its previous sibling's entries (indent), or
+// right after its parent (outdent); false when there is no such place: no previous sibling, or
+// a separator; the top level.
+bool IndentMenuNode(DialogDocument& doc, TmvMenuNode* node);
+bool OutdentMenuNode(DialogDocument& doc, TmvMenuNode* node);
+// Moves the node with its branch among `parent`'s entries (none: the menu bar) before `before`
+// (none: at the end). Refuses a place inside its own branch and a separator as the parent.
+bool MoveMenuNode(DialogDocument& doc, TmvMenuNode* node, TmvMenuNode* parent,
+                  const TmvMenuNode* before);
+// A copy of the node's branch right after it, each copy with a free ID of its own (a fixed ID
+// is not kept fixed, as a pasted control loses "Lock ID"). None, with a message, when the IDs
+// would not fit 16 bits.
+TmvMenuNode* DuplicateMenuBranch(DialogDocument& doc, TmvMenuNode* node, QString* error = nullptr);

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -12,8 +13,10 @@
 #include <QSet>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 #include "model/mvEdits.h"
 #include "surface/mvDialogDocument.h"
@@ -29,6 +32,41 @@ constexpr int kScrollMaximum = 100;
 
 // What a typed text becomes: a TAB character as the two characters that stand for it, line
 // breaks as blanks; none when nothing but blanks and TABs is left.
+// Which entry an item stands for across a rebuild, an undo included (which makes every node
+// anew): its ID and text.
+QString NodeKey(const TmvMenuNode* node) {
+    return QString::number(node->Id()) + QChar(0x1f) + node->Text;
+}
+constexpr int kKeyRole = Qt::UserRole + 1;
+
+// The tree: a drop moves the entry in the document, which the tree is rebuilt from.
+class TmvMenuTreeWidget : public QTreeWidget {
+public:
+    using QTreeWidget::QTreeWidget;
+    std::function<void(QTreeWidgetItem* target, TMenuEditor::DropPlace place)> Dropped;
+
+protected:
+    void dropEvent(QDropEvent* event) override {
+        const QPoint at = event->position().toPoint();
+        QTreeWidgetItem* target = itemAt(at);
+        TMenuEditor::DropPlace place = TMenuEditor::DropAtEnd;
+        if (target) {
+            // The edges of an entry's row put it beside the entry, as the view's indicator
+            // shows; the middle puts it into the entry's menu.
+            const QRect row = visualItemRect(target);
+            const int margin = std::clamp(int(row.height() / 5.5), 2, 12);
+            place = at.y() - row.top() < margin      ? TMenuEditor::DropAbove
+                    : row.bottom() - at.y() < margin ? TMenuEditor::DropBelow
+                                                     : TMenuEditor::DropOnto;
+        }
+        event->setDropAction(Qt::IgnoreAction);
+        event->accept();
+        setState(NoState);
+        viewport()->update();
+        if (Dropped) Dropped(target, place);
+    }
+};
+
 std::optional<QString> CleanMenuText(QString text) {
     text.replace(QLatin1Char('\t'), QStringLiteral("\\t"));
     text.replace(QLatin1Char('\r'), QLatin1Char(' '));
@@ -59,8 +97,14 @@ TMenuEditor::~TMenuEditor() {
 }
 
 void TMenuEditor::CreateControls() {
-    meItems = new QTreeWidget(this);
+    auto* tree = new TmvMenuTreeWidget(this);
+    tree->Dropped = [this](QTreeWidgetItem* target, DropPlace place) {
+        DropSelected(target, place);
+    };
+    meItems = tree;
     meItems->setObjectName(QStringLiteral("meItems"));
+    meItems->setDragDropMode(QAbstractItemView::InternalMove);
+    meItems->installEventFilter(this);
     meItems->setHeaderHidden(true);
     meItems->setColumnCount(1);
     meItems->setEditTriggers(QAbstractItemView::EditKeyPressed);
@@ -77,6 +121,12 @@ void TMenuEditor::CreateControls() {
     meDelete = button("meDelete", QStringLiteral("Sil"));
     btnMoveUp = button("btnMoveUp", QStringLiteral("Yukarı Al"));
     btnMoveDown = button("btnMoveDown", QStringLiteral("Aşşağı Al"));
+    btnIndent = button("btnIndent", QStringLiteral("İçeri Al"));
+    btnOutdent = button("btnOutdent", QStringLiteral("Dışarı Al"));
+    btnDuplicate = button("btnDuplicate", QStringLiteral("Çoğalt"));
+    btnIndent->setToolTip(QStringLiteral("Önceki girişin menüsüne (Ctrl+Sağ)"));
+    btnOutdent->setToolTip(QStringLiteral("Menüsünün dışına (Ctrl+Sol)"));
+    btnDuplicate->setToolTip(QStringLiteral("Dalıyla birlikte kopyala (Ctrl+Shift+D)"));
     meNewItem->setEnabled(false);
     meDelete->setEnabled(false);
 
@@ -98,8 +148,8 @@ void TMenuEditor::CreateControls() {
     for (QPushButton* b : {meNewMenu, meNewItem, meDelete})
         buttons->addWidget(b);
     buttons->addStretch(1);
-    buttons->addWidget(btnMoveUp);
-    buttons->addWidget(btnMoveDown);
+    for (QPushButton* b : {btnMoveUp, btnMoveDown, btnIndent, btnOutdent, btnDuplicate})
+        buttons->addWidget(b);
 
     auto* props = new QVBoxLayout(PropsGroup);
     props->addWidget(PropsOK);
@@ -136,6 +186,9 @@ void TMenuEditor::CreateControls() {
     connect(meDelete, &QPushButton::clicked, this, &TMenuEditor::meDeleteClick);
     connect(btnMoveUp, &QPushButton::clicked, this, &TMenuEditor::btnMoveUpClick);
     connect(btnMoveDown, &QPushButton::clicked, this, &TMenuEditor::btnMoveDownClick);
+    connect(btnIndent, &QPushButton::clicked, this, &TMenuEditor::btnIndentClick);
+    connect(btnOutdent, &QPushButton::clicked, this, &TMenuEditor::btnOutdentClick);
+    connect(btnDuplicate, &QPushButton::clicked, this, &TMenuEditor::btnDuplicateClick);
     connect(meItems, &QTreeWidget::currentItemChanged, this, [this] { RefreshPanel(); });
     connect(meItems, &QTreeWidget::itemChanged, this, &TMenuEditor::ItemRenamed);
     connect(PropsStaticID, &QCheckBox::toggled, this,
@@ -170,31 +223,40 @@ void TMenuEditor::SelectNode(const TmvMenuNode* node) {
 
 void TMenuEditor::Reload() {
     ++reloads_;
-    const TmvMenuNode* selected = NodeOf(meItems->currentItem());
-    QSet<const TmvMenuNode*> expanded;
-    for (auto it = items_.cbegin(); it != items_.cend(); ++it)
-        if (it.value()->isExpanded()) expanded.insert(it.key());
+    // By the keys the items hold: after an undo the nodes they stood for are gone. An empty
+    // tree (the menu cleared on the way to what an undo brings back) forgets nothing.
+    if (!items_.isEmpty()) {
+        const QTreeWidgetItem* current = meItems->currentItem();
+        currentKey_ = current ? current->data(0, kKeyRole).toString() : QString();
+        openKeys_.clear();
+        for (QTreeWidgetItem* item : std::as_const(items_))
+            if (item->isExpanded()) openKeys_.insert(item->data(0, kKeyRole).toString());
+    }
 
     meItems->blockSignals(true);
     meItems->clear();
     items_.clear();
     QList<QTreeWidgetItem*> tops;
     std::vector<QTreeWidgetItem*> parents;
+    QTreeWidgetItem* chosen = nullptr;
     doc_.Menu.ForEachDepthFirst([&](TmvMenuNode* node, int depth) {
         parents.resize(size_t(depth));
         auto* item = depth == 0 ? new QTreeWidgetItem : new QTreeWidgetItem(parents.back());
         item->setText(0, node->Text);
         item->setData(0, Qt::UserRole, QVariant::fromValue(quintptr(node)));
+        const QString key = NodeKey(node);
+        item->setData(0, kKeyRole, key);
         item->setFlags(item->flags() | Qt::ItemIsEditable);
         if (depth == 0) tops << item;
         parents.push_back(item);
         items_.insert(node, item);
+        if (key == currentKey_ && !chosen) chosen = item;
         return true;
     });
     meItems->addTopLevelItems(tops);
-    for (const TmvMenuNode* node : expanded)
-        if (QTreeWidgetItem* item = items_.value(node)) item->setExpanded(true);
-    if (QTreeWidgetItem* item = items_.value(selected)) meItems->setCurrentItem(item);
+    for (QTreeWidgetItem* item : std::as_const(items_))
+        if (openKeys_.contains(item->data(0, kKeyRole).toString())) item->setExpanded(true);
+    if (chosen) meItems->setCurrentItem(chosen);
     meItems->blockSignals(false);
 
     RebuildPreview();
@@ -285,6 +347,87 @@ void TMenuEditor::btnMoveDownClick() {
     if (QTreeWidgetItem* item = items_.value(node)) item->setExpanded(true);
 }
 
+void TMenuEditor::RunBranchCommand(const QString& step,
+                                   const std::function<const TmvMenuNode*()>& command) {
+    commandStart_ = reloads_;
+    if (!PanelReady || !SelectedNode()) return;
+    doc_.NameNextStep(step);
+    const TmvMenuNode* select = command();
+    if (!select) {
+        doc_.NameNextStep(QString());
+        return;
+    }
+    AfterEdit(select);
+    // The entry shows where it went, its new menu open.
+    if (QTreeWidgetItem* item = items_.value(select)) {
+        for (QTreeWidgetItem* up = item->parent(); up; up = up->parent())
+            up->setExpanded(true);
+        item->setExpanded(true);
+    }
+}
+
+void TMenuEditor::btnIndentClick() {
+    RunBranchCommand(QStringLiteral("İçeri Al"), [this]() -> const TmvMenuNode* {
+        TmvMenuNode* node = SelectedNode();
+        return IndentMenuNode(doc_, node) ? node : nullptr;
+    });
+}
+
+void TMenuEditor::btnOutdentClick() {
+    RunBranchCommand(QStringLiteral("Dışarı Al"), [this]() -> const TmvMenuNode* {
+        TmvMenuNode* node = SelectedNode();
+        return OutdentMenuNode(doc_, node) ? node : nullptr;
+    });
+}
+
+void TMenuEditor::btnDuplicateClick() {
+    RunBranchCommand(QStringLiteral("Çoğalt"), [this]() -> const TmvMenuNode* {
+        QString error;
+        TmvMenuNode* copy = DuplicateMenuBranch(doc_, SelectedNode(), &error);
+        if (!copy && Warn) Warn(QStringLiteral("ID Warning"), error);
+        return copy;
+    });
+}
+
+void TMenuEditor::DropSelected(QTreeWidgetItem* target, DropPlace place) {
+    RunBranchCommand(QStringLiteral("Taşı"), [this, target, place]() -> const TmvMenuNode* {
+        TmvMenuNode* node = SelectedNode();
+        TmvMenuNode* onto = NodeOf(target);
+        TmvMenuNode* parent = nullptr;
+        const TmvMenuNode* before = nullptr;
+        if (onto && !doc_.Menu.Contains(onto)) return nullptr;
+        if (!onto || place == DropAtEnd) {
+            // Below every entry: a menu at the end of the bar.
+        } else if (place == DropOnto) {
+            parent = onto;
+        } else {
+            parent = onto->Parent;
+            const auto& siblings = doc_.Menu.Siblings(onto);
+            const size_t at = size_t(doc_.Menu.IndexInSiblings(onto));
+            if (place == DropAbove)
+                before = onto;
+            else if (at + 1 < siblings.size())
+                before = siblings[at + 1].get();
+            if (before == node) return nullptr; // where it already is
+        }
+        return MoveMenuNode(doc_, node, parent, before) ? node : nullptr;
+    });
+}
+
+bool TMenuEditor::TreeKey(QKeyEvent* key, bool run) {
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+    std::function<void()> command;
+    if (mods == Qt::ControlModifier && key->key() == Qt::Key_Right)
+        command = [this] { btnIndentClick(); };
+    else if (mods == Qt::ControlModifier && key->key() == Qt::Key_Left)
+        command = [this] { btnOutdentClick(); };
+    else if (mods == (Qt::ControlModifier | Qt::ShiftModifier) && key->key() == Qt::Key_D)
+        command = [this] { btnDuplicateClick(); };
+    if (!command) return false;
+    if (run) command();
+    return true;
+}
+
 void TMenuEditor::RenameSelected(const QString& text) {
     if (QTreeWidgetItem* item = meItems->currentItem()) item->setText(0, text);
 }
@@ -367,6 +510,10 @@ void TMenuEditor::RefreshPanel() {
     const int index = node ? doc_.Menu.IndexInSiblings(node) : -1;
     btnMoveUp->setEnabled(node && index > 0);
     btnMoveDown->setEnabled(node && index + 1 < int(doc_.Menu.Siblings(node).size()));
+    btnIndent->setEnabled(node && index > 0 &&
+                          CanAddMenuItem(doc_.Menu.Siblings(node)[size_t(index) - 1].get()));
+    btnOutdent->setEnabled(node && !node->IsTopLevel());
+    btnDuplicate->setEnabled(node != nullptr);
     PanelReady = true;
 }
 
@@ -427,6 +574,15 @@ void TMenuEditor::showEvent(QShowEvent* event) {
 }
 
 bool TMenuEditor::eventFilter(QObject* watched, QEvent* event) {
+    // The tree's keys are the editor's own: claimed before the main window's shortcuts.
+    if (watched == meItems &&
+        (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (TreeKey(key, event->type() == QEvent::KeyPress)) {
+            event->accept();
+            return true;
+        }
+    }
     if (watched == surfaceFrame_ &&
         (event->type() == QEvent::Resize || event->type() == QEvent::WindowTitleChange ||
          event->type() == QEvent::WindowIconChange)) {

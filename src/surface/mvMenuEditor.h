@@ -1,13 +1,18 @@
 #pragma once
 // The menu editor ("Menu Düzenliyici"): the dialog's menu tree with its commands (new menu, new
-// item, delete, rename with F2, move up and down), the styles and fixed ID of the selected
-// entry, and the live preview of the menu bar in a scrolling panel.
+// item, delete, rename with F2, move up and down, indent and outdent, duplicate a branch, drag
+// and drop in the tree), the styles and fixed ID of the selected entry, and the live preview of
+// the menu bar in a scrolling panel. The tree keeps what was open and selected across every
+// change, an undo included.
 #include <QHash>
+#include <QSet>
+#include <QString>
 #include <QWidget>
 #include <functional>
 
 class DialogDocument;
 class QCheckBox;
+class QKeyEvent;
 class QGroupBox;
 class QMdiArea;
 class QMdiSubWindow;
@@ -50,6 +55,15 @@ public:
     void meDeleteClick();
     void btnMoveUpClick();
     void btnMoveDownClick();
+    // Into the previous entry's menu (Ctrl+Right in the tree), out of its menu (Ctrl+Left).
+    void btnIndentClick();
+    void btnOutdentClick();
+    // A copy of the selected entry with its branch, new IDs for the copies (Ctrl+Shift+D).
+    void btnDuplicateClick();
+    // A drop of the selected entry onto `target` (into its menu), above or below it (beside
+    // it), or below every entry (a menu at the end of the bar).
+    enum DropPlace { DropOnto, DropAbove, DropBelow, DropAtEnd };
+    void DropSelected(QTreeWidgetItem* target, DropPlace place);
     void RenameSelected(const QString& text);
 
     // Warnings go here (ID Warning); none shows nothing.
@@ -61,6 +75,9 @@ public:
     QPushButton* meDelete;
     QPushButton* btnMoveUp;
     QPushButton* btnMoveDown;
+    QPushButton* btnIndent;
+    QPushButton* btnOutdent;
+    QPushButton* btnDuplicate;
     QWidget* mePanel;
     QScrollBar* meScroll;
     QGroupBox* PropsGroup;
@@ -94,6 +111,9 @@ private:
     void ItemRenamed(QTreeWidgetItem* item);
     // The document's tree, the preview and the panel after one of this editor's commands.
     void AfterEdit(const TmvMenuNode* select);
+    // One of the commands that move or copy a branch, by its step's name.
+    void RunBranchCommand(const QString& step, const std::function<const TmvMenuNode*()>& command);
+    bool TreeKey(QKeyEvent* key, bool run);
     static TmvMenuNode* NodeOf(const QTreeWidgetItem* item);
 
     DialogDocument& doc_;
@@ -102,6 +122,9 @@ private:
     QWidget* surfaceFrame_ = nullptr;
     QWidget* surface_ = nullptr;
     QHash<const TmvMenuNode*, QTreeWidgetItem*> items_;
+    // What the tree showed open and chosen, by the entries' keys, across rebuilds.
+    QSet<QString> openKeys_;
+    QString currentKey_;
     int reloads_ = 0;
     int commandStart_ = -1;
     bool renaming_ = false;

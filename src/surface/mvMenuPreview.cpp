@@ -7,6 +7,7 @@
 
 #include "model/mvPaintHelpers.h"
 #include "surface/mvMenuTree.h"
+#include "surface/mvMenuWidgets.h"
 
 TMenuPreview::TMenuPreview(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("MenuPreview"));
@@ -33,29 +34,7 @@ void TMenuPreview::RebuildMenu(const TmvMenuTree& menu) {
             continue;
         }
         auto root = std::make_unique<QMenu>();
-        // Each level's menu, deepest last; the walk below the menu stays off the call stack.
-        std::vector<std::pair<const TmvMenuNode*, QMenu*>> open{{top.get(), root.get()}};
-        std::vector<std::pair<const TmvMenuNode*, size_t>> walk{{top.get(), 0}};
-        while (!walk.empty()) {
-            auto& [node, next] = walk.back();
-            if (next >= node->Children.size()) {
-                walk.pop_back();
-                open.pop_back();
-                continue;
-            }
-            const TmvMenuNode* child = node->Children[next++].get();
-            QMenu* into = open.back().second;
-            const QString text = MenuTextForTable(child->Text);
-            if (child->HasChildren()) {
-                QMenu* sub = into->addMenu(text);
-                open.emplace_back(child, sub);
-                walk.emplace_back(child, 0);
-            } else if (child->Text == QLatin1String("-")) {
-                into->addSeparator();
-            } else {
-                into->addAction(text);
-            }
-        }
+        AddMenuEntries(root.get(), *top);
         menus_.push_back(std::move(root));
     }
     Relayout();

@@ -184,3 +184,49 @@ bool TmvMenuTree::MoveDown(TmvMenuNode* node) {
     std::swap(list[size_t(index)], list[size_t(index) + 1]);
     return true;
 }
+
+bool TmvMenuTree::MoveNode(TmvMenuNode* node, TmvMenuNode* parent, const TmvMenuNode* before) {
+    if (!Contains(node) || (parent && !Contains(parent)) || before == node) return false;
+    for (const TmvMenuNode* up = parent; up; up = up->Parent)
+        if (up == node) return false;
+    if (before && before->Parent != parent) return false;
+    NodeList& from = SiblingsOf(node);
+    const auto at = from.begin() + IndexInSiblings(node);
+    std::unique_ptr<TmvMenuNode> moving = std::move(*at);
+    from.erase(at);
+    NodeList& to = parent ? parent->Children : top_;
+    auto place = to.end();
+    if (before)
+        place = std::find_if(to.begin(), to.end(),
+                             [before](const auto& n) { return n.get() == before; });
+    moving->Parent = parent;
+    to.insert(place, std::move(moving));
+    return true;
+}
+
+TmvMenuNode* TmvMenuTree::CopyBranch(const TmvMenuNode* node,
+                                     const std::function<quint32(const TmvMenuNode&)>& data) {
+    if (!Contains(node)) return nullptr;
+    auto copy = std::make_unique<TmvMenuNode>(node->Text, data(*node));
+    copy->Parent = node->Parent;
+    // Without recursion, as a deep branch may be copied.
+    std::vector<std::pair<const TmvMenuNode*, TmvMenuNode*>> pending{{node, copy.get()}};
+    int made = 1;
+    while (!pending.empty()) {
+        const auto [original, into] = pending.back();
+        pending.pop_back();
+        for (const auto& child : original->Children) {
+            auto twin = std::make_unique<TmvMenuNode>(child->Text, data(*child));
+            twin->Parent = into;
+            into->Children.push_back(std::move(twin));
+            ++made;
+        }
+        for (size_t i = original->Children.size(); i-- > 0;)
+            pending.emplace_back(original->Children[i].get(), into->Children[i].get());
+    }
+    NodeList& list = SiblingsOf(node);
+    TmvMenuNode* result = copy.get();
+    list.insert(list.begin() + IndexInSiblings(node) + 1, std::move(copy));
+    count_ += made;
+    return result;
+}

@@ -81,6 +81,14 @@ public:
     void AppendIndentedLines(const QStringList& lines);
     // Deletes the node and everything below it.
     void DeleteNode(TmvMenuNode* node);
+    // Takes the node with its branch out of its list and puts it among `parent`'s children (the
+    // top level for none) before `before` (none: at the end). Refuses a place inside the node's
+    // own branch and a `before` that is not one of those children.
+    bool MoveNode(TmvMenuNode* node, TmvMenuNode* parent, const TmvMenuNode* before);
+    // Copies the node's branch right after the node; `data` gives each copy its data word,
+    // parents before their children. Returns the copy of the node.
+    TmvMenuNode* CopyBranch(const TmvMenuNode* node,
+                            const std::function<quint32(const TmvMenuNode&)>& data);
     // Swap a node with its previous or next sibling; false when there is none.
     bool MoveUp(TmvMenuNode* node);
     bool MoveDown(TmvMenuNode* node);

@@ -11,6 +11,11 @@
 #include "surface/mvSurfaceEditState.h"
 
 void TMainDialog::keyPressEvent(QKeyEvent* event) {
+    // The tab-order mode edits nothing but the order; Escape ends it.
+    if (tabOrder_) {
+        if (event->key() == Qt::Key_Escape) SetTabOrderMode(false);
+        return;
+    }
     if (event->key() == Qt::Key_Escape) {
         CancelDrag();
         return;

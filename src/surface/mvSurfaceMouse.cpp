@@ -96,6 +96,13 @@ TmvControl* TMainDialog::ControlAtPoint(QPoint at) const {
     return nullptr;
 }
 
+int TMainDialog::ContainerAt(QPoint client) const {
+    const TmvControl* under = ControlAtPoint(client);
+    const bool onTab =
+        under && doc_.TabControl && (under == doc_.TabControl || under->TabIndex >= 0);
+    return onTab ? std::max(-1, doc_.TabControl->ActivePage) : -1;
+}
+
 // --- Presses ----------------------------------------------------------------------------------
 
 void TMainDialog::mousePressEvent(QMouseEvent* event) {
@@ -103,6 +110,10 @@ void TMainDialog::mousePressEvent(QMouseEvent* event) {
     // The imitated menu bar is not part of the dialog's client area, and a second press while
     // a drag runs (another button, or a press the release of which was lost) changes nothing.
     if (at.y() < 0 || edit_->Dragging) return;
+    if (tabOrder_) {
+        PressTabOrder(event);
+        return;
+    }
     TmvControl* pressed = ControlAtPoint(at);
     if (toolArmed_) {
         CreateFromTool(event->button(), at, pressed);
@@ -293,7 +304,7 @@ void TMainDialog::mouseMoveEvent(QMouseEvent* event) {
         DragStep(ClientPoint(event->position()), event->modifiers() & Qt::ShiftModifier);
         return;
     }
-    if (options_.HotTracking) {
+    if (options_.HotTracking && !tabOrder_) {
         const QPoint at = ClientPoint(event->position());
         TrackHot(at.y() < 0 ? nullptr : ControlAtPoint(at));
     }
@@ -315,8 +326,10 @@ void TMainDialog::leaveEvent(QEvent* event) {
 
 void TMainDialog::mouseReleaseEvent(QMouseEvent* event) {
     TmvSurfaceEditState& e = *edit_;
+    if (tabOrder_) return;
     if (event->button() == Qt::RightButton) {
-        if (!e.Dragging) PopMenuAt(event->globalPosition().toPoint());
+        if (!e.Dragging)
+            PopMenuAt(event->globalPosition().toPoint(), ClientPoint(event->position()));
         return;
     }
     if (event->button() != Qt::LeftButton) return;
@@ -348,7 +361,8 @@ void TMainDialog::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
 }
 
-void TMainDialog::PopMenuAt(const QPoint& global) {
+void TMainDialog::PopMenuAt(const QPoint& global, QPoint client) {
+    popMenuPoint_ = ClampToClient(client);
     popMenu_->Prepare(doc_.CurrentControl != nullptr, doc_.LockAll);
     popMenu_->popup(global);
 }

@@ -10,8 +10,11 @@ TmvSurfacePopMenu::TmvSurfacePopMenu(QWidget* parent) : QMenu(parent) {
     pmCopy = Entry(this, "pmCopy", QStringLiteral("&Kopyala"));
     pmPaste = Entry(this, "pmPaste", QStringLiteral("&Yapıştır"));
     pmDelete = Entry(this, "pmDelete", QStringLiteral("&Sil"));
+    pmDuplicate = Entry(this, "pmDuplicate", QStringLiteral("&Çoğalt"));
     addSeparator();
     pmBringToFront = Entry(this, "pmBringToFront", QStringLiteral("Öne &Getir"));
+    pmBringForward = Entry(this, "pmBringForward", QStringLiteral("&Bir Öne Getir"));
+    pmSendBackward = Entry(this, "pmSendBackward", QStringLiteral("Bir Arkaya Gön&der"));
     pmSendToBack = Entry(this, "pmSendToBack", QStringLiteral("&Arkaya Gönder"));
     addSeparator();
     pmAlignToGrid = Entry(this, "pmAlignToGrid", QStringLiteral("&Izgaraya Hizala"));
@@ -33,8 +36,8 @@ TmvSurfacePopMenu::TmvSurfacePopMenu(QWidget* parent) : QMenu(parent) {
     pmLockAll = Entry(pmLocking, "pmLockAll", LockAllCaption(false));
     addSeparator();
     pmControlOrder = Entry(this, "pmControlOrder", QStringLiteral("&Oluşturma Sırası..."));
-    needCurrent_ = {pmBringToFront, pmSendToBack, pmAlignToGrid, pmHide,
-                    pmAlignment,    pmSpacing,    pmSizing};
+    needCurrent_ = {pmBringToFront, pmBringForward, pmSendBackward, pmSendToBack, pmDuplicate,
+                    pmAlignToGrid,  pmHide,         pmAlignment,    pmSpacing,    pmSizing};
 }
 
 QAction* TmvSurfacePopMenu::Entry(QMenu* menu, const char* name, const QString& caption) {
@@ -45,9 +48,9 @@ QAction* TmvSurfacePopMenu::Entry(QMenu* menu, const char* name, const QString& 
 }
 
 void TmvSurfacePopMenu::BindClipboard(QAction* cut, QAction* copy, QAction* paste, QAction* del) {
-    QAction** places[] = {&pmCut, &pmCopy, &pmPaste, &pmDelete};
-    QAction* bound[] = {cut, copy, paste, del};
-    for (int i = 0; i < 4; ++i) {
+    QAction** places[] = {&pmCut, &pmCopy, &pmDelete};
+    QAction* bound[] = {cut, copy, del};
+    for (int i = 0; i < 3; ++i) {
         if (!bound[i]) continue;
         QAction* placeholder = *places[i];
         insertAction(placeholder, bound[i]);
@@ -55,6 +58,13 @@ void TmvSurfacePopMenu::BindClipboard(QAction* cut, QAction* copy, QAction* past
         delete placeholder;
         *places[i] = bound[i];
     }
+    // Paste keeps an entry of its own, which pastes at the point clicked; it is enabled as the
+    // main window's command is.
+    if (!paste) return;
+    const auto follow = [this, paste] { pmPaste->setEnabled(paste->isEnabled()); };
+    follow();
+    connect(paste, &QAction::changed, this, follow);
+    if (!IsWired(pmPaste)) wired_.push_back(pmPaste);
 }
 
 void TmvSurfacePopMenu::Wire(QAction* entry, std::function<void()> command) {

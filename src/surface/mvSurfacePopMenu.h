@@ -2,7 +2,8 @@
 // The surface's context menu (PopMenu), opened by a right-button release when no drag runs.
 // Every entry is here from the start; an entry is enabled only once its command is wired, so a
 // command not built yet shows disabled. The clipboard entries are the main window's own Cut,
-// Copy, Paste and Delete commands once bound.
+// Copy and Delete commands once bound; Paste stays an entry of its own, pasting at the point
+// the menu was opened at.
 #include <QMenu>
 #include <functional>
 #include <vector>
@@ -12,8 +13,8 @@ class TmvSurfacePopMenu : public QMenu {
 public:
     explicit TmvSurfacePopMenu(QWidget* parent = nullptr);
 
-    // Replaces the four clipboard entries by the main window's commands, which keep their own
-    // enabled state.
+    // Replaces the Cut, Copy and Delete entries by the main window's commands, which keep their
+    // own enabled state; the Paste entry takes the enabled state of `paste` from then on.
     void BindClipboard(QAction* cut, QAction* copy, QAction* paste, QAction* del);
     // Connects an entry to its command and makes it available; the entries that need a current
     // control are then enabled exactly when there is one, the others stay enabled.
@@ -30,7 +31,10 @@ public:
     QAction* pmCopy;
     QAction* pmPaste;
     QAction* pmDelete;
+    QAction* pmDuplicate;
     QAction* pmBringToFront;
+    QAction* pmBringForward;
+    QAction* pmSendBackward;
     QAction* pmSendToBack;
     QAction* pmAlignToGrid;
     QMenu* pmPosition;

@@ -1,5 +1,6 @@
 #include "surface/mvZOrder.h"
 
+#include <QSet>
 #include <algorithm>
 
 #include "model/mvTabControl.h"
@@ -42,6 +43,48 @@ void SendSelectionToBack(DialogDocument& doc) {
     for (TmvControl* control : doc.Selection)
         if (control != doc.TabControl) doc.SendToBack(control);
     if (doc.TabControl) doc.SendToBack(doc.TabControl);
+}
+
+namespace {
+// One step for the selection in z-order; `up` walks from the top down, so a control that moves
+// never passes a selected one still to move.
+bool StepSelection(DialogDocument& doc, bool up) {
+    std::vector<TmvControl*> order;
+    order.reserve(size_t(doc.ControlCount()));
+    for (int i = 0; i < doc.ControlCount(); ++i)
+        order.push_back(doc.ControlAt(i));
+    const int n = int(order.size());
+    const QSet<const TmvControl*> selected(doc.Selection.begin(), doc.Selection.end());
+    const auto movable = [&](const TmvControl* c) {
+        return c != doc.TabControl && selected.contains(c);
+    };
+    const auto passable = [&](const TmvControl* c) { return c->Visible && !selected.contains(c); };
+    bool changed = false;
+    for (int k = 0; k < n; ++k) {
+        const int i = up ? n - 1 - k : k;
+        if (!movable(order[size_t(i)])) continue;
+        const int step = up ? 1 : -1;
+        int j = i + step;
+        while (j >= 0 && j < n && !passable(order[size_t(j)]))
+            j += step;
+        if (j < 0 || j >= n || order[size_t(j)] == doc.TabControl) continue;
+        if (up)
+            std::rotate(order.begin() + i, order.begin() + i + 1, order.begin() + j + 1);
+        else
+            std::rotate(order.begin() + j, order.begin() + i, order.begin() + i + 1);
+        changed = true;
+    }
+    if (changed) doc.ArrangeZOrder(order);
+    return changed;
+}
+} // namespace
+
+bool BringSelectionForward(DialogDocument& doc) {
+    return StepSelection(doc, true);
+}
+
+bool SendSelectionBackward(DialogDocument& doc) {
+    return StepSelection(doc, false);
 }
 
 void SetDesignHidden(DialogDocument& doc, TmvControl* control, bool hidden) {

@@ -11,6 +11,11 @@ void BringSelectionToFront(DialogDocument& doc);
 // Every selected control but the tab control to the back, in selection order; the tab
 // control then goes back under them all.
 void SendSelectionToBack(DialogDocument& doc);
+// Every selected control but the tab control one step up (down): past the next control above
+// (below) it that the surface shows and that is not selected, so a selection moves as a block.
+// Nothing goes below the tab control. Returns whether the order changed.
+bool BringSelectionForward(DialogDocument& doc);
+bool SendSelectionBackward(DialogDocument& doc);
 
 // Sets the control's DesignHidden flag. A control on a page that is not showing keeps its
 // visibility; any other control becomes visible exactly when it is not hidden, and the tab

@@ -10,6 +10,7 @@
 #include "support/testProjectHelpers.h"
 #include "support/testRecordingPrompter.h"
 #include "surface/mvDialogDocument.h"
+#include "surface/mvMainDialog.h"
 
 // The sample project of the source tree, with every control type, tab pages and a menu.
 inline QString SampleProjectPath() {
@@ -25,6 +26,12 @@ struct Shell {
         Main.FirstShow();
     }
     DialogDocument& Doc() { return Main.Document(); }
+    // Shown and active, with the focus on the surface: the main window's shortcuts reach it.
+    void ShowActive() {
+        Main.show();
+        QApplication::setActiveWindow(&Main);
+        Main.Surface()->setFocus();
+    }
 };
 
 // The captions of the messages of one kind ("Question", "Warning", ...), in order.

@@ -1,6 +1,7 @@
 // Draws the two picture strips the main window cuts into toolbar and palette images:
 // toolbar.png (15 pictures of 20 x 20) and palette.png (12 pictures of 25 x 25), on the fuchsia
-// mask colour, each palette picture at the index the palette gives its type. Built on demand
+// mask colour, each palette picture at the index the palette gives its type; and the test
+// window's button, testdialog.png (20 x 20). Built on demand
 // (the target marovel_image_strips) and run by hand when a picture changes:
 //     marovel_image_strips OUTPUT_FOLDER
 #include <QGuiApplication>
@@ -115,6 +116,17 @@ const Draw kToolbar[15] = {
     },
 };
 
+// A small dialog with its title bar and a button, and the mouse pointer pressing it.
+void TestDialogPicture(QPainter& p) {
+    Bevel(p, {1.5, 2.5, 15, 13}, kFace);
+    p.fillRect(QRectF(2, 3, 14, 3), kBlue);
+    Bevel(p, {4.5, 9.5, 8, 4}, kFace);
+    p.setPen(kInk);
+    p.setBrush(kPaper);
+    p.drawPolygon(QPolygonF(
+        {{10, 10}, {10, 19}, {12.5, 16.5}, {14.5, 19.5}, {16, 18.5}, {14, 15.5}, {17, 15.5}}));
+}
+
 QImage ToolbarStrip() {
     constexpr int size = 20;
     QImage strip(15 * size, size, QImage::Format_RGB32);
@@ -130,7 +142,9 @@ int main(int argc, char** argv) {
     // The pictures with text are drawn in the dialogs' fonts.
     RegisterWindowsFonts();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    const bool ok = ToolbarStrip().save(folder + QStringLiteral("/toolbar.png")) &&
-                    PaletteStrip().save(folder + QStringLiteral("/palette.png"));
+    const bool ok =
+        ToolbarStrip().save(folder + QStringLiteral("/toolbar.png")) &&
+        PaletteStrip().save(folder + QStringLiteral("/palette.png")) &&
+        PictureOnMask(20, TestDialogPicture).save(folder + QStringLiteral("/testdialog.png"));
     return ok ? 0 : 1;
 }
