@@ -172,6 +172,13 @@ TEST(ScriptWrite, OtherCodePagesAreWrittenInTheirOwnBytes) {
     EXPECT_EQ(result.Status, TmvScriptWriteStatus::Unencodable);
     EXPECT_TRUE(result.Message.contains("\"ğ\" (U+011F)")) << result.Message.toStdString();
     EXPECT_TRUE(result.Message.contains("Cyrillic (1251)")) << result.Message.toStdString();
+    // A letter the code page lacks is refused, not written as its nearest look-alike ("l").
+    table[1] = QStringLiteral("  title \"é ł\"");
+    EXPECT_EQ(ComposeScript(script, {"away", table, {}, 1252}, &out).Status,
+              TmvScriptWriteStatus::Unencodable);
+    table[1] = QStringLiteral("  title \"é €\"");
+    ASSERT_TRUE(ComposeScript(script, {"away", table, {}, 1252}, &out).Written());
+    EXPECT_TRUE(out.contains("title \"\xE9 \x80\"")) << out.toStdString();
 }
 
 // The byte offsets of each line: where it starts and where its text ends (before CR LF or LF).

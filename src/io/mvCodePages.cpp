@@ -3,10 +3,54 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <optional>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 #include "io/mvTextFile.h"
 
 namespace {
+#ifdef Q_OS_WIN
+// Windows knows every code page itself (Qt there has no converters but UTF and Latin-1).
+bool SystemKnows(int number) {
+    return IsValidCodePage(UINT(number));
+}
+
+bool SystemDecode(const QByteArray& bytes, int number, QString* text) {
+    text->clear();
+    if (!SystemKnows(number)) return false;
+    if (bytes.isEmpty()) return true;
+    const int size = int(bytes.size());
+    const int length = MultiByteToWideChar(UINT(number), 0, bytes.constData(), size, nullptr, 0);
+    if (length <= 0) return false;
+    text->resize(length);
+    MultiByteToWideChar(UINT(number), 0, bytes.constData(), size,
+                        reinterpret_cast<wchar_t*>(text->data()), length);
+    return true;
+}
+
+// The bytes, or none when some character has none: no best-fit letters (an "ł" is not an "l"),
+// and the default character is never taken for a match.
+std::optional<QByteArray> SystemEncode(const QString& text, int number) {
+    if (!SystemKnows(number)) return std::nullopt;
+    if (text.isEmpty()) return QByteArray();
+    const auto* wide = reinterpret_cast<const wchar_t*>(text.utf16());
+    const int size = int(text.size());
+    BOOL usedDefault = FALSE;
+    DWORD flags = WC_NO_BEST_FIT_CHARS;
+    int length =
+        WideCharToMultiByte(UINT(number), flags, wide, size, nullptr, 0, nullptr, &usedDefault);
+    if (length <= 0) {
+        // A few code pages take neither the flag nor the question; reading back checks them.
+        flags = 0;
+        length = WideCharToMultiByte(UINT(number), flags, wide, size, nullptr, 0, nullptr, nullptr);
+    }
+    if (length <= 0 || usedDefault) return std::nullopt;
+    QByteArray bytes(length, Qt::Uninitialized);
+    WideCharToMultiByte(UINT(number), flags, wide, size, bytes.data(), length, nullptr, nullptr);
+    return bytes;
+}
+#else
 // The converter of a Windows code page by its names, most exact first: "cp949" is not
 // Windows' own table on every system, "windows-949" is.
 template <typename Converter> Converter ConverterFor(int number) {
@@ -18,12 +62,27 @@ template <typename Converter> Converter ConverterFor(int number) {
     return Converter();
 }
 
-QStringDecoder DecoderFor(int number) {
-    return ConverterFor<QStringDecoder>(number);
+bool SystemKnows(int number) {
+    return ConverterFor<QStringDecoder>(number).isValid();
 }
 
-// The bytes of one text in a code page with a converter, or none when some character has no
-// bytes there: converters put a substitute in, which reading the bytes back shows.
+bool SystemDecode(const QByteArray& bytes, int number, QString* text) {
+    QStringDecoder decoder = ConverterFor<QStringDecoder>(number);
+    *text = decoder.isValid() ? decoder.decode(bytes) : QString();
+    return decoder.isValid();
+}
+
+// The bytes, or none when some character has none: converters put a substitute in.
+std::optional<QByteArray> SystemEncode(const QString& text, int number) {
+    QStringEncoder encoder = ConverterFor<QStringEncoder>(number);
+    if (!encoder.isValid()) return std::nullopt;
+    QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError()) return std::nullopt;
+    return bytes;
+}
+#endif
+
+// The bytes of one text in a code page, or none when some character has no bytes there.
 std::optional<QByteArray> EncodeExactly(const QString& text, int number) {
     if (number == kUtf8CodePage) {
         QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
@@ -31,8 +90,8 @@ std::optional<QByteArray> EncodeExactly(const QString& text, int number) {
         if (utf8.hasError()) return std::nullopt;
         return bytes;
     }
-    QByteArray bytes;
     if (number == kProgramCodePage) {
+        QByteArray bytes;
         bytes.reserve(text.size());
         for (const QChar c : text) {
             const int byte = Windows1254Byte(c);
@@ -41,11 +100,10 @@ std::optional<QByteArray> EncodeExactly(const QString& text, int number) {
         }
         return bytes;
     }
-    QStringEncoder encoder = ConverterFor<QStringEncoder>(number);
-    if (!encoder.isValid()) return std::nullopt;
-    bytes = encoder.encode(text);
-    if (encoder.hasError() || DecodeInCodePage(bytes, number) != text) return std::nullopt;
-    return bytes;
+    // Reading the bytes back shows a substitute the system put in without saying so.
+    std::optional<QByteArray> encoded = SystemEncode(text, number);
+    if (!encoded || DecodeInCodePage(*encoded, number) != text) return std::nullopt;
+    return encoded;
 }
 } // namespace
 
@@ -77,7 +135,7 @@ QString CodePageLabel(int number) {
 
 bool CanDecodeCodePage(int number) {
     if (number == kProgramCodePage || number == kUtf8CodePage) return true;
-    return number > 0 && DecoderFor(number).isValid();
+    return number > 0 && SystemKnows(number);
 }
 
 QString DecodeInCodePage(const QByteArray& bytes, int number) {
@@ -85,8 +143,9 @@ QString DecodeInCodePage(const QByteArray& bytes, int number) {
     if (number == kProgramCodePage) return DecodeWindows1254(bytes);
     if (number == kUtf8CodePage) return QString::fromUtf8(bytes);
     if (number <= 0) return QString();
-    QStringDecoder decoder = DecoderFor(number);
-    return decoder.isValid() ? decoder.decode(bytes) : QString();
+    QString text;
+    SystemDecode(bytes, number, &text);
+    return text;
 }
 
 bool EncodeInCodePage(const QString& text, int number, QByteArray* bytes, qsizetype* badAt) {
