@@ -18,6 +18,27 @@ target_link_libraries(marovel_console PRIVATE marovel_core)
 set_target_properties(marovel_console PROPERTIES OUTPUT_NAME marovel SUFFIX .com
                       RUNTIME_OUTPUT_DIRECTORY ${MAROVEL_RUNTIME_DIR})
 
+# Qt's libraries, its platforms and styles, and the compiler's run-time libraries copied into a
+# folder, so that programs built into it start there as they do from the unpacked zip (without
+# a platform plugin beside it, Qt stops before the program's first line).
+include(${CMAKE_SOURCE_DIR}/cmake/mingwRuntime.cmake)
+function(marovel_copy_windows_runtime dir)
+  get_filename_component(qt_prefix "${Qt6_DIR}/../../.." ABSOLUTE)
+  file(COPY ${qt_prefix}/bin/Qt6Core.dll ${qt_prefix}/bin/Qt6Gui.dll ${qt_prefix}/bin/Qt6Widgets.dll
+       ${qt_prefix}/bin/Qt6Test.dll DESTINATION ${dir})
+  file(COPY ${qt_prefix}/plugins/platforms/qoffscreen.dll ${qt_prefix}/plugins/platforms/qwindows.dll
+       DESTINATION ${dir}/platforms)
+  file(COPY ${qt_prefix}/plugins/styles DESTINATION ${dir})
+  foreach(library ${MAROVEL_MINGW_RUNTIME_LIBRARIES})
+    marovel_mingw_runtime_path(${CMAKE_CXX_COMPILER} ${library} path)
+    file(COPY ${path} DESTINATION ${dir})
+  endforeach()
+endfunction()
+if(MINGW)
+  # The build folder's marovel.com is the program the test suites run.
+  marovel_copy_windows_runtime(${MAROVEL_RUNTIME_DIR})
+endif()
+
 # `cmake --build <dir> --target windows_zip` (MinGW builds): the folder a user unpacks, with the
 # Qt and MinGW libraries the programs need, and marovel-<version>-win64.zip of it.
 if(MINGW)

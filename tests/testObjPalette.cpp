@@ -234,6 +234,15 @@ qint64 Distance(const QImage& a, const QImage& b) {
     return sum;
 }
 
+// The strips were drawn on Linux; Windows rasterises the generator's small text ("www") a few
+// pixels differently, so there the button may differ from a fresh drawing by that much, while
+// the nearest picture must still be its own type's.
+#ifdef Q_OS_WIN
+constexpr qint64 kTextRasterDifference = 27 * 27 * 3 * 255 / 10;
+#else
+constexpr qint64 kTextRasterDifference = 0;
+#endif
+
 TEST(ObjPalette, EachButtonShowsThePictureOfTheTypeItArms) {
     RemoveSettings();
     PaletteShell shell;
@@ -263,7 +272,7 @@ TEST(ObjPalette, EachButtonShowsThePictureOfTheTypeItArms) {
                     nearest = other;
             EXPECT_EQ(ControlKeyword(nearest), ControlKeyword(type))
                 << "orientation " << orientation;
-            EXPECT_EQ(Distance(shown, expected[size_t(type)]), 0)
+            EXPECT_LE(Distance(shown, expected[size_t(type)]), kTextRasterDifference)
                 << ControlKeyword(type).toStdString() << ", orientation " << orientation;
         }
     }

@@ -685,7 +685,7 @@ TEST_F(ProjectFileTest, SaveAsAddsTheExtension) {
         const char* Saved;
     };
     for (const Case& c : std::vector<Case>{
-             {"proj.MV", "proj.MV"}, {"proj", "proj.mv"}, {"ab", "ab.mv"}, {"a.mvx", "a.mvx.mv"}}) {
+             {"caps.MV", "caps.MV"}, {"proj", "proj.mv"}, {"ab", "ab.mv"}, {"a.mvx", "a.mvx.mv"}}) {
         ProjectRun run;
         const QString chosen = PathOf(QString::fromUtf8(c.Chosen));
         ASSERT_TRUE(run.SaveAs(chosen));

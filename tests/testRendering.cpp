@@ -7,6 +7,7 @@
 
 #include "model/mvPlatform.h"
 #include "model/mvTabControl.h"
+#include "model/mvTextLayout.h"
 #include "support/testPainting.h"
 
 namespace {
@@ -351,11 +352,17 @@ TEST(LinkRendering, IsBlueAndUnderlined) {
     const QImage image = Render(link, context);
     const QColor blue(0, 0, 255);
     EXPECT_GT(CountColor(image, link.ClientRect(), blue), 20);
-    // The underline is one long run of blue.
+    // The underline is one run of blue about as long as the text.
+    QFont underlined(link.Font);
+    underlined.setUnderline(true);
+    const int textWidth =
+        MeasureText(underlined, link.ClientRect(), Qt::TextSingleLine, link.Text).width();
+    ASSERT_GT(textWidth, 10);
     int longest = 0;
     for (int y = 0; y < link.Height; ++y)
         longest = std::max(longest, CountColor(image, QRect(0, y, link.Width, 1), blue));
-    EXPECT_GE(longest, link.Width - 2);
+    // Engines differ by a few pixels at the ends; no letter has a stroke nearly this long.
+    EXPECT_GE(longest, std::min(textWidth, link.Width) * 8 / 10);
 }
 
 // --- Check and radio -------------------------------------------------------------------------

@@ -34,12 +34,9 @@ copy_into(platforms ${QT_PREFIX}/plugins/platforms/qwindows.dll
 copy_into(styles ${QT_PREFIX}/plugins/styles/qwindowsvistastyle.dll)
 
 # The run-time libraries of the compiler's posix-threads variant, which built the programs.
-foreach(library libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
-  execute_process(COMMAND ${CXX} -print-file-name=${library} OUTPUT_VARIABLE path
-                  OUTPUT_STRIP_TRAILING_WHITESPACE)
-  if(NOT IS_ABSOLUTE "${path}" AND library STREQUAL "libwinpthread-1.dll")
-    set(path /usr/x86_64-w64-mingw32/lib/${library})
-  endif()
+include(${SOURCE_DIR}/cmake/mingwRuntime.cmake)
+foreach(library ${MAROVEL_MINGW_RUNTIME_LIBRARIES})
+  marovel_mingw_runtime_path(${CXX} ${library} path)
   copy_into(. ${path})
 endforeach()
 

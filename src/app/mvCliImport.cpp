@@ -1,6 +1,7 @@
 // marovel --import SCRIPT [--table NAME] [--codepage N] --save OUT.mv
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <cstdio>
 
 #include "app/mvCliModes.h"
@@ -49,15 +50,17 @@ void ReportFailure(const QString& text) {
 bool ReadInput(const QString& script, int codePage, QStringList* lines, int* readIn) {
     QString error;
     if (script == QLatin1String("-")) {
-        QFile input;
-        if (input.open(stdin, QIODevice::ReadOnly)) {
-            const QByteArray bytes = input.readAll();
-            if (input.error() == QFileDevice::NoError) {
-                *lines = SplitTextLines(DecodeScriptText(bytes, codePage, readIn));
-                return true;
-            }
+        // The C library's reading, not a QFile: on Windows a QFile on a pipe fails at its end.
+        QByteArray bytes;
+        char buffer[65536];
+        size_t got = 0;
+        while ((got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0)
+            bytes.append(buffer, qsizetype(got));
+        if (!std::ferror(stdin)) {
+            *lines = SplitTextLines(DecodeScriptText(bytes, codePage, readIn));
+            return true;
         }
-        error = input.errorString();
+        error = qt_error_string(errno);
     } else if (ReadScriptLines(script, lines, &error, codePage, readIn)) {
         return true;
     }

@@ -120,6 +120,9 @@ bool ReadTextFile(const QString& path, QString* text, QString* error) {
     QByteArray bytes;
     if (!ReadFileBytes(path, &bytes, error)) return false;
     *text = DecodeText(bytes);
+    // Text written on Windows has CR LF line ends; read back, they are line feeds again, so that
+    // a file read, changed and written does not gain a CR at every line each time.
+    text->replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return true;
 }
 

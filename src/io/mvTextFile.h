@@ -22,8 +22,8 @@ QString DecodeScriptText(const QByteArray& bytes, int legacyCodePage,
 
 // Reads the whole file's bytes. FALSE with the system's reason in *error.
 bool ReadFileBytes(const QString& path, QByteArray* bytes, QString* error = nullptr);
-// Reads the whole file into *text. FALSE with the system's reason in *error when it cannot be
-// opened or read (a missing file included).
+// Reads the whole file into *text, CR LF line ends as line feeds. FALSE with the system's reason
+// in *error when it cannot be opened or read (a missing file included).
 bool ReadTextFile(const QString& path, QString* text, QString* error = nullptr);
 // Replaces the file with the bytes as they are. FALSE with the system's reason in *error; the
 // file on disk is then left as it was.
