@@ -2,11 +2,14 @@
 // the surface, as a PNG; a project that cannot be loaded fails without hanging on a message.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
 #include <QImage>
 #include <QTemporaryDir>
 
+#include "app/mvProcessStart.h"
 #include "model/mvControls.h"
 #include "model/mvSystemColors.h"
 #include "support/testDocumentHelpers.h"
@@ -15,6 +18,20 @@
 #include "support/testProjectHelpers.h"
 
 namespace {
+#ifdef Q_OS_WIN
+// Offscreen on Windows the menus and captions are in the system's message font (a name such as
+// "MS Shell Dlg" resolved to the face it stands for), not in the font folder's first font.
+TEST(Screenshot, OffscreenInterfaceFontIsTheSystemsMessageFont) {
+    const QFont before = QApplication::font();
+    UseSystemInterfaceFont();
+    const QFont font = QApplication::font();
+    QApplication::setFont(before);
+    EXPECT_EQ(QFontInfo(font).family(), font.family());
+    EXPECT_NE(font.family(), QStringLiteral("MS Shell Dlg"));
+    EXPECT_GT(QFontInfo(font).pixelSize(), 8);
+}
+#endif
+
 TEST(Screenshot, SavesTheMainWindowWithTheProjectOnTheSurface) {
     QTemporaryDir dir;
     const QString project = dir.filePath(QStringLiteral("shot.mv"));

@@ -55,6 +55,7 @@ int main(int argc, char* argv[]) {
     // Nobody sees the offscreen window: messages go to standard error, questions are declined.
     TmvConsoleInteraction console;
     if (screenshot) {
+        UseSystemInterfaceFont();
         window.SetInteraction(&console.Prompt, &console.Files);
         SizeForScreenshot(&window);
         if (!project.isEmpty() && !window.OpenProject(project)) return kExitFailed;

@@ -4,8 +4,12 @@
 #include <QtGlobal>
 
 #ifdef Q_OS_WIN
+#include <QApplication>
 #include <QDir>
+#include <QFont>
+#include <QSettings>
 #include <cstdio>
+#include <cstdlib>
 
 #include <windows.h>
 
@@ -39,6 +43,24 @@ void UseOffscreenPlatform() {
     const QString fonts = QString::fromWCharArray(windows, int(length)) + QStringLiteral("\\Fonts");
     qputenv("QT_QPA_FONTDIR", QDir::fromNativeSeparators(fonts).toUtf8());
 }
+
+void UseSystemInterfaceFont() {
+    NONCLIENTMETRICSW metrics = {};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) return;
+    const LOGFONTW& message = metrics.lfMessageFont;
+    // The face may be a name the system substitutes ("MS Shell Dlg"), which the font files of
+    // the offscreen platform do not carry.
+    const QString face = QString::fromWCharArray(message.lfFaceName);
+    const QSettings substitutes(QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\"
+                                               "Windows NT\\CurrentVersion\\FontSubstitutes"),
+                                QSettings::NativeFormat);
+    QFont font(substitutes.value(face, face).toString());
+    // A negative height is the character height in pixels, at the 96 dots per inch of the
+    // offscreen screen.
+    if (message.lfHeight != 0) font.setPixelSize(std::abs(int(message.lfHeight)));
+    QApplication::setFont(font);
+}
 #else
 QStringList CommandLineArguments(int argc, char** argv) {
     QStringList args;
@@ -52,4 +74,6 @@ void UseBinaryStandardStreams() {}
 void UseOffscreenPlatform() {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
 }
+
+void UseSystemInterfaceFont() {}
 #endif

@@ -16,3 +16,9 @@ void UseBinaryStandardStreams();
 // of QT_QPA_FONTDIR and has none of its own, so that is set to the system's font folder unless
 // the environment already names one.
 void UseOffscreenPlatform();
+
+// After the application exists: the offscreen platform on Windows knows no interface font of
+// the system and takes the first font of its folder (often a fixed-pitch one), so the menus
+// and captions of a screenshot get the system's message font, as the windows platform gives
+// them. Elsewhere the font configuration already names the interface font.
+void UseSystemInterfaceFont();
