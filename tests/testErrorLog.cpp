@@ -156,7 +156,8 @@ TEST(ErrorLog, MessageNamesTheErrorTheLogAndTheRecoveryFile) {
     EXPECT_TRUE(text.startsWith(QStringLiteral("Exception \"EConvertError\" has occurred.\n\n")));
     // The paths are shown as the system writes them ("\\cfg\\errorlog.txt" on Windows).
     const auto quoted = [](const char* path) {
-        return QLatin1Char('"') + QDir::toNativeSeparators(QString::fromUtf8(path)) + QLatin1Char('"');
+        return QLatin1Char('"') + QDir::toNativeSeparators(QString::fromUtf8(path)) +
+               QLatin1Char('"');
     };
     EXPECT_TRUE(text.contains(quoted("/cfg/errorlog.txt")));
     EXPECT_TRUE(text.contains(QStringLiteral(MAROVEL_SUPPORT_EMAIL)));

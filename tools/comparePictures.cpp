@@ -48,7 +48,8 @@ int main(int argc, char** argv) {
     QRect area = a.rect();
     int search = 0;
     if (argc == 8) {
-        area = QRect(std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6]), std::atoi(argv[7]));
+        area =
+            QRect(std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6]), std::atoi(argv[7]));
         if (area.isEmpty() || !a.rect().contains(area)) {
             std::fprintf(stderr, "compare-pictures: the rectangle is not inside %s\n", argv[1]);
             return 2;

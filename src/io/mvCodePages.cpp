@@ -16,17 +16,16 @@ bool SystemKnows(int number) {
     return IsValidCodePage(UINT(number));
 }
 
-bool SystemDecode(const QByteArray& bytes, int number, QString* text) {
-    text->clear();
-    if (!SystemKnows(number)) return false;
-    if (bytes.isEmpty()) return true;
+// The text, or an empty one when the system does not know the code page.
+QString SystemDecode(const QByteArray& bytes, int number) {
+    if (bytes.isEmpty() || !SystemKnows(number)) return QString();
     const int size = int(bytes.size());
     const int length = MultiByteToWideChar(UINT(number), 0, bytes.constData(), size, nullptr, 0);
-    if (length <= 0) return false;
-    text->resize(length);
+    if (length <= 0) return QString();
+    QString text(length, Qt::Uninitialized);
     MultiByteToWideChar(UINT(number), 0, bytes.constData(), size,
-                        reinterpret_cast<wchar_t*>(text->data()), length);
-    return true;
+                        reinterpret_cast<wchar_t*>(text.data()), length);
+    return text;
 }
 
 // The bytes, or none when some character has none: no best-fit letters (an "ł" is not an "l"),
@@ -66,10 +65,9 @@ bool SystemKnows(int number) {
     return ConverterFor<QStringDecoder>(number).isValid();
 }
 
-bool SystemDecode(const QByteArray& bytes, int number, QString* text) {
+QString SystemDecode(const QByteArray& bytes, int number) {
     QStringDecoder decoder = ConverterFor<QStringDecoder>(number);
-    *text = decoder.isValid() ? decoder.decode(bytes) : QString();
-    return decoder.isValid();
+    return decoder.isValid() ? decoder.decode(bytes) : QString();
 }
 
 // The bytes, or none when some character has none: converters put a substitute in.
@@ -143,9 +141,7 @@ QString DecodeInCodePage(const QByteArray& bytes, int number) {
     if (number == kProgramCodePage) return DecodeWindows1254(bytes);
     if (number == kUtf8CodePage) return QString::fromUtf8(bytes);
     if (number <= 0) return QString();
-    QString text;
-    SystemDecode(bytes, number, &text);
-    return text;
+    return SystemDecode(bytes, number);
 }
 
 bool EncodeInCodePage(const QString& text, int number, QByteArray* bytes, qsizetype* badAt) {
