@@ -1,5 +1,4 @@
 // marovel --import SCRIPT [--table NAME] [--codepage N] --save OUT.mv
-#include <QFile>
 #include <QFileInfo>
 #include <cerrno>
 #include <cstdio>
